@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests, the demo and the screenshots need.
+# Does nothing when all of them are present already.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format
+  qt6-base-dev qt6-base-dev-tools libudev-dev libpugixml-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libxml2-utils fonts-noto-cjk xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
