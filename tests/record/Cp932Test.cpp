@@ -1,0 +1,34 @@
+#include "record/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace marlo {
+namespace {
+
+TEST(Cp932, ConvertsBothWays) {
+    const std::string cp932 = "\x83\x65\x83\x58\x83\x67 ABC"; // テスト ABC
+    ASSERT_EQ(cp932ToUtf8(cp932), std::optional<std::string>("テスト ABC"));
+    EXPECT_EQ(utf8ToCp932("テスト ABC"), std::optional<std::string>(cp932));
+    EXPECT_EQ(cp932ToUtf8(""), std::optional<std::string>(""));
+}
+
+TEST(Cp932, RefusesWhatTheOtherSideCannotHold) {
+    EXPECT_FALSE(utf8ToCp932("\xf0\x9f\x98\x80"));  // an emoji
+    EXPECT_FALSE(utf8ToCp932("\xc3\xa9t\xc3\xa9")); // accented Latin letters
+    EXPECT_FALSE(utf8ToCp932("\xff"));              // not UTF-8
+    EXPECT_FALSE(cp932ToUtf8("\x83"));              // a lead byte without its trail byte
+}
+
+TEST(Cp932, GrowsItsBufferForLongTexts) {
+    std::string cp932;
+    for (int i = 0; i < 5000; ++i) {
+        cp932 += "\x82\xa0"; // あ, three bytes in UTF-8
+    }
+    const auto utf8 = cp932ToUtf8(cp932);
+    ASSERT_TRUE(utf8);
+    EXPECT_EQ(utf8->size(), 15000u);
+    EXPECT_EQ(utf8ToCp932(*utf8), std::optional<std::string>(cp932));
+}
+
+} // namespace
+} // namespace marlo
