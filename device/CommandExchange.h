@@ -1,0 +1,49 @@
+#pragma once
+
+#include "device/ClipboardSink.h"
+#include "device/ResponseBuffer.h"
+#include "device/SerialPort.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marlo {
+
+struct LinkTimings {
+    PortTimeouts port{};
+    // The pause after a read that found the line silent.
+    std::chrono::milliseconds idlePause{100};
+};
+
+// Talks to the device's command line: sends a command and collects the reply until it ends with
+// the awaited terminator. Every failure closes the port.
+class CommandExchange {
+public:
+    static constexpr std::size_t pieceSize = 32;
+    // More sub-levels than any device has: a device that never reaches its top level is given up.
+    static constexpr int maxExitSteps = 8;
+
+    CommandExchange(ClipboardSink clipboard, LinkTimings timings);
+
+    // Opens the port and leaves the device at its top-level prompt with the port open.
+    bool enterCommandLine(const std::string& portPath);
+    // Sends `command` when given, then reads one byte at a time until the reply ends with
+    // `terminator`. Fails after idleLimit + 1 silent reads in a row, on a port error, or when the
+    // reply outgrows its buffer.
+    bool exchange(std::optional<std::string_view> command, std::string_view terminator, int idleLimit);
+    // The reply to the last exchange.
+    std::string_view reply() const { return buffer_.view(); }
+    void close() { port_.close(); }
+
+private:
+    bool send(std::string_view command);
+    bool fail();
+
+    SerialPort port_;
+    ResponseBuffer buffer_;
+    std::chrono::milliseconds idlePause_;
+};
+
+} // namespace marlo

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "device/ClipboardSink.h"
+#include "device/CommandExchange.h"
+
+#include <atomic>
+#include <string>
+
+namespace marlo {
+
+// The device operations, each one short conversation with the device's command line on the port
+// at `portPath`: open, reach the top-level prompt, type commands, keep the replies, close. The
+// port is never left open between operations, and a second operation asked for while one runs
+// is refused.
+class DeviceLink {
+public:
+    explicit DeviceLink(ClipboardSink clipboard, LinkTimings timings = {});
+
+    void setPortPath(std::string path) { portPath_ = std::move(path); }
+    const std::string& portPath() const { return portPath_; }
+
+    // The configuration record and the status record, each a whole reply, and the firmware
+    // version from "show" (left as it was when the reply has none). Each output is replaced as
+    // soon as its step succeeds.
+    bool readRecords(std::string& configRecord, std::string& statusRecord, std::string& firmwareVersion);
+    // The scan answer, from the count of networks through the prompt after the list; untouched
+    // on failure.
+    bool scanNetworks(std::string& scanText);
+    // Types `record` at the top-level prompt. `reply` is the device's whole answer, or one of the
+    // texts `unreachableText` and `communicationErrorText`; an answer holding "ERROR:" fails.
+    bool sendRecord(const std::string& record, std::string& reply);
+
+private:
+    CommandExchange exchange_;
+    std::string portPath_;
+    std::atomic<bool> busy_{false};
+};
+
+// "対象と通信できません" and "通信エラー" in code page 932.
+inline constexpr std::string_view unreachableText =
+    "\x91\xce\x8f\xdb\x82\xc6\x92\xca\x90\x4d\x82\xc5\x82\xab\x82\xdc\x82\xb9\x82\xf1";
+inline constexpr std::string_view communicationErrorText = "\x92\xca\x90\x4d\x83\x47\x83\x89\x81\x5b";
+
+// The firmware version from the reply to "show", at most `maxFirmwareVersion` bytes.
+inline constexpr std::size_t maxFirmwareVersion = 31;
+
+} // namespace marlo

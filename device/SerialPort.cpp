@@ -1,0 +1,226 @@
+#include "device/SerialPort.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <utility>
+
+namespace marlo {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::optional<speed_t> speedFor(std::uint32_t baudRate) {
+    static constexpr std::array<std::pair<std::uint32_t, speed_t>, 23> speeds{{
+        {300, B300},         {600, B600},         {1200, B1200},       {2400, B2400},
+        {4800, B4800},       {9600, B9600},       {19200, B19200},     {38400, B38400},
+        {57600, B57600},     {115200, B115200},   {230400, B230400},   {460800, B460800},
+        {500000, B500000},   {576000, B576000},   {921600, B921600},   {1000000, B1000000},
+        {1152000, B1152000}, {1500000, B1500000}, {2000000, B2000000}, {2500000, B2500000},
+        {3000000, B3000000}, {3500000, B3500000}, {4000000, B4000000},
+    }};
+    for (const auto& [rate, speed] : speeds) {
+        if (rate == baudRate) {
+            return speed;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<tcflag_t> sizeFlag(std::uint8_t dataBits) {
+    switch (dataBits) {
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    case 8:
+        return CS8;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<tcflag_t> parityFlags(std::uint8_t parity) {
+    switch (parity) {
+    case 0:
+        return 0;
+    case 1:
+        return PARENB | PARODD;
+    case 2:
+        return PARENB;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool configure(int fd, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity, bool twoStopBits) {
+    const auto speed = speedFor(baudRate);
+    const auto size = sizeFlag(dataBits);
+    const auto parityBits = parityFlags(parity);
+    termios settings{};
+    if (!speed || !size || !parityBits || ::tcgetattr(fd, &settings) != 0) {
+        return false;
+    }
+    ::cfmakeraw(&settings);
+    settings.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB);
+    settings.c_cflag |= *size | *parityBits | CRTSCTS | CLOCAL | CREAD | (twoStopBits ? CSTOPB : 0);
+    // With O_NONBLOCK an empty queue then reads as EAGAIN, and a hung-up line as 0.
+    settings.c_cc[VMIN] = 1;
+    settings.c_cc[VTIME] = 0;
+    if (::cfsetispeed(&settings, *speed) != 0 || ::cfsetospeed(&settings, *speed) != 0 ||
+        ::tcsetattr(fd, TCSANOW, &settings) != 0) {
+        return false;
+    }
+    // A line without modem control, such as a pseudo-terminal, refuses this; that is no error.
+    const int rts = TIOCM_RTS;
+    ::ioctl(fd, TIOCMBIS, &rts);
+    return true;
+}
+
+int millisecondsLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+} // namespace
+
+SerialPort::SerialPort(ClipboardSink clipboard, PortTimeouts timeouts)
+    : clipboard_(std::move(clipboard))
+    , timeouts_(timeouts) {}
+
+SerialPort::~SerialPort() {
+    close();
+}
+
+bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits,
+                      std::uint8_t parity, bool twoStopBits) {
+    close();
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    // The lock keeps out every other program; the exclusive flag also keeps out those that do not
+    // lock. A flag already set means another program holds the port.
+    int exclusive = 0;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) ||
+        ::ioctl(fd, TIOCEXCL) != 0) {
+        ::close(fd);
+        return false;
+    }
+    if (!configure(fd, baudRate, dataBits, parity, twoStopBits)) {
+        ::ioctl(fd, TIOCNXCL);
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void SerialPort::discardInput() {
+    if (fd_ < 0) {
+        return;
+    }
+    int waiting = 0;
+    if (::ioctl(fd_, FIONREAD, &waiting) != 0) {
+        return;
+    }
+    std::array<char, 4096> scratch;
+    while (waiting > 0) {
+        const ssize_t n = ::read(fd_, scratch.data(), std::min<std::size_t>(scratch.size(), waiting));
+        if (n <= 0) {
+            return;
+        }
+        waiting -= static_cast<int>(n);
+    }
+}
+
+int SerialPort::write(const char* bytes, int count) {
+    if (fd_ < 0) {
+        return fail(EBADF);
+    }
+    const auto deadline = Clock::now() + timeouts_.writeConstant + timeouts_.writePerByte * count;
+    int written = 0;
+    while (written < count) {
+        const ssize_t n = ::write(fd_, bytes + written, static_cast<std::size_t>(count - written));
+        if (n > 0) {
+            written += static_cast<int>(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return fail(errno);
+        }
+        const int left = millisecondsLeft(deadline);
+        if (left == 0) {
+            break;
+        }
+        pollfd wait{fd_, POLLOUT, 0};
+        if (::poll(&wait, 1, left) < 0 && errno != EINTR) {
+            return fail(errno);
+        }
+    }
+    return written;
+}
+
+int SerialPort::read(char* buffer, int count) {
+    if (fd_ < 0) {
+        return fail(EBADF);
+    }
+    if (count <= 0) {
+        return 0;
+    }
+    const auto deadline = Clock::now() + timeouts_.readConstant + timeouts_.readPerByte * count;
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer, static_cast<std::size_t>(count));
+        if (n > 0) {
+            return static_cast<int>(n);
+        }
+        if (n == 0) {
+            // The line hung up: the adapter or the other side of the terminal is gone.
+            return fail(EIO);
+        }
+        if (errno != EAGAIN && errno != EINTR) {
+            return fail(errno);
+        }
+        const int left = millisecondsLeft(deadline);
+        if (left == 0) {
+            return 0;
+        }
+        pollfd wait{fd_, POLLIN, 0};
+        if (::poll(&wait, 1, left) < 0 && errno != EINTR) {
+            return fail(errno);
+        }
+    }
+}
+
+void SerialPort::close() {
+    if (fd_ < 0) {
+        return;
+    }
+    ::tcflush(fd_, TCIOFLUSH);
+    // The exclusive flag belongs to the terminal, not to this descriptor: left set, it would
+    // outlive the close and keep the next open out while anyone else holds the terminal.
+    ::ioctl(fd_, TIOCNXCL);
+    ::close(fd_);
+    fd_ = -1;
+}
+
+int SerialPort::fail(int error) {
+    if (clipboard_) {
+        std::array<char, 256> text{};
+        clipboard_(::strerror_r(error, text.data(), text.size()));
+    }
+    return -1;
+}
+
+} // namespace marlo

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "device/ClipboardSink.h"
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+namespace marlo {
+
+// How long one read or write may wait: a constant part plus a part for every byte asked.
+struct PortTimeouts {
+    std::chrono::milliseconds readConstant{1000};
+    std::chrono::milliseconds readPerByte{1};
+    std::chrono::milliseconds writeConstant{1000};
+    std::chrono::milliseconds writePerByte{10};
+};
+
+// One serial port on termios. A port another program holds does not open. A failed read or
+// write hands the system's error text to the clipboard sink.
+class SerialPort {
+public:
+    explicit SerialPort(ClipboardSink clipboard, PortTimeouts timeouts = {});
+    ~SerialPort();
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    // Parity: 0 none, 1 odd, 2 even.
+    bool open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity,
+              bool twoStopBits);
+    bool isOpen() const { return fd_ >= 0; }
+    // Drops the bytes that are waiting in the input queue at the moment of the call.
+    void discardInput();
+    // The count written, short when the time-out passed first, or -1 on failure.
+    int write(const char* bytes, int count);
+    // The count read, 0 when the time-out passed with nothing received, or -1 on failure.
+    int read(char* buffer, int count);
+    // Drops both queues and closes; nothing happens when the port is closed.
+    void close();
+
+private:
+    int fail(int error);
+
+    ClipboardSink clipboard_;
+    PortTimeouts timeouts_;
+    int fd_ = -1;
+};
+
+} // namespace marlo
