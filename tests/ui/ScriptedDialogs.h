@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/UserDialogs.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+
+namespace marlo {
+
+// The boxes, pickers and prompts of a test, scripted in advance. Each one shown must be the next
+// one expected, with the same kind and, where given, the same text and owner; anything else fails
+// the running test. Every text shown is recorded in order.
+class ScriptedDialogs : public UserDialogs {
+public:
+    enum class Kind { message, confirm, diagnostic, openFile, saveFile, password };
+
+    struct Shown {
+        Kind kind;
+        QString text;
+        QWidget* owner;
+    };
+
+    void expectMessage(const QString& text, QWidget* owner = nullptr);
+    void expectConfirm(const QString& text, bool answer);
+    void expectDiagnostic(const QString& text);
+    void expectOpenFile(std::optional<QString> answer);
+    void expectSaveFile(std::optional<QString> answer);
+    void expectPassword(const QString& prompt, PasswordAnswer answer);
+
+    // True when every expected box has been shown.
+    bool done() const { return expected_.empty(); }
+    const QList<Shown>& shown() const { return shown_; }
+    QStringList shownTexts() const;
+    const QStringList& clipboard() const { return clipboard_; }
+
+    void message(QWidget* owner, const QString& text) override;
+    bool confirm(QWidget* owner, const QString& text) override;
+    void diagnostic(const QString& text) override;
+    void copyToClipboard(const QString& text) override;
+    std::optional<QString> openRecordFile(QWidget* owner) override;
+    std::optional<QString> saveRecordFile(QWidget* owner) override;
+    PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) override;
+
+private:
+    struct Expected {
+        Kind kind;
+        std::optional<QString> text{};
+        QWidget* owner = nullptr;
+        bool confirmAnswer = false;
+        std::optional<QString> fileAnswer{};
+        PasswordAnswer passwordAnswer{};
+    };
+
+    // Records the box and returns the expectation it met, or fails the test.
+    std::optional<Expected> take(Kind kind, QWidget* owner, const QString& text);
+
+    std::deque<Expected> expected_;
+    QList<Shown> shown_;
+    QStringList clipboard_;
+};
+
+} // namespace marlo

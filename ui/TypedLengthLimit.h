@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+
+namespace marlo {
+
+// Limits what the user can type into an edit to `maxBytes` bytes of code page 932. Texts the
+// program sets are not cut: a longer text stays and can be shortened, but not lengthened. A
+// character that code page 932 cannot hold is refused as it is typed.
+class TypedLengthLimit : public QObject {
+public:
+    TypedLengthLimit(QLineEdit* edit, int maxBytes);
+
+private:
+    void checkTyped(const QString& typed);
+
+    QLineEdit* edit_;
+    int maxBytes_;
+    QString accepted_;
+};
+
+} // namespace marlo

@@ -1,0 +1,31 @@
+#include "ui/WidgetText.h"
+
+#include "record/Cp932.h"
+
+namespace marlo {
+
+std::optional<Text> encodeText(const QString& text) {
+    return utf8ToCp932(text.toStdString());
+}
+
+std::optional<QString> decodeText(std::string_view cp932) {
+    const std::optional<std::string> utf8 = cp932ToUtf8(cp932);
+    if (!utf8) {
+        return std::nullopt;
+    }
+    return QString::fromStdString(*utf8);
+}
+
+QString displayText(std::string_view cp932) {
+    if (std::optional<QString> decoded = decodeText(cp932)) {
+        return *decoded;
+    }
+    QString shown;
+    for (const char byte : cp932) {
+        const auto code = static_cast<unsigned char>(byte);
+        shown.append(code < 0x80 ? QChar(code) : QChar(QChar::ReplacementCharacter));
+    }
+    return shown;
+}
+
+} // namespace marlo
