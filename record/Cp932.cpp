@@ -54,4 +54,8 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return convert("CP932", "UTF-8", utf8);
 }
 
+std::string programText(std::string_view utf8) {
+    return utf8ToCp932(utf8).value();
+}
+
 } // namespace marlo

@@ -1,0 +1,63 @@
+#include "record/RecordBuilder.h"
+
+namespace marlo {
+
+namespace {
+
+void appendStart(std::string& text, std::string_view indent, std::string_view element, std::string_view name,
+                 std::optional<std::string_view> instance) {
+    text += indent;
+    text += "<";
+    text += element;
+    text += " name = \"";
+    text += name;
+    if (instance) {
+        text += "\" instance = \"";
+        text += *instance;
+    }
+    text += "\">\r";
+}
+
+} // namespace
+
+void RecordBuilder::groupStart(std::string_view name, std::optional<std::string_view> instance) {
+    appendStart(text_, "   ", "configgroup", name, instance);
+}
+
+void RecordBuilder::groupEnd() {
+    text_ += "   </configgroup>\r";
+}
+
+void RecordBuilder::itemStart(std::string_view name, std::optional<std::string_view> instance) {
+    appendStart(text_, "      ", "configitem", name, instance);
+}
+
+void RecordBuilder::itemEnd() {
+    text_ += "      </configitem>\r";
+}
+
+void RecordBuilder::value(std::string_view text) {
+    text_ += "         <value>";
+    text_ += text;
+    text_ += "</value>\r";
+}
+
+void RecordBuilder::namedValue(std::string_view name, std::string_view text) {
+    text_ += "         <value name = \"";
+    text_ += name;
+    text_ += "\">";
+    text_ += text;
+    text_ += "</value>\r";
+}
+
+void RecordBuilder::item(std::string_view name, std::string_view text) {
+    itemStart(name);
+    value(text);
+    itemEnd();
+}
+
+void RecordBuilder::append(std::string_view text) {
+    text_ += text;
+}
+
+} // namespace marlo

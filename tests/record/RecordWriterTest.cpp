@@ -1,0 +1,850 @@
+#include "record/RecordWriter.h"
+
+#include "record/Codecs.h"
+#include "record/Cp932.h"
+#include "record/RecordFrame.h"
+#include "tests/record/SampleRecords.h"
+#include "tests/record/XmlValidation.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+namespace marlo {
+namespace {
+
+using samples::replaced;
+using testing::isValidXml;
+
+std::string crLines(std::string_view lines) {
+    return samples::withLineEnds(lines, "\r");
+}
+
+// Answers from a queue and keeps every request; a request beyond the queue fails the test.
+class ScriptedPrompt : public PasswordPrompt {
+public:
+    std::deque<PasswordAnswer> answers;
+    std::vector<PasswordRequest> requests;
+
+    PasswordAnswer ask(const PasswordRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected prompt";
+            return {promptStop, {}};
+        }
+        PasswordAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+SettingsDocument basicDocument() {
+    SettingsDocument document;
+    DeviceSettings& s = document.edited;
+    s.radio = {.band = 0, .keepAlive = 1};
+    s.sta.state = 1;
+    s.sta.priority = 1;
+    s.sta.ipAddress = "192.168.1.5";
+    s.sta.subnetMask = "255.255.255.0";
+    s.sta.defaultGateway = "192.168.1.1";
+    s.sta.primaryDns = "8.8.8.8";
+    s.ap.priority = 2;
+    s.ap.ipAddress = s.ap.subnetMask = s.ap.defaultGateway = s.ap.primaryDns = s.ap.secondaryDns = "<None>";
+    s.ap.dhcpRangeStart = "192.168.0.2";
+    s.ap.dhcpRangeEnd = "192.168.0.20";
+    s.accept.mode = tunnelAlways;
+    s.accept.localPort = 10001;
+    s.accept.flushLine = 1;
+    s.disconnect.modemControl = 1;
+    s.line = {.baudRate = 9600, .dataBits = 8, .stopBits = 1, .threshold = 56};
+    // The writer takes values from `edited` only; these must not leak into the record.
+    document.loaded.accessPoint.ssid = "loaded";
+    document.loaded.connect.hosts[0].address = "loaded";
+    return document;
+}
+
+constexpr std::string_view basicGroups = R"(   <configgroup name = "XML Import Control">
+      <configitem name = "Reboot">
+         <value>Disable</value>
+      </configitem>
+      <configitem name = "Missing Values">
+         <value>Unchanged</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Radio">
+      <configitem name = "Mode">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Band">
+         <value>Dual</value>
+      </configitem>
+      <configitem name = "Keep Alive">
+         <value>Enabled</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Interface" instance = "wlan0">
+      <configitem name = "State">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Priority">
+         <value>1</value>
+      </configitem>
+      <configitem name = "DHCP Client">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "IP Address">
+         <value>192.168.1.5/24</value>
+      </configitem>
+      <configitem name = "Default Gateway">
+         <value>192.168.1.1</value>
+      </configitem>
+      <configitem name = "Primary DNS">
+         <value>8.8.8.8</value>
+      </configitem>
+      <configitem name = "Secondary DNS">
+         <value></value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Interface" instance = "ap0">
+      <configitem name = "State">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "Priority">
+         <value>2</value>
+      </configitem>
+      <configitem name = "IP Address">
+         <value>&lt;None&gt;</value>
+      </configitem>
+      <configitem name = "Default Gateway">
+         <value>&lt;None&gt;</value>
+      </configitem>
+      <configitem name = "Primary DNS">
+         <value>&lt;None&gt;</value>
+      </configitem>
+      <configitem name = "Secondary DNS">
+         <value>&lt;None&gt;</value>
+      </configitem>
+      <configitem name = "DHCP IP Address Range">
+         <value name = "Start">192.168.0.2</value>
+         <value name = "End">192.168.0.20</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Accept" instance = "1">
+      <configitem name = "Mode">
+         <value>Always</value>
+      </configitem>
+      <configitem name = "Local Port">
+         <value>10001</value>
+      </configitem>
+      <configitem name = "Multiple Connections">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "Protocol">
+         <value>TCP</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Password">
+         <value></value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Connect" instance = "1">
+      <configitem name = "Mode">
+         <value>Disable</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Disabled</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Disconnect" instance = "1">
+      <configitem name = "Modem Control">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Timeout">
+         <value>&lt;Disabled&gt;</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "Stop Character">
+         <value>&lt;None&gt;</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Line" instance = "1">
+      <configitem name = "State">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Protocol">
+         <value>Tunnel</value>
+      </configitem>
+      <configitem name = "Baud Rate">
+         <value>9600 bits per second</value>
+      </configitem>
+      <configitem name = "Parity">
+         <value>None</value>
+      </configitem>
+      <configitem name = "Data Bits">
+         <value>8</value>
+      </configitem>
+      <configitem name = "Stop Bits">
+         <value>1</value>
+      </configitem>
+      <configitem name = "Flow Control">
+         <value>None</value>
+      </configitem>
+      <configitem name = "Gap Timer">
+         <value>0</value>
+      </configitem>
+      <configitem name = "Threshold">
+         <value>56</value>
+      </configitem>
+      <configitem name = "Push">
+         <value></value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Packing" instance = "1">
+      <configitem name = "Mode">
+         <value>Disable</value>
+      </configitem>
+   </configgroup>
+</configrecord>
+)";
+
+constexpr std::string_view expectedHeader = R"(<?xml version="1.0" standalone="yes"?>
+<!-- Automatically generated XML -->
+<!DOCTYPE configrecord [
+   <!ELEMENT configrecord (configgroup+)>
+   <!ELEMENT configgroup (configitem+)>
+   <!ELEMENT configitem (value+)>
+   <!ELEMENT value (#PCDATA)>
+   <!ATTLIST configrecord version CDATA #IMPLIED>
+   <!ATTLIST configgroup name CDATA #IMPLIED>
+   <!ATTLIST configgroup instance CDATA #IMPLIED>
+   <!ATTLIST configitem name CDATA #IMPLIED>
+   <!ATTLIST configitem instance CDATA #IMPLIED>
+   <!ATTLIST value name CDATA #IMPLIED>
+]>
+<configrecord version="0.1.0.1">
+)";
+
+const std::string labName = "\x8c\xa4\x8b\x86\x8e\xba"; // 研究室 in code page 932
+const std::string hexKey(64, 'a');
+
+SettingsDocument richDocument() {
+    SettingsDocument document;
+    DeviceSettings& loaded = document.loaded;
+    loaded.accessPoint.edited = 1;
+    loaded.connect.edited = 1;
+    loaded.profiles[0] = {
+        .state = 1, .networkName = "Home\"Net", .name = "home&lab", .suite = 2, .keyType = 1};
+    loaded.profiles[1] = {.state = 0, .networkName = labName, .name = "lab", .suite = 0, .keyType = 0};
+    loaded.profiles[2] = {.state = 1, .networkName = "never", .name = "never", .suite = 0, .keyType = 0};
+    loaded.profileCount = 2;
+
+    DeviceSettings& s = document.edited;
+    s.radio = {.band = 1, .keepAlive = 0};
+    s.sta.state = 1;
+    s.sta.priority = 3;
+    s.sta.dhcpClient = 1;
+    s.sta.ipAddress = "192.168.1.5";
+    s.sta.subnetMask = "255.255.0.255";
+    s.sta.defaultGateway = "192.168.1.1";
+    s.sta.primaryDns = "8.8.4.4";
+    s.sta.secondaryDns = "<None>";
+    s.ap.state = 1;
+    s.ap.priority = 4;
+    s.ap.ipAddress = "10.0.0.1";
+    s.ap.subnetMask = "255.255.255.255";
+    s.ap.dhcpRangeStart = "10.0.0.10";
+    s.ap.dhcpRangeEnd = "10.0.0.99";
+    s.accessPoint = {.ssid = "AP & <Guest>",
+                     .guest = 1,
+                     .channel = 0,
+                     .suite = 2,
+                     .ccmp = 1,
+                     .tkip = 1,
+                     .passphrase = "<Configured>",
+                     .edited = 0};
+    s.accept = {.mode = tunnelStartCharacter,
+                .localPort = 2000,
+                .password = "<Configured>",
+                .startCharacter = 2,
+                .flushLine = 0,
+                .flushStartCharacter = 1,
+                .multipleConnections = 1};
+    s.connect = {
+        .mode = tunnelStartCharacter,
+        .connections = 1,
+        .reconnectTime = 75,
+        .flushLine = 1,
+        .startCharacter = 0x1b,
+        .flushStartCharacter = 0,
+        .protocol = 0,
+        .reception = 1,
+        .hosts = {HostEntry{"host<1>&co", 8000, 0, "hi \"there\""}, HostEntry{"10.0.0.2", 8001, -1, ""}},
+        .edited = 0};
+    s.disconnect = {
+        .stopCharacterEnabled = 1, .stopCharacter = 3, .timeout = 5000, .flushLine = 1, .modemControl = 0};
+    s.line = {.baudRate = 115200,
+              .dataBits = 7,
+              .stopBits = 2,
+              .parity = 2,
+              .flowControl = 2,
+              .xonChar = 0x11,
+              .xoffChar = 0x13,
+              .gapTimer = 10,
+              .threshold = 200,
+              .push = {0x0d, '&'},
+              .pushCount = 2};
+    s.packing = {.enabled = 1,
+                 .mode = 1,
+                 .threshold = 256,
+                 .timeout = 100,
+                 .sendCharacter = 0x0a,
+                 .flushSendCharacter = 1,
+                 .trailingCharacterEnabled = 1,
+                 .trailingCharacter = 0x0d};
+    return document;
+}
+
+constexpr std::string_view richFileGroups = R"(   <configgroup name = "XML Import Control">
+      <configitem name = "Reboot">
+         <value>Disable</value>
+      </configitem>
+      <configitem name = "Missing Values">
+         <value>Unchanged</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Radio">
+      <configitem name = "Mode">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Band">
+         <value>5 GHz Only</value>
+      </configitem>
+      <configitem name = "Keep Alive">
+         <value>Disabled</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Interface" instance = "wlan0">
+      <configitem name = "State">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Priority">
+         <value>3</value>
+      </configitem>
+      <configitem name = "DHCP Client">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "IP Address">
+         <value></value>
+      </configitem>
+      <configitem name = "Default Gateway">
+         <value>192.168.1.1</value>
+      </configitem>
+      <configitem name = "Primary DNS">
+         <value>8.8.4.4</value>
+      </configitem>
+      <configitem name = "Secondary DNS">
+         <value>&lt;None&gt;</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Interface" instance = "ap0">
+      <configitem name = "State">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Priority">
+         <value>4</value>
+      </configitem>
+      <configitem name = "IP Address">
+         <value></value>
+      </configitem>
+      <configitem name = "Default Gateway">
+         <value></value>
+      </configitem>
+      <configitem name = "Primary DNS">
+         <value></value>
+      </configitem>
+      <configitem name = "Secondary DNS">
+         <value></value>
+      </configitem>
+      <configitem name = "DHCP IP Address Range">
+         <value name = "Start">10.0.0.10</value>
+         <value name = "End">10.0.0.99</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Access Point" instance = "ap0">
+      <configitem name = "SSID">
+         <value>AP &amp; &lt;Guest&gt;</value>
+      </configitem>
+      <configitem name = "Guest">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Channel">
+         <value>&lt;Auto&gt;</value>
+      </configitem>
+      <configitem name = "Suite">
+         <value>WPA2</value>
+      </configitem>
+      <configitem name = "Encryption">
+         <value>CCMP, TKIP</value>
+      </configitem>
+      <configitem name = "Passphrase">
+         <value>pass&apos;word&amp;1</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Accept" instance = "1">
+      <configitem name = "Mode">
+         <value>Start Character</value>
+      </configitem>
+      <configitem name = "Local Port">
+         <value>2000</value>
+      </configitem>
+      <configitem name = "Multiple Connections">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Protocol">
+         <value>TCP</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "Start Character">
+         <value>0x02</value>
+      </configitem>
+      <configitem name = "Flush Start Character">
+         <value>Enabled</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Connect" instance = "1">
+      <configitem name = "Mode">
+         <value>Start Character</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Start Character">
+         <value>0x1b</value>
+      </configitem>
+      <configitem name = "Flush Start Character">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "Host" instance = "1">
+         <value name = "Address">host&lt;1&gt;&amp;co</value>
+         <value name = "Port">8000</value>
+         <value name = "Protocol">TCP</value>
+         <value name = "Credential"></value>
+         <value name = "Initial Send">hi &quot;there&quot;</value>
+         <value name = "Local Port">0</value>
+         <value name = "Reception">Unrestricted</value>
+      </configitem>
+      <configitem name = "Host" instance = "2">
+         <value name = "Address">10.0.0.2</value>
+         <value name = "Port">8001</value>
+         <value name = "Protocol">TCP</value>
+         <value name = "Credential"></value>
+         <value name = "Initial Send"></value>
+         <value name = "Local Port">-1</value>
+         <value name = "Reception">Restricted</value>
+      </configitem>
+      <configitem name = "Host" instance = "3">
+         <value name = "Address"></value>
+         <value name = "Port">0</value>
+         <value name = "Protocol">TCP</value>
+         <value name = "Credential"></value>
+         <value name = "Initial Send"></value>
+         <value name = "Local Port">0</value>
+         <value name = "Reception">Restricted</value>
+      </configitem>
+      <configitem name = "Host" instance = "4">
+         <value name = "Address"></value>
+         <value name = "Port">0</value>
+         <value name = "Protocol">TCP</value>
+         <value name = "Credential"></value>
+         <value name = "Initial Send"></value>
+         <value name = "Local Port">0</value>
+         <value name = "Reception">Restricted</value>
+      </configitem>
+      <configitem name = "Connections">
+         <value>Simultaneous</value>
+      </configitem>
+      <configitem name = "Reconnect Time">
+         <value>75</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Disconnect" instance = "1">
+      <configitem name = "Modem Control">
+         <value>Disabled</value>
+      </configitem>
+      <configitem name = "Timeout">
+         <value>5000</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Stop Character">
+         <value>0x03</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Line" instance = "1">
+      <configitem name = "State">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Protocol">
+         <value>Tunnel</value>
+      </configitem>
+      <configitem name = "Baud Rate">
+         <value>115200 bits per second</value>
+      </configitem>
+      <configitem name = "Parity">
+         <value>Odd</value>
+      </configitem>
+      <configitem name = "Data Bits">
+         <value>7</value>
+      </configitem>
+      <configitem name = "Stop Bits">
+         <value>2</value>
+      </configitem>
+      <configitem name = "Flow Control">
+         <value>Software</value>
+      </configitem>
+      <configitem name = "Gap Timer">
+         <value>10</value>
+      </configitem>
+      <configitem name = "Threshold">
+         <value>200</value>
+      </configitem>
+      <configitem name = "Push">
+         <value>&lt;control&gt;M&amp;</value>
+      </configitem>
+      <configitem name = "Xon Char">
+         <value>0x11</value>
+      </configitem>
+      <configitem name = "Xoff Char">
+         <value>0x13</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "Tunnel Packing" instance = "1">
+      <configitem name = "Mode">
+         <value>Send Character</value>
+      </configitem>
+      <configitem name = "Threshold">
+         <value>256 bytes</value>
+      </configitem>
+      <configitem name = "Send Character">
+         <value>0x0a</value>
+      </configitem>
+      <configitem name = "Flush Send Character">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Trailing Character">
+         <value>0x0d</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "WLAN Profile" instance = "home&amp;lab">
+      <configitem name = "Basic">
+         <value name = "Network Name">Home&quot;Net</value>
+         <value name = "State">Enabled</value>
+      </configitem>
+      <configitem name = "Security">
+         <value name = "Suite">WPA2</value>
+         <value name = "WPAx Key Type">Hex</value>
+         <value name = "WPAx Passphrase"></value>
+         <value name = "WPAx Key">@KEY@</value>
+      </configitem>
+   </configgroup>
+   <configgroup name = "WLAN Profile" instance = "lab">
+      <configitem name = "Basic">
+         <value name = "Network Name">@LAB@</value>
+         <value name = "State">Disabled</value>
+      </configitem>
+      <configitem name = "Security">
+         <value name = "Suite">None</value>
+      </configitem>
+   </configgroup>
+</configrecord>
+)";
+
+std::string richFileRecord() {
+    return crLines(expectedHeader) +
+           replaced(replaced(crLines(richFileGroups), "@KEY@", hexKey), "@LAB@", labName);
+}
+
+// The group that starts with `groupStart` in a record, through its end line.
+std::string groupOf(const std::string& record, std::string_view groupStart) {
+    const std::size_t start = record.find(groupStart);
+    if (start == std::string::npos) {
+        return {};
+    }
+    const std::string_view end = "   </configgroup>\r";
+    return record.substr(start, record.find(end, start) + end.size() - start);
+}
+
+TEST(RecordFrame, HeaderAndClosingLine) {
+    EXPECT_EQ(recordHeader().size(), 563u);
+    EXPECT_EQ(recordHeader(), crLines(expectedHeader));
+    EXPECT_EQ(recordClosingLine(), "</configrecord>\r");
+}
+
+TEST(RecordFrame, TheValidationRefusesWhatBreaksTheDocumentType) {
+    const std::string header(recordHeader());
+    EXPECT_FALSE(
+        isValidXml(header + "   <configgroup name = \"Radio\">\r   </configgroup>\r</configrecord>\r"));
+    EXPECT_FALSE(isValidXml(header + "   <configgroup name = \"Radio\">\r      <configitem name = \"Mode\">\r"
+                                     "         <value>a & b</value>\r      </configitem>\r   </configgroup>\r"
+                                     "</configrecord>\r"));
+}
+
+TEST(RecordWriter, DeviceRecordByteForByte) {
+    const auto record = buildRecord(basicDocument(), RecordTarget::device);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(*record, crLines(expectedHeader) + crLines(basicGroups));
+    EXPECT_EQ(record->find('\n'), std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, FileRecordByteForByte) {
+    ScriptedPrompt prompt;
+    prompt.answers = {{promptEntered, "pass'word&1"}, {promptSkip, {}}, {promptEntered, hexKey}};
+    const auto record = buildRecord(richDocument(), RecordTarget::file, &prompt);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(*record, richFileRecord());
+    EXPECT_EQ(prompt.requests.size(), 3u);
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, FileRecordOfABasicDocumentWritesAnEmptyPasswordAndNoProfiles) {
+    ScriptedPrompt prompt;
+    const auto record = buildRecord(basicDocument(), RecordTarget::file, &prompt);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(*record, crLines(expectedHeader) + crLines(basicGroups));
+    EXPECT_TRUE(prompt.requests.empty());
+}
+
+TEST(RecordWriter, DeviceRecordLeavesOutConfiguredSecretsAndProfiles) {
+    ScriptedPrompt prompt;
+    const auto record = buildRecord(richDocument(), RecordTarget::device, &prompt);
+    ASSERT_TRUE(record);
+    EXPECT_TRUE(prompt.requests.empty());
+    std::string expected =
+        replaced(richFileRecord(),
+                 "      <configitem name = \"Passphrase\">\r         <value>pass&apos;word&amp;1</value>\r"
+                 "      </configitem>\r",
+                 "");
+    const std::size_t profiles = expected.find("   <configgroup name = \"WLAN Profile\"");
+    expected.erase(profiles, expected.find("</configrecord>") - profiles);
+    EXPECT_EQ(*record, expected);
+    EXPECT_EQ(record->find("WLAN Profile"), std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, PromptsCarryTheirTextsAndRules) {
+    ScriptedPrompt prompt;
+    prompt.answers = {{promptSkip, {}}, {promptSkip, {}}, {promptSkip, {}}, {promptSkip, {}}};
+    SettingsDocument document = richDocument();
+    document.loaded.profiles[1].suite = 3;
+    const auto record = buildRecord(document, RecordTarget::file, &prompt);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(prompt.requests.size(), 4u);
+    auto utf8 = [](const std::string& text) { return cp932ToUtf8(text).value_or("(not code page 932)"); };
+
+    const PasswordRequest& ap = prompt.requests[0];
+    EXPECT_EQ(ap.secret, SecretKind::accessPointPassphrase);
+    EXPECT_EQ(utf8(ap.promptText),
+              "ファイルに保存する [ APモード パスワード ] を入力してください。\n（8文字以上、63文字以内）");
+    EXPECT_EQ(utf8(ap.okCaption), "APモード パスワードを保存");
+    EXPECT_EQ(ap.skipCaption, "");
+    EXPECT_EQ(ap.lengthMode, passwordLengthKey);
+    EXPECT_FALSE(ap.hexKey);
+
+    const PasswordRequest& server = prompt.requests[1];
+    EXPECT_EQ(server.secret, SecretKind::serverPassword);
+    EXPECT_EQ(utf8(server.promptText),
+              "ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n（31文字以内）");
+    EXPECT_EQ(utf8(server.okCaption), "サーバモード 接続パスワードを保存");
+    EXPECT_EQ(server.skipCaption, "");
+    EXPECT_EQ(server.lengthMode, passwordLengthServer);
+
+    const PasswordRequest& hex = prompt.requests[2];
+    EXPECT_EQ(hex.secret, SecretKind::profileKey);
+    EXPECT_EQ(hex.networkName, "Home\"Net");
+    EXPECT_EQ(utf8(hex.promptText), "ファイルに保存する SSID [ Home\"Net ] "
+                                    "プロファイルの接続パスワードを入力してください。(16進数64文字)");
+    EXPECT_EQ(utf8(hex.okCaption), "SSIDプロファイルを保存");
+    EXPECT_EQ(utf8(hex.skipCaption), "このSSIDのプロファイルは保存しない");
+    EXPECT_EQ(hex.lengthMode, passwordLengthKey);
+    EXPECT_TRUE(hex.hexKey);
+
+    const PasswordRequest& passphrase = prompt.requests[3];
+    EXPECT_EQ(passphrase.networkName, labName);
+    EXPECT_EQ(utf8(passphrase.promptText),
+              "ファイルに保存する SSID [ 研究室 ] "
+              "プロファイルの接続パスワードを入力してください。(8文字以上、63文字以内)");
+    EXPECT_FALSE(passphrase.hexKey);
+
+    // Skipped: no passphrase, no password, profiles without key values.
+    EXPECT_EQ(record->find("\"Passphrase\""), std::string::npos);
+    EXPECT_EQ(record->find("\"Password\""), std::string::npos);
+    EXPECT_EQ(record->find("WPAx"), std::string::npos);
+    EXPECT_EQ(
+        groupOf(*record, "   <configgroup name = \"WLAN Profile\" instance = \"lab\""),
+        replaced(groupOf(richFileRecord(), "   <configgroup name = \"WLAN Profile\" instance = \"lab\""),
+                 "<value name = \"Suite\">None</value>", "<value name = \"Suite\">WEP</value>"));
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, PassphraseProfileKeyIsWrittenAsPassphrase) {
+    ScriptedPrompt prompt;
+    prompt.answers = {{promptSkip, {}}, {promptSkip, {}}, {promptEntered, "a<b&c"}};
+    SettingsDocument document = richDocument();
+    document.loaded.profiles[0].keyType = 0;
+    const auto record = buildRecord(document, RecordTarget::file, &prompt);
+    ASSERT_TRUE(record);
+    EXPECT_NE(record->find("         <value name = \"WPAx Key Type\">Passphrase</value>\r"
+                           "         <value name = \"WPAx Passphrase\">a&lt;b&amp;c</value>\r"
+                           "         <value name = \"WPAx Key\"></value>\r"
+                           "      </configitem>\r"),
+              std::string::npos);
+}
+
+TEST(RecordWriter, StoppingInAnyPromptStopsTheBuild) {
+    for (std::size_t stopAt = 0; stopAt < 3; ++stopAt) {
+        ScriptedPrompt prompt;
+        for (std::size_t i = 0; i < stopAt; ++i) {
+            prompt.answers.push_back({promptEntered, hexKey});
+        }
+        prompt.answers.push_back({promptStop, {}});
+        EXPECT_FALSE(buildRecord(richDocument(), RecordTarget::file, &prompt)) << stopAt;
+        EXPECT_EQ(prompt.requests.size(), stopAt + 1);
+    }
+}
+
+TEST(RecordWriter, WithoutAPromptEverySecretIsSkipped) {
+    const auto record = buildRecord(richDocument(), RecordTarget::file);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->find("\"Passphrase\""), std::string::npos);
+    EXPECT_EQ(record->find("WPAx"), std::string::npos);
+    EXPECT_NE(record->find("WLAN Profile"), std::string::npos);
+}
+
+TEST(RecordWriter, UdpDestinationsUseTheShortFormAfterTheFirst) {
+    SettingsDocument document = richDocument();
+    document.edited.connect.protocol = 1;
+    document.edited.connect.reception = 0;
+    document.edited.connect.mode = tunnelAlways;
+    const auto record = buildRecord(document, RecordTarget::device);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(groupOf(*record, "   <configgroup name = \"Tunnel Connect\""),
+              crLines(R"(   <configgroup name = "Tunnel Connect" instance = "1">
+      <configitem name = "Mode">
+         <value>Always</value>
+      </configitem>
+      <configitem name = "Flush Line">
+         <value>Enabled</value>
+      </configitem>
+      <configitem name = "Host" instance = "1">
+         <value name = "Address">host&lt;1&gt;&amp;co</value>
+         <value name = "Port">8000</value>
+         <value name = "Protocol">UDP</value>
+         <value name = "Credential"></value>
+         <value name = "Initial Send">hi &quot;there&quot;</value>
+         <value name = "Local Port">0</value>
+         <value name = "Reception">Restricted</value>
+      </configitem>
+      <configitem name = "Host" instance = "2">
+         <value name = "Address"></value>
+      </configitem>
+      <configitem name = "Host" instance = "3">
+         <value name = "Address"></value>
+      </configitem>
+      <configitem name = "Host" instance = "4">
+         <value name = "Address"></value>
+      </configitem>
+      <configitem name = "Connections">
+         <value>Simultaneous</value>
+      </configitem>
+      <configitem name = "Reconnect Time">
+         <value>75</value>
+      </configitem>
+   </configgroup>
+)"));
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, UnconfirmedAccessPointAndDestinationsAreLeftOut) {
+    SettingsDocument document = richDocument();
+    document.loaded.accessPoint.edited = 0;
+    document.loaded.connect.edited = 0;
+    document.edited.reboot = 1;
+    const auto record = buildRecord(document, RecordTarget::device);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->find("Access Point"), std::string::npos);
+    EXPECT_EQ(record->find("\"Host\""), std::string::npos);
+    EXPECT_EQ(record->find("Reconnect Time"), std::string::npos);
+    EXPECT_NE(record->find("      <configitem name = \"Reboot\">\r         <value>Enable</value>\r"),
+              std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, PackingAndPushVariants) {
+    SettingsDocument document = basicDocument();
+    document.edited.packing = {.enabled = 1, .mode = 0, .threshold = 512, .timeout = 1000};
+    document.edited.line.push = {0x0d, 'x'};
+    document.edited.line.pushCount = 1;
+    const auto record = buildRecord(document, RecordTarget::device);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(groupOf(*record, "   <configgroup name = \"Tunnel Packing\""),
+              crLines(R"(   <configgroup name = "Tunnel Packing" instance = "1">
+      <configitem name = "Mode">
+         <value>Timeout</value>
+      </configitem>
+      <configitem name = "Threshold">
+         <value>512 bytes</value>
+      </configitem>
+      <configitem name = "Timeout">
+         <value>1000 milliseconds</value>
+      </configitem>
+   </configgroup>
+)"));
+    EXPECT_NE(record->find("<value>&lt;control&gt;M</value>"), std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(RecordWriter, MarkupBytesInThePushAndInNamesStayWellFormed) {
+    SettingsDocument document = richDocument();
+    document.edited.line.push = {'<', '"'};
+    document.loaded.profiles[1].name = "<lab> & 'co'";
+    ScriptedPrompt prompt;
+    prompt.answers = {{promptEntered, "12345678"}, {promptEntered, "x"}, {promptEntered, hexKey}};
+    const auto record = buildRecord(document, RecordTarget::file, &prompt);
+    ASSERT_TRUE(record);
+    EXPECT_NE(record->find("<value>&lt;&quot;</value>"), std::string::npos);
+    EXPECT_NE(record->find("instance = \"&lt;lab&gt; &amp; &apos;co&apos;\""), std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
+}
+
+TEST(PasswordLength, FollowsTheRuleOfTheRequest) {
+    const PasswordRequest key{.lengthMode = passwordLengthKey, .hexKey = false};
+    const PasswordRequest hex{.lengthMode = passwordLengthKey, .hexKey = true};
+    const PasswordRequest server{.lengthMode = passwordLengthServer, .hexKey = false};
+    const std::string keyMessage = programText("8文字以上、63文字以内である必要があります。");
+    EXPECT_EQ(passwordLengthError(key, std::string(7, 'a')), keyMessage);
+    EXPECT_EQ(passwordLengthError(key, std::string(64, 'a')), keyMessage);
+    EXPECT_EQ(passwordLengthError(key, std::string(8, 'a')), "");
+    EXPECT_EQ(passwordLengthError(key, std::string(63, 'a')), "");
+    EXPECT_EQ(passwordLengthError(hex, std::string(63, 'a')), programText("64文字である必要があります。"));
+    EXPECT_EQ(passwordLengthError(hex, std::string(64, 'z')), "");
+    EXPECT_EQ(passwordLengthError(server, ""), "");
+    EXPECT_EQ(passwordLengthError(server, std::string(31, 'a')), "");
+    // Sixteen double-byte characters are 32 bytes.
+    std::string wide;
+    for (int i = 0; i < 16; ++i) {
+        wide += "\x82\xa0";
+    }
+    EXPECT_EQ(passwordLengthError(server, wide), programText("31文字以内である必要があります。"));
+}
+
+} // namespace
+} // namespace marlo
