@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace marlo::cli {
+
+// A code page 932 text as UTF-8 for one line of the terminal. Control bytes, and bytes that code
+// page 932 does not define, are shown as \xNN, a backslash as \\.
+std::string displayText(std::string_view cp932);
+
+// The same for a message of several lines: line feeds are kept.
+std::string displayMessage(std::string_view cp932);
+
+// The whole content of a file, or no value after printing why it could not be read.
+std::optional<std::string> readFileBytes(const std::string& path, std::ostream& err);
+
+} // namespace marlo::cli

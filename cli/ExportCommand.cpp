@@ -1,0 +1,138 @@
+#include "cli/ExportCommand.h"
+
+#include "cli/Console.h"
+#include "cli/RecordFileImport.h"
+#include "cli/SecretPrompt.h"
+#include "record/Cp932.h"
+#include "record/RecordWriter.h"
+
+#include <optional>
+
+namespace marlo::cli {
+
+namespace {
+
+constexpr std::string_view usage =
+    "FILE --target device|file [--reboot] [--secret ap=TEXT] [--secret server=TEXT] "
+    "[--secret profile=SSID:TEXT]...";
+
+struct ExportArguments {
+    std::string file;
+    RecordTarget target = RecordTarget::device;
+    bool reboot = false;
+    SecretPrompt secrets;
+};
+
+// Takes one "--secret" value into the prompt; false when it names no secret or when its text
+// cannot be written in code page 932.
+bool takeSecret(std::string_view value, SecretPrompt& secrets, std::ostream& err) {
+    const auto text = [&err](std::string_view utf8) {
+        auto cp932 = utf8ToCp932(utf8);
+        if (!cp932) {
+            err << "marlo-cli: code page 932 cannot hold the text of --secret " << utf8 << "\n";
+        }
+        return cp932;
+    };
+    if (value.starts_with("ap=")) {
+        secrets.accessPointPassphrase = text(value.substr(3));
+        return secrets.accessPointPassphrase.has_value();
+    }
+    if (value.starts_with("server=")) {
+        secrets.serverPassword = text(value.substr(7));
+        return secrets.serverPassword.has_value();
+    }
+    const std::size_t colon = value.find(':');
+    if (value.starts_with("profile=") && colon != std::string_view::npos) {
+        const auto networkName = text(value.substr(8, colon - 8));
+        const auto key = text(value.substr(colon + 1));
+        if (!networkName || !key) {
+            return false;
+        }
+        secrets.profileKeys[*networkName] = *key;
+        return true;
+    }
+    return false;
+}
+
+std::optional<ExportArguments> parse(const std::vector<std::string>& arguments, std::ostream& err) {
+    ExportArguments parsed;
+    bool hasFile = false;
+    bool hasTarget = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == "--target" && hasValue &&
+            (arguments[i + 1] == "device" || arguments[i + 1] == "file")) {
+            parsed.target = arguments[++i] == "file" ? RecordTarget::file : RecordTarget::device;
+            hasTarget = true;
+        } else if (argument == "--reboot") {
+            parsed.reboot = true;
+        } else if (argument == "--secret" && hasValue) {
+            if (!takeSecret(arguments[++i], parsed.secrets, err)) {
+                return std::nullopt;
+            }
+        } else if (argument.starts_with("--") || hasFile) {
+            return std::nullopt;
+        } else {
+            parsed.file = argument;
+            hasFile = true;
+        }
+    }
+    if (!hasFile || !hasTarget) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+// What the pages store when every one of them keeps what it shows: everything of `loaded` except
+// the access point and the destinations, which the import put into `edited` already.
+void storeShownSettings(SettingsDocument& document) {
+    DeviceSettings shown = document.loaded;
+    const DeviceSettings& edited = document.edited;
+    shown.reboot = edited.reboot;
+    shown.accessPoint = edited.accessPoint;
+    shown.connect.connections = edited.connect.connections;
+    shown.connect.reconnectTime = edited.connect.reconnectTime;
+    shown.connect.protocol = edited.connect.protocol;
+    shown.connect.reception = edited.connect.reception;
+    shown.connect.hosts = edited.connect.hosts;
+    shown.connect.edited = edited.connect.edited;
+    document.edited = shown;
+}
+
+int runExport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    auto parsed = parse(arguments, err);
+    if (!parsed) {
+        err << "usage: marlo-cli export " << usage << "\n";
+        return exitUsage;
+    }
+    SettingsDocument document;
+    const FileImportResult result = importRecordFile(document, parsed->file, std::nullopt, err);
+    if (result == FileImportResult::unreadable) {
+        return exitUsage;
+    }
+    if (result == FileImportResult::importFailed) {
+        err << importFailedMessage << "\n";
+        return exitFailure;
+    }
+    storeShownSettings(document);
+    document.edited.reboot = parsed->reboot ? 1 : 0;
+    const auto record = buildRecord(document, parsed->target, &parsed->secrets);
+    if (!record) {
+        err << "marlo-cli: " << displayMessage(parsed->secrets.refusal) << "\n";
+        return exitUsage;
+    }
+    out.write(record->data(), static_cast<std::streamsize>(record->size()));
+    out.flush();
+    if (!out) {
+        err << "marlo-cli: cannot write the record\n";
+        return exitFailure;
+    }
+    return exitSuccess;
+}
+
+} // namespace
+
+const Command exportCommand{"export", usage, runExport};
+
+} // namespace marlo::cli

@@ -1,0 +1,48 @@
+#include "cli/ImportCommand.h"
+
+#include "cli/RecordFileImport.h"
+#include "cli/SettingsPrinter.h"
+
+#include <optional>
+
+namespace marlo::cli {
+
+namespace {
+
+constexpr std::string_view usage = "FILE [--status STATUSFILE]";
+
+int runImport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    std::optional<std::string> file;
+    std::optional<std::string> statusFile;
+    bool wellFormed = true;
+    for (std::size_t i = 0; i < arguments.size() && wellFormed; ++i) {
+        if (arguments[i] == "--status" && i + 1 < arguments.size()) {
+            statusFile = arguments[++i];
+        } else if (arguments[i].starts_with("--") || file) {
+            wellFormed = false;
+        } else {
+            file = arguments[i];
+        }
+    }
+    if (!wellFormed || !file) {
+        err << "usage: marlo-cli import " << usage << "\n";
+        return exitUsage;
+    }
+    SettingsDocument document;
+    const FileImportResult result = importRecordFile(document, *file, statusFile, err);
+    if (result == FileImportResult::unreadable) {
+        return exitUsage;
+    }
+    printSettings(document.loaded, out);
+    if (result == FileImportResult::importFailed) {
+        err << importFailedMessage << "\n";
+        return exitFailure;
+    }
+    return exitSuccess;
+}
+
+} // namespace
+
+const Command importCommand{"import", usage, runImport};
+
+} // namespace marlo::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "record/PasswordPrompt.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace marlo::cli {
+
+// Answers the record writer's password prompts from secrets given on the command line (code page
+// 932): a secret that was given is entered, any other is skipped. A given secret that breaks the
+// prompt's length rule stops the build; `refusal` then says why.
+class SecretPrompt : public PasswordPrompt {
+public:
+    std::optional<std::string> accessPointPassphrase;
+    std::optional<std::string> serverPassword;
+    std::map<std::string, std::string> profileKeys; // by network name
+
+    std::string refusal;
+
+    PasswordAnswer ask(const PasswordRequest& request) override;
+};
+
+} // namespace marlo::cli

@@ -1,0 +1,34 @@
+#include "cli/Console.h"
+
+#include "tests/cli/CliTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace marlo::cli {
+namespace {
+
+TEST(Console, ShowsCodePage932AsUtf8AndEscapesTheRest) {
+    EXPECT_EQ(displayText("\x8c\xa4\x8b\x86\x8e\xba-5G"), "研究室-5G");
+    EXPECT_EQ(displayText("a\rb\nc\x7f"), "a\\x0db\\x0ac\\x7f");
+    EXPECT_EQ(displayText("C:\\tmp"), "C:\\\\tmp");
+    EXPECT_EQ(displayText("\x83\x5c"), "ソ"); // a trail byte that is a backslash in ASCII
+    EXPECT_EQ(displayText("ok\xff"), "ok\\xff");
+    EXPECT_EQ(displayMessage("*** not found ***\ngroup: \x83\x65"), "*** not found ***\ngroup: テ");
+    EXPECT_EQ(displayMessage("a\rb"), "a\\x0db");
+}
+
+TEST(Console, ReadsFilesWholeOrSaysWhyNot) {
+    testing::TemporaryFolder folder;
+    const std::string bytes("a\0\r\nb", 5);
+    std::ostringstream err;
+    EXPECT_EQ(readFileBytes(folder.write("f.xml", bytes), err), bytes);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_FALSE(readFileBytes(folder.path("missing.xml"), err));
+    EXPECT_NE(err.str().find("cannot read " + folder.path("missing.xml")), std::string::npos);
+    std::ostringstream directoryErr;
+    EXPECT_FALSE(readFileBytes(folder.path(""), directoryErr));
+    EXPECT_NE(directoryErr.str().find("cannot read"), std::string::npos);
+}
+
+} // namespace
+} // namespace marlo::cli
