@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record/DeviceSettings.h"
+#include "record/PasswordPrompt.h"
 
 #include <QString>
 #include <optional>
@@ -10,25 +10,6 @@ class QWidget;
 namespace marlo {
 
 inline constexpr char applicationTitle[] = "Marlo";
-
-// What the password prompt is told before it is shown: its prompt line, the captions that replace
-// the default ones when not empty, and its length rule.
-struct PasswordRequest {
-    enum class LengthRule { key, serverPassword };
-
-    QString prompt;
-    QString okCaption;
-    QString skipCaption;
-    LengthRule rule = LengthRule::key;
-    bool hexKey = false; // with the key rule: exactly 64 bytes
-};
-
-struct PasswordAnswer {
-    enum class Choice { entered, skipped, stopped };
-
-    Choice choice = Choice::stopped;
-    Text password; // code page 932, when entered
-};
 
 // Every box, file picker and prompt the windows show, so that tests can script them.
 class UserDialogs {
@@ -48,6 +29,7 @@ public:
     virtual std::optional<QString> openRecordFile(QWidget* owner) = 0;
     virtual std::optional<QString> saveRecordFile(QWidget* owner) = 0;
 
+    // The record writer's prompt for a secret the device does not show.
     virtual PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "tests/ui/ScriptedDialogs.h"
 
+#include "ui/WidgetText.h"
+
 #include <QTest>
 
 namespace marlo {
@@ -115,7 +117,7 @@ std::optional<QString> ScriptedDialogs::saveRecordFile(QWidget* owner) {
 }
 
 PasswordAnswer ScriptedDialogs::askPassword(QWidget* owner, const PasswordRequest& request) {
-    const std::optional<Expected> expected = take(Kind::password, owner, request.prompt);
+    const std::optional<Expected> expected = take(Kind::password, owner, displayText(request.promptText));
     return expected ? expected->passwordAnswer : PasswordAnswer{};
 }
 

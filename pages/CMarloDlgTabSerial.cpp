@@ -1,0 +1,517 @@
+#include "pages/CMarloDlgTabSerial.h"
+
+#include "pages/PageFields.h"
+#include "record/Codecs.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/TypedLengthLimit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace marlo {
+
+namespace {
+
+constexpr const char* baudRates[] = {"9600",   "14400",  "19200",  "38400",   "57600",   "115200",
+                                     "230400", "460800", "921600", "1000000", "2000000", "4000000"};
+
+constexpr std::string_view fourCharacterPeriods = "<Four Character Periods>";
+constexpr std::string_view none = "<None>";
+
+enum Parity { parityNone = 0, parityEven = 1, parityOdd = 2 };
+enum FlowControl { flowNone = 0, flowHardware = 1, flowSoftware = 2 };
+enum PackingMode { byTimeout = 0, bySendCharacter = 1 };
+
+// Range checks compare the parsed number as a signed 32-bit value.
+bool within(std::uint32_t value, std::int32_t low, std::int32_t high) {
+    const auto number = static_cast<std::int32_t>(value);
+    return number >= low && number <= high;
+}
+
+std::string decimal(std::uint32_t value) {
+    return formatNumberOrPlaceholder(value, 10, "");
+}
+
+std::string twoHexDigits(std::uint32_t value) {
+    return formatNumberOrPlaceholder(value, 16, "");
+}
+
+bool isMatchByte(std::uint32_t value) {
+    return value <= 0x0f || (value >= 0x21 && value <= 0x7e);
+}
+
+void addUnit(QGridLayout* grid, int row, int column, const char* unit) {
+    grid->addWidget(new QLabel(QString::fromUtf8(unit)), row, column);
+}
+
+} // namespace
+
+CMarloDlgTabSerial::CMarloDlgTabSerial(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
+    : SettingsPage(ids::serialPageTemplate, document, dialogs, parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(6);
+    layout->addWidget(createLineGroup());
+    layout->addWidget(createPackingGroup());
+    layout->addWidget(createQueueGroup());
+    layout->addStretch(1);
+
+    for (qsizetype i = 1; i < controls_.size(); ++i) {
+        setTabOrder(controls_[i - 1], controls_[i]);
+    }
+
+    connect(flowControl_, &QButtonGroup::buttonClicked, this, [this] { applyFlowRule(); });
+    connect(packing_, &QCheckBox::clicked, this, [this] { applyPackingRule(); });
+    connect(packingMode_, &QButtonGroup::buttonClicked, this, [this] { applyPackingRule(); });
+    connect(trailingEnabled_, &QCheckBox::clicked, this, [this] { applyPackingRule(); });
+
+    enableAll(false);
+}
+
+QRadioButton* CMarloDlgTabSerial::addRadio(QButtonGroup* group, int value, int id, const QString& text,
+                                           const QString& groupLabel) {
+    auto* radio = new QRadioButton(text, this);
+    setControlId(radio, id);
+    nameInGroup(radio, groupLabel);
+    group->addButton(radio, value);
+    controls_.append(radio);
+    return radio;
+}
+
+QLineEdit* CMarloDlgTabSerial::addEdit(int id) {
+    auto* edit = new QLineEdit(this);
+    setControlId(edit, id);
+    controls_.append(edit);
+    return edit;
+}
+
+QWidget* CMarloDlgTabSerial::createLineGroup() {
+    auto* box = new QGroupBox(this);
+    auto* grid = new QGridLayout(box);
+
+    baudRate_ = new QComboBox(this);
+    baudRate_->setEditable(true);
+    baudRate_->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* rate : baudRates) {
+        baudRate_->addItem(QString::fromLatin1(rate));
+    }
+    setControlId(baudRate_, ids::baudRate);
+    controls_.append(baudRate_);
+    grid->addWidget(labelFor(baudRate_, QStringLiteral("ボーレート:")), 0, 0);
+    grid->addWidget(baudRate_, 0, 1, 1, 2);
+
+    struct RadioRow {
+        QButtonGroup*& group;
+        const char* label;
+        std::initializer_list<std::tuple<int, int, const char*>> radios; // value, id, text
+    };
+    const RadioRow rows[] = {
+        {dataBits_, "データビット:", {{7, ids::dataBits7, "7bit"}, {8, ids::dataBits8, "8bit"}}},
+        {stopBits_, "ストップビット:", {{1, ids::stopBits1, "1"}, {2, ids::stopBits2, "2"}}},
+        {parity_,
+         "パリティ:",
+         {{parityNone, ids::parityNone, "なし"},
+          {parityEven, ids::parityEven, "偶数"},
+          {parityOdd, ids::parityOdd, "奇数"}}},
+        {flowControl_,
+         "フロー制御:",
+         {{flowNone, ids::flowNone, "なし"},
+          {flowHardware, ids::flowHardware, "ハードウェア"},
+          {flowSoftware, ids::flowSoftware, "ソフトウェア"}}},
+    };
+    int row = 1;
+    for (const RadioRow& radioRow : rows) {
+        radioRow.group = new QButtonGroup(this);
+        const QString label = QString::fromUtf8(radioRow.label);
+        grid->addWidget(new QLabel(label), row, 0);
+        int column = 1;
+        for (const auto& [value, id, text] : radioRow.radios) {
+            grid->addWidget(addRadio(radioRow.group, value, id, QString::fromUtf8(text), label), row,
+                            column++);
+        }
+        ++row;
+    }
+
+    auto* characters = new QHBoxLayout;
+    xon_ = addEdit(ids::xonCharacter);
+    characters->addWidget(labelFor(xon_, QStringLiteral("Xon Char: 0x")));
+    characters->addWidget(xon_);
+    characters->addSpacing(16);
+    xoff_ = addEdit(ids::xoffCharacter);
+    characters->addWidget(labelFor(xoff_, QStringLiteral("Xoff Char: 0x")));
+    characters->addWidget(xoff_);
+    characters->addStretch(1);
+    grid->addLayout(characters, row, 0, 1, 4);
+
+    for (QLineEdit* edit : {xon_, xoff_}) {
+        new TypedLengthLimit(edit, 2);
+        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);
+    }
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QWidget* CMarloDlgTabSerial::createPackingGroup() {
+    auto* box = new QGroupBox(this);
+    auto* grid = new QGridLayout(box);
+    grid->setColumnMinimumWidth(0, 16);
+    grid->setColumnMinimumWidth(1, 16);
+
+    packing_ = new QCheckBox(QStringLiteral("パックコントロール有効"), this);
+    setControlId(packing_, ids::packingEnabled);
+    controls_.append(packing_);
+    grid->addWidget(packing_, 0, 0, 1, 6);
+
+    packingThreshold_ = addEdit(ids::packingThreshold);
+    grid->addWidget(labelFor(packingThreshold_, QStringLiteral("データ数:")), 1, 1, 1, 2);
+    grid->addWidget(packingThreshold_, 1, 3);
+    addUnit(grid, 1, 4, "バイト");
+
+    packingMode_ = new QButtonGroup(this);
+    const QString modeLabel = packing_->text();
+    grid->addWidget(
+        addRadio(packingMode_, byTimeout, ids::packingByTimeout, QStringLiteral("タイムアウト"), modeLabel),
+        2, 1, 1, 2);
+    timeout_ = addEdit(ids::packingTimeout);
+    timeout_->setAccessibleName(QStringLiteral("タイムアウト ミリ秒"));
+    grid->addWidget(timeout_, 2, 3);
+    addUnit(grid, 2, 4, "ミリ秒");
+
+    grid->addWidget(addRadio(packingMode_, bySendCharacter, ids::packingBySendCharacter,
+                             QStringLiteral("終了キャラクタ指定"), modeLabel),
+                    3, 1, 1, 5);
+
+    sendCharacter_ = addEdit(ids::sendCharacter);
+    auto* sendRow = new QHBoxLayout;
+    sendRow->addWidget(labelFor(sendCharacter_, QStringLiteral("終了キャラクタ")));
+    sendRow->addSpacing(8);
+    sendRow->addWidget(new QLabel(QStringLiteral("0x")));
+    sendRow->addWidget(sendCharacter_);
+    sendRow->addStretch(1);
+    grid->addLayout(sendRow, 4, 2, 1, 4);
+
+    flushSendCharacter_ = new QCheckBox(QStringLiteral("終了キャラクタを送信しない"), this);
+    setControlId(flushSendCharacter_, ids::flushSendCharacter);
+    controls_.append(flushSendCharacter_);
+    grid->addWidget(flushSendCharacter_, 5, 2, 1, 4);
+
+    trailingEnabled_ = new QCheckBox(QStringLiteral("終了キャラクタを挿入する"), this);
+    setControlId(trailingEnabled_, ids::trailingCharacterEnabled);
+    controls_.append(trailingEnabled_);
+    trailingCharacter_ = addEdit(ids::trailingCharacter);
+    auto* trailingRow = new QHBoxLayout;
+    trailingRow->addWidget(trailingEnabled_);
+    trailingRow->addSpacing(8);
+    trailingRow->addWidget(labelFor(trailingCharacter_, QStringLiteral("0x")));
+    trailingRow->addWidget(trailingCharacter_);
+    trailingRow->addStretch(1);
+    trailingCharacter_->setAccessibleName(trailingEnabled_->text() + QStringLiteral(" 0x"));
+    grid->addLayout(trailingRow, 6, 2, 1, 4);
+
+    for (QLineEdit* edit : {sendCharacter_, trailingCharacter_}) {
+        new TypedLengthLimit(edit, 2);
+        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("<None>")) + 12);
+    }
+    for (QLineEdit* edit : {packingThreshold_, timeout_}) {
+        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+    }
+    grid->setColumnStretch(5, 1);
+    return box;
+}
+
+QWidget* CMarloDlgTabSerial::createQueueGroup() {
+    auto* box = new QGroupBox(QStringLiteral("受信データキュー更新条件"), this);
+    auto* grid = new QGridLayout(box);
+
+    gapTime_ = addEdit(ids::gapTime);
+    gapTime_->setMinimumWidth(fontMetrics().horizontalAdvance(QString::fromLatin1(fourCharacterPeriods)) +
+                              16);
+    grid->addWidget(labelFor(gapTime_, QStringLiteral("ギャップ時間")), 0, 0);
+    grid->addWidget(gapTime_, 0, 1, 1, 3);
+    addUnit(grid, 0, 4, "ミリ秒");
+    auto* note = new QLabel(QStringLiteral("0設定時は\n4データ分の時間"));
+    grid->addWidget(note, 0, 5, 2, 1, Qt::AlignTop);
+
+    queueThreshold_ = addEdit(ids::queueThreshold);
+    grid->addWidget(labelFor(queueThreshold_, QStringLiteral("閾値")), 1, 0);
+    grid->addWidget(queueThreshold_, 1, 1, 1, 3);
+    addUnit(grid, 1, 4, "バイト");
+
+    firstMatch_ = addEdit(ids::firstMatchByte);
+    secondMatch_ = addEdit(ids::secondMatchByte);
+    const QString matchLabel = QStringLiteral("判定データ");
+    grid->addWidget(new QLabel(matchLabel), 2, 0);
+    auto* matchRow = new QHBoxLayout;
+    matchRow->addWidget(labelFor(firstMatch_, QStringLiteral("0x")));
+    matchRow->addWidget(firstMatch_);
+    matchRow->addSpacing(12);
+    matchRow->addWidget(labelFor(secondMatch_, QStringLiteral("0x")));
+    matchRow->addWidget(secondMatch_);
+    matchRow->addStretch(1);
+    grid->addLayout(matchRow, 2, 1, 1, 5);
+    firstMatch_->setAccessibleName(matchLabel + QStringLiteral(" 1"));
+    secondMatch_->setAccessibleName(matchLabel + QStringLiteral(" 2"));
+
+    for (QLineEdit* edit : {firstMatch_, secondMatch_}) {
+        edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);
+    }
+    grid->setColumnStretch(6, 1);
+    return box;
+}
+
+void CMarloDlgTabSerial::enableAll(bool on) {
+    for (QWidget* control : controls_) {
+        control->setEnabled(on);
+    }
+}
+
+void CMarloDlgTabSerial::applyFlowRule() {
+    const bool software = flowControl_->checkedId() == flowSoftware;
+    xon_->setEnabled(software);
+    xoff_->setEnabled(software);
+    if (!software) {
+        return;
+    }
+    if (xon_->text().isEmpty()) {
+        xon_->setText(QStringLiteral("11"));
+    }
+    if (xoff_->text().isEmpty()) {
+        xoff_->setText(QStringLiteral("13"));
+    }
+}
+
+void CMarloDlgTabSerial::applyPackingRule() {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{packingThreshold_, packingMode_->button(byTimeout), timeout_,
+                                         packingMode_->button(bySendCharacter), sendCharacter_,
+                                         flushSendCharacter_, trailingEnabled_, trailingCharacter_}) {
+        control->setEnabled(false);
+    }
+    if (!packing_->isChecked()) {
+        return;
+    }
+    packingThreshold_->setEnabled(true);
+    packingMode_->button(byTimeout)->setEnabled(true);
+    packingMode_->button(bySendCharacter)->setEnabled(true);
+    if (packingMode_->checkedId() == -1) {
+        packingMode_->button(byTimeout)->setChecked(true);
+    }
+    if (packingMode_->checkedId() == byTimeout) {
+        timeout_->setEnabled(true);
+    }
+    if (packingMode_->checkedId() == bySendCharacter) {
+        sendCharacter_->setEnabled(true);
+        flushSendCharacter_->setEnabled(true);
+        trailingEnabled_->setEnabled(true);
+        trailingCharacter_->setEnabled(trailingEnabled_->isChecked());
+    }
+    const std::pair<QLineEdit*, const char*> defaults[] = {
+        {packingThreshold_, "512"}, {timeout_, "60"}, {sendCharacter_, "0d"}, {trailingCharacter_, "<None>"}};
+    for (const auto& [edit, text] : defaults) {
+        if (edit->text().isEmpty()) {
+            edit->setText(QString::fromLatin1(text));
+        }
+    }
+}
+
+void CMarloDlgTabSerial::loadFromSettings() {
+    enableAll(true);
+    const DeviceSettings::Line& line = loaded_.line;
+    baudRate_->setEditText(QString::fromStdString(decimal(line.baudRate)));
+    tickValue(dataBits_, static_cast<int>(line.dataBits));
+    tickValue(stopBits_, static_cast<int>(line.stopBits));
+    tickValue(parity_, line.parity);
+    tickValue(flowControl_, line.flowControl);
+
+    xon_->clear();
+    xoff_->clear();
+    applyFlowRule();
+    if (line.flowControl == flowSoftware) {
+        setFieldText(xon_, twoHexDigits(line.xonChar));
+        setFieldText(xoff_, twoHexDigits(line.xoffChar));
+    }
+
+    const DeviceSettings::Packing& packing = loaded_.packing;
+    packing_->setChecked(packing.enabled != 0);
+    untickAll(packingMode_);
+    flushSendCharacter_->setChecked(false);
+    trailingEnabled_->setChecked(false);
+    for (QLineEdit* edit : {packingThreshold_, timeout_, sendCharacter_, trailingCharacter_}) {
+        edit->clear();
+    }
+    if (packing.enabled != 0) {
+        setFieldText(packingThreshold_, decimal(packing.threshold));
+        if (packing.mode == byTimeout) {
+            packingMode_->button(byTimeout)->setChecked(true);
+            setFieldText(timeout_, decimal(packing.timeout));
+        }
+        if (packing.mode == bySendCharacter) {
+            packingMode_->button(bySendCharacter)->setChecked(true);
+            setFieldText(sendCharacter_, twoHexDigits(packing.sendCharacter));
+            flushSendCharacter_->setChecked(packing.flushSendCharacter != 0);
+            trailingEnabled_->setChecked(packing.trailingCharacterEnabled != 0);
+            setFieldText(trailingCharacter_, twoHexDigits(packing.trailingCharacter));
+        }
+    }
+    applyPackingRule();
+
+    setFieldText(gapTime_, formatNumberOrPlaceholder(line.gapTimer, 10, fourCharacterPeriods));
+    setFieldText(queueThreshold_, decimal(line.threshold));
+    firstMatch_->clear();
+    secondMatch_->clear();
+    if (line.pushCount >= 1) {
+        setFieldText(firstMatch_, twoHexDigits(line.push[0]));
+    }
+    if (line.pushCount >= 2) {
+        setFieldText(secondMatch_, twoHexDigits(line.push[1]));
+    }
+}
+
+bool CMarloDlgTabSerial::validateAndStore() {
+    return storeLine() && storePacking() && storeQueueConditions();
+}
+
+bool CMarloDlgTabSerial::readHexCharacter(const std::string& text, std::uint8_t& code) {
+    const std::uint32_t value = parseUnsigned(text, 16);
+    if (!isHexDigits(text) || value > 0xff) {
+        return false;
+    }
+    code = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+bool CMarloDlgTabSerial::storeMatchByte(const std::string& text, std::uint8_t& byte) {
+    if (!isHexDigits(text)) {
+        return refuse("受信データキュー更新条件の判定データ 指定エラー");
+    }
+    const std::uint32_t value = parseUnsigned(text, 16);
+    if (!isMatchByte(value)) {
+        return refuse("受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。");
+    }
+    byte = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+bool CMarloDlgTabSerial::storeLine() {
+    DeviceSettings::Line& line = edited_.line;
+    const std::uint32_t baudRate = parseUnsigned(numberFieldText(baudRate_), 10);
+    if (!within(baudRate, 9600, 4000000)) {
+        return refuse("BPS設定エラー");
+    }
+    line.baudRate = baudRate;
+
+    line.dataBits = dataBits_->checkedId() == 7 ? 7 : 8;
+    line.stopBits = stopBits_->checkedId() == 2 ? 2 : 1;
+    line.parity = parity_->checkedId() == -1 ? parityNone : parity_->checkedId();
+    line.flowControl = flowControl_->checkedId() == flowHardware ? flowHardware : flowNone;
+    if (flowControl_->checkedId() == flowSoftware) {
+        line.flowControl = flowSoftware;
+        if (!within(line.baudRate, 9600, 230400)) {
+            return refuse("ソフトウェアフロー制御時は230400bpsが最大値です");
+        }
+        if (!readHexCharacter(numberFieldText(xon_), line.xonChar)) {
+            return refuse("XOn 文字エラー");
+        }
+        if (!readHexCharacter(numberFieldText(xoff_), line.xoffChar)) {
+            return refuse("XOff 文字エラー");
+        }
+    }
+    return true;
+}
+
+bool CMarloDlgTabSerial::storePacking() {
+    DeviceSettings::Packing& packing = edited_.packing;
+    packing.enabled = packing_->isChecked() ? 1 : 0;
+    if (!packing_->isChecked()) {
+        return true;
+    }
+    const std::uint32_t threshold = parseUnsigned(numberFieldText(packingThreshold_), 10);
+    if (!within(threshold, 100, 1460)) {
+        return refuse("データ数は100～1460の範囲で入力してください");
+    }
+    packing.threshold = threshold;
+
+    if (packingMode_->checkedId() == byTimeout) {
+        packing.mode = byTimeout;
+        const std::uint32_t timeout = parseUnsigned(numberFieldText(timeout_), 10);
+        if (!within(timeout, 1, 30000)) {
+            return refuse("タイムアウト値は1から30000の範囲である必要があります");
+        }
+        packing.timeout = timeout;
+    }
+
+    if (packingMode_->checkedId() == bySendCharacter) {
+        packing.mode = bySendCharacter;
+        packing.flushSendCharacter = flushSendCharacter_->isChecked() ? 1 : 0;
+        const std::string sendCharacter = numberFieldText(sendCharacter_);
+        if (sendCharacter.empty() || sendCharacter == none) {
+            return refuse("開始キャラクタを設定してください");
+        }
+        if (!readHexCharacter(sendCharacter, packing.sendCharacter)) {
+            return refuse("開始キャラクタ指定エラー");
+        }
+        packing.trailingCharacter = 0;
+        packing.trailingCharacterEnabled = trailingEnabled_->isChecked() ? 1 : 0;
+        if (trailingEnabled_->isChecked()) {
+            const std::string trailingCharacter = numberFieldText(trailingCharacter_);
+            if (trailingCharacter.empty() || trailingCharacter == none) {
+                return refuse("終了キャラクタを設定してください");
+            }
+            if (!readHexCharacter(trailingCharacter, packing.trailingCharacter)) {
+                return refuse("終了キャラクタ指定エラー");
+            }
+        }
+    }
+    return true;
+}
+
+bool CMarloDlgTabSerial::storeQueueConditions() {
+    DeviceSettings::Line& line = edited_.line;
+    std::string gapTime = numberFieldText(gapTime_);
+    if (gapTime == fourCharacterPeriods) {
+        gapTime = "0";
+    }
+    const std::uint32_t gapTimer = parseUnsigned(gapTime, 10);
+    if (!within(gapTimer, 0, 5000)) {
+        return refuse("受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください");
+    }
+    line.gapTimer = gapTimer;
+
+    const std::uint32_t threshold = parseUnsigned(numberFieldText(queueThreshold_), 10);
+    if (!within(threshold, 10, 513)) {
+        return refuse("受信データキュー更新条件の閾値は10～513の範囲で入力してください");
+    }
+    line.threshold = threshold;
+
+    line.pushCount = 0;
+    line.push = {0, 0};
+    const std::string first = numberFieldText(firstMatch_);
+    const std::string second = numberFieldText(secondMatch_);
+    if (!first.empty()) {
+        line.pushCount = 1;
+        if (!storeMatchByte(first, line.push[0])) {
+            return false;
+        }
+    }
+    if (!second.empty()) {
+        if (first.empty()) {
+            return refuse("受信データキュー更新条件の判定データは1バイト目から設定する必要があります。");
+        }
+        line.pushCount = 2;
+        if (!storeMatchByte(second, line.push[1])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace marlo

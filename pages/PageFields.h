@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace marlo {
+
+// Reading and filling the controls of the settings pages.
+
+// The unsigned number at the start of `text` in base 10 or 16: leading blanks and a sign are
+// skipped (a minus wraps modulo 2^32), digits are read up to the first other character, no digits
+// give 0 and a number above 4294967295 gives 4294967295.
+std::uint32_t parseUnsigned(std::string_view text, int base);
+
+// True when every character is a hexadecimal digit; the empty text passes.
+bool isHexDigits(std::string_view text);
+
+// A number field's text, trimmed of blanks at both ends, as bytes. A character outside ASCII
+// stands as one byte that is neither digit, blank nor sign: the number parser and the digit
+// checks stop at it, just as they stop at any code page 932 character.
+std::string numberFieldText(const QLineEdit* edit);
+std::string numberFieldText(const QComboBox* combo);
+
+// Sets an edit to a text made by the settings' formatters (ASCII).
+void setFieldText(QLineEdit* edit, std::string_view text);
+
+// Ticks the button whose group id is `value`; with no such button the whole group is unticked.
+void tickValue(QButtonGroup* group, int value);
+void untickAll(QButtonGroup* group);
+
+// A label that names `control` for the keyboard and for assistive technology.
+QWidget* labelFor(QWidget* control, const QString& text);
+
+// Names a radio button after its group's label and its own text ("パリティ: なし").
+void nameInGroup(QAbstractButton* button, const QString& groupLabel);
+
+} // namespace marlo

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "record/SettingsDocument.h"
+
+#include <QWidget>
+
+namespace marlo {
+
+class UserDialogs;
+
+// A page of the main window's tab control. The main window knows a page by three operations:
+// switch all its controls on or off, show the `loaded` settings, and check its controls and store
+// them into `edited`.
+class SettingsPage : public QWidget {
+public:
+    SettingsPage(int templateId, SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    virtual void enableAll(bool on) = 0;
+    virtual void loadFromSettings() = 0;
+    // Checks the controls in a fixed order and stores each value into `edited` as soon as it
+    // passes. At the first failure it shows that check's message and returns false; values stored
+    // before the failure stay.
+    virtual bool validateAndStore() = 0;
+
+protected:
+    // Shows `message` in a box owned by the page; returns false for the validation to return.
+    bool refuse(const char* message);
+
+    SettingsDocument& document_;
+    const DeviceSettings& loaded_;
+    DeviceSettings& edited_;
+    UserDialogs& dialogs_;
+};
+
+} // namespace marlo
