@@ -20,13 +20,12 @@ TEST(Cp932, RefusesWhatTheOtherSideCannotHold) {
 }
 
 TEST(Cp932, GrowsItsBufferForLongTexts) {
-    std::string cp932;
-    for (int i = 0; i < 5000; ++i) {
-        cp932 += "\x82\xa0"; // あ, three bytes in UTF-8
-    }
+    // A half-width katakana is one byte in code page 932 and three in UTF-8.
+    const std::string cp932(5000, '\xb1');
     const auto utf8 = cp932ToUtf8(cp932);
     ASSERT_TRUE(utf8);
     EXPECT_EQ(utf8->size(), 15000u);
+    EXPECT_EQ(utf8->substr(0, 3), "ｱ");
     EXPECT_EQ(utf8ToCp932(*utf8), std::optional<std::string>(cp932));
 }
 
