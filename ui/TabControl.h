@@ -10,6 +10,8 @@ namespace marlo {
 // A row of tabs over a framed area that holds one page per tab. Selecting a tab shows its page
 // and hides the others; a page can also be shown without changing the selected tab.
 class TabControl : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TabControl(QWidget* parent = nullptr);
 

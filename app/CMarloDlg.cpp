@@ -1,0 +1,274 @@
+#include "app/CMarloDlg.h"
+
+#include "app/VersionText.h"
+#include "pages/CMarloDlgTabConnect.h"
+#include "pages/CMarloDlgTabSerial.h"
+#include "pages/CMarloDlgTabWiFi.h"
+#include "record/SettingsImport.h"
+#include "resources/AppIcon.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/DialogUnits.h"
+#include "ui/ReturnEscapeFilter.h"
+#include "ui/TabControl.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+namespace marlo {
+
+namespace {
+
+constexpr const char* noDeviceMessage = "デバイスが接続されていません。";
+constexpr const char* communicationFailedMessage =
+    "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
+    "または一度アプリケーションを閉じてやりなおしてください。";
+constexpr const char* importFailedMessage = "設定データの解析に失敗しました。";
+constexpr const char* readSucceededMessage = "デバイスからデータを読み込みました。";
+constexpr const char* firmwarePrefix = "Firmware version : ";
+
+// A read of a typical record at 9600 baud takes a few seconds; the bar stops at its end.
+constexpr int readProgressSeconds = 30;
+
+} // namespace
+
+CMarloDlg::CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* parent)
+    : QDialog(parent)
+    , dialogs_(dialogs)
+    , discovery_(discovery)
+    , link_([this](const std::string& text) {
+        postToThreadOf(this,
+                       [this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
+    })
+    , worker_(this) {
+    setDialogTemplate(this, ids::mainWindowTemplate);
+    setWindowTitle(QString::fromLatin1(applicationTitle));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(applicationIcon());
+    createControls();
+    new ReturnEscapeFilter(this);
+}
+
+CMarloDlg::~CMarloDlg() = default;
+
+void CMarloDlg::createControls() {
+    const DialogUnits units = DialogUnits::forFont(font());
+    // Static texts get at least one line of the font, which is taller than their template
+    // rectangles for CJK fonts.
+    const auto placeText = [&](QLabel* label, int x, int y, int width, int height) {
+        QRect rect = units.toPixels(x, y, width, height);
+        rect.setHeight(std::max(rect.height(), fontMetrics().height()));
+        label->setGeometry(rect);
+    };
+    const auto addButton = [&](const char* text, int id, int x, int y) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        button->setAutoDefault(false);
+        setControlId(button, id);
+        button->setGeometry(units.toPixels(x, y, 85, 14));
+        return button;
+    };
+
+    auto* portLabel = new QLabel(QStringLiteral("接続USB-COM"), this);
+    placeText(portLabel, 6, 8, 45, 10);
+    portSelector_ = new QComboBox(this);
+    setControlId(portSelector_, ids::portSelector);
+    const QRect selector = units.toPixels(60, 5, 145, 14);
+    portSelector_->setGeometry(selector.x(), selector.y(), selector.width(),
+                               portSelector_->sizeHint().height());
+    portLabel->setBuddy(portSelector_);
+    portSelector_->setAccessibleName(portLabel->text());
+
+    readButton_ = addButton("デバイスから読み込み", ids::readButton, 215, 5);
+    writeButton_ = addButton("デバイスへの書き込み", ids::writeButton, 215, 25);
+
+    firmwareLine_ = new QLabel(this);
+    setControlId(firmwareLine_, ids::firmwareLine);
+    placeText(firmwareLine_, 10, 30, 195, 8);
+
+    tabs_ = new TabControl(this);
+    setControlId(tabs_, ids::pageTabs);
+    tabs_->setGeometry(units.toPixels(10, 45, 290, 355));
+    wirelessPage_ = new CMarloDlgTabWiFi(document_, dialogs_);
+    connectionPage_ = new CMarloDlgTabConnect(document_, dialogs_);
+    serialPage_ = new CMarloDlgTabSerial(document_, dialogs_);
+    tabs_->addTab(QStringLiteral("無線/IPアドレス"), wirelessPage_);
+    tabs_->addTab(QStringLiteral("ネットワーク"), connectionPage_);
+    tabs_->addTab(QStringLiteral("シリアルポート"), serialPage_);
+
+    loadButton_ = addButton("ファイルから読み込み", ids::loadButton, 120, 405);
+    saveButton_ = addButton("ファイルに保存", ids::saveButton, 215, 405);
+
+    versionLine_ = new QLabel(this);
+    setControlId(versionLine_, ids::versionLine);
+    placeText(versionLine_, 10, 430, 290, 8);
+    progressBar_ = new QProgressBar(this);
+    setControlId(progressBar_, ids::progressBar);
+    progressBar_->setGeometry(units.toPixels(10, 425, 290, 14));
+    progressBar_->setTextVisible(false);
+    progressBar_->hide();
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(1000);
+    connect(progressTimer_, &QTimer::timeout, this, &CMarloDlg::advanceProgress);
+
+    setFixedSize(units.toPixels(315, 447));
+
+    connect(readButton_, &QPushButton::clicked, this, [this] { readFromDevice(false); });
+}
+
+bool CMarloDlg::initDialog() {
+    if (!discovery_.discoverPorts(ports_) || ports_.empty()) {
+        ports_.clear();
+        dialogs_.message(this, QString::fromUtf8(noDeviceMessage));
+        return false;
+    }
+    for (const PortEntry& port : ports_) {
+        portSelector_->addItem(QString::fromStdString(port.name));
+    }
+    portSelector_->setCurrentIndex(static_cast<int>(preferredPort(ports_, std::nullopt).value_or(0)));
+
+    tabs_->setCurrentIndex(0);
+    tabs_->showPage(wirelessPage_);
+
+    document_.configRecord.clear();
+    document_.statusRecord.clear();
+    document_.loaded.sta.currentIpAddress.clear();
+
+    recordsReady_ = false;
+    updateControls();
+    versionLine_->setText(programVersionText());
+    versionLine_->show();
+    progressBar_->hide();
+    firmwareLine_->clear();
+    return true;
+}
+
+void CMarloDlg::refreshPorts() {
+    const int selected = portSelector_->currentIndex();
+    std::optional<std::string> remembered;
+    if (selected >= 0 && static_cast<std::size_t>(selected) < ports_.size()) {
+        remembered = ports_[static_cast<std::size_t>(selected)].path;
+    }
+    portSelector_->clear();
+    if (!discovery_.discoverPorts(ports_) || ports_.empty()) {
+        ports_.clear();
+        portsPresent_ = false;
+        updateControls();
+        return;
+    }
+    for (const PortEntry& port : ports_) {
+        portSelector_->addItem(QString::fromStdString(port.name));
+    }
+    portSelector_->setCurrentIndex(static_cast<int>(preferredPort(ports_, remembered).value_or(0)));
+}
+
+void CMarloDlg::readFromDevice(bool quiet) {
+    if (worker_.busy()) {
+        return;
+    }
+    const int selected = portSelector_->currentIndex();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= ports_.size()) {
+        finishRead(ReadResult{}, quiet);
+        return;
+    }
+    link_.setPortPath(ports_[static_cast<std::size_t>(selected)].path);
+
+    auto result = std::make_shared<ReadResult>();
+    result->firmwareVersion = document_.firmwareVersion;
+    startProgress(readProgressSeconds);
+    worker_.start(
+        [this, result] {
+            result->succeeded =
+                link_.readRecords(result->configRecord, result->statusRecord, result->firmwareVersion);
+            return 0;
+        },
+        [this, result, quiet](int) {
+            stopProgress();
+            finishRead(*result, quiet);
+        });
+    updateControls();
+}
+
+void CMarloDlg::finishRead(const ReadResult& result, bool quiet) {
+    updateControls();
+    if (!result.succeeded) {
+        if (!quiet) {
+            dialogs_.message(this, QString::fromUtf8(communicationFailedMessage));
+        }
+        forgetRecords();
+        emit readFinished(false);
+        return;
+    }
+    document_.configRecord = result.configRecord;
+    document_.statusRecord = result.statusRecord;
+    document_.firmwareVersion = result.firmwareVersion;
+    document_.loadedFromFile = 0;
+    const bool imported = importSettings(
+        document_, 0, [this](const std::string& text) { dialogs_.diagnostic(displayText(text)); });
+    if (!imported) {
+        dialogs_.message(this, QString::fromUtf8(importFailedMessage));
+        forgetRecords();
+        emit readFinished(false);
+        return;
+    }
+    recordsReady_ = true;
+    updateControls();
+    for (SettingsPage* page : pages()) {
+        page->loadFromSettings();
+    }
+    firmwareLine_->setText(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
+    if (!quiet) {
+        dialogs_.message(this, QString::fromUtf8(readSucceededMessage));
+    }
+    emit readFinished(true);
+}
+
+void CMarloDlg::forgetRecords() {
+    document_.configRecord.clear();
+    document_.statusRecord.clear();
+    document_.loaded.sta.currentIpAddress.clear();
+    document_.firmwareVersion.clear();
+}
+
+void CMarloDlg::startProgress(int maximumSeconds) {
+    versionLine_->hide();
+    progressBar_->show();
+    progressBar_->setRange(0, maximumSeconds);
+    progressSeconds_ = 0;
+    progressBar_->setValue(0);
+    progressTimer_->start();
+}
+
+void CMarloDlg::advanceProgress() {
+    ++progressSeconds_;
+    progressBar_->setValue(std::min(progressSeconds_, progressBar_->maximum()));
+}
+
+void CMarloDlg::stopProgress() {
+    progressTimer_->stop();
+    versionLine_->show();
+    progressBar_->hide();
+}
+
+void CMarloDlg::updateControls() {
+    const bool idle = !worker_.busy();
+    portSelector_->setEnabled(idle && portsPresent_);
+    readButton_->setEnabled(idle);
+    loadButton_->setEnabled(idle);
+    saveButton_->setEnabled(idle && recordsReady_);
+    writeButton_->setEnabled(idle && recordsReady_);
+    tabs_->pageArea()->setEnabled(idle);
+}
+
+QList<SettingsPage*> CMarloDlg::pages() const {
+    return {wirelessPage_, connectionPage_, serialPage_};
+}
+
+} // namespace marlo

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "device/DeviceLink.h"
+#include "device/PortDiscovery.h"
+#include "record/SettingsDocument.h"
+#include "ui/DeviceWorker.h"
+
+#include <QDialog>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace marlo {
+
+class CMarloDlgTabConnect;
+class CMarloDlgTabSerial;
+class CMarloDlgTabWiFi;
+class SettingsPage;
+class TabControl;
+class UserDialogs;
+
+// The main window: the port selector, the device and file buttons, the three settings pages on a
+// tab control, the firmware line and the status line that shows the version or a progress bar.
+// It owns the settings, the device link and the port list.
+class CMarloDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* parent = nullptr);
+    ~CMarloDlg() override;
+
+    // Fills the port selector and sets the starting state. With no port present it shows
+    // "デバイスが接続されていません。" and returns false: the program then ends.
+    bool initDialog();
+
+    // Rebuilds the port list after a port came or went. The selector is disabled when no port is
+    // left and stays disabled when ports return.
+    void refreshPorts();
+
+    // The read flow on the worker thread; the window stays usable while it runs. Quiet leaves out
+    // the success and communication messages. Refused while another device operation runs.
+    void readFromDevice(bool quiet);
+
+    void startProgress(int maximumSeconds);
+    void stopProgress();
+
+    const SettingsDocument& settings() const { return document_; }
+
+signals:
+    void readFinished(bool succeeded);
+
+private:
+    struct ReadResult {
+        bool succeeded = false;
+        std::string configRecord;
+        std::string statusRecord;
+        std::string firmwareVersion;
+    };
+
+    void createControls();
+    void finishRead(const ReadResult& result, bool quiet);
+    // Empties the records, the current IP address and the firmware version after a failed read.
+    void forgetRecords();
+    void advanceProgress();
+    // Enables the port selector and buttons from the window's state.
+    void updateControls();
+    QList<SettingsPage*> pages() const;
+
+    UserDialogs& dialogs_;
+    PortDiscovery& discovery_;
+    SettingsDocument document_;
+    DeviceLink link_;
+    DeviceWorker worker_;
+    std::vector<PortEntry> ports_;
+
+    bool portsPresent_ = true;  // false once a refresh found no port
+    bool recordsReady_ = false; // after a successful read or file load
+    int progressSeconds_ = 0;
+
+    QComboBox* portSelector_ = nullptr;
+    QPushButton* readButton_ = nullptr;
+    QPushButton* writeButton_ = nullptr;
+    QPushButton* loadButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QLabel* firmwareLine_ = nullptr;
+    QLabel* versionLine_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QTimer* progressTimer_ = nullptr;
+    TabControl* tabs_ = nullptr;
+    CMarloDlgTabWiFi* wirelessPage_ = nullptr;
+    CMarloDlgTabConnect* connectionPage_ = nullptr;
+    CMarloDlgTabSerial* serialPage_ = nullptr;
+};
+
+} // namespace marlo

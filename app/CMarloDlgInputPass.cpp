@@ -1,0 +1,80 @@
+#include "app/CMarloDlgInputPass.h"
+
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/DialogUnits.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace marlo {
+
+namespace {
+
+constexpr const char* unusableCharacterMessage = "パスワードに使用できない文字が含まれています。";
+
+} // namespace
+
+CMarloDlgInputPass::CMarloDlgInputPass(UserDialogs& dialogs, const PasswordRequest& request, QWidget* parent)
+    : QDialog(parent)
+    , dialogs_(dialogs)
+    , request_(request) {
+    setDialogTemplate(this, ids::passwordPromptTemplate);
+    setWindowTitle(QStringLiteral("パスワードの入力"));
+    const DialogUnits units = DialogUnits::forFont(font());
+
+    auto* prompt = new QLabel(displayText(request.promptText), this);
+    setControlId(prompt, ids::passwordPromptLine);
+    QRect promptRect = units.toPixels(10, 10, 245, 20);
+    promptRect.setHeight(std::max(promptRect.height(), 2 * fontMetrics().height()));
+    prompt->setGeometry(promptRect);
+    prompt->setWordWrap(true);
+
+    edit_ = new QLineEdit(this);
+    setControlId(edit_, ids::passwordEdit);
+    edit_->setGeometry(units.toPixels(10, 35, 245, 14));
+    edit_->setAccessibleName(prompt->text());
+
+    const auto addButton = [&](int id, const std::string& caption, const char* defaultCaption, int y) {
+        const QString text = caption.empty() ? QString::fromUtf8(defaultCaption) : displayText(caption);
+        auto* button = new QPushButton(text, this);
+        setControlId(button, id);
+        button->setGeometry(units.toPixels(70, y, 185, 14));
+        return button;
+    };
+    QPushButton* ok = addButton(ids::passwordOk, request.okCaption, "OK", 55);
+    QPushButton* skip =
+        addButton(ids::passwordSkip, request.skipCaption, "このパスワードはファイルに保存しない", 70);
+    QPushButton* stop = addButton(ids::passwordStop, {}, "ファイルへの保存を中断する", 95);
+    ok->setDefault(true);
+
+    connect(ok, &QPushButton::clicked, this, &CMarloDlgInputPass::takePassword);
+    connect(skip, &QPushButton::clicked, this, [this] { done(promptSkip); });
+    connect(stop, &QPushButton::clicked, this, [this] { done(promptStop); });
+    setFixedSize(units.toPixels(267, 118));
+}
+
+void CMarloDlgInputPass::reject() {
+    done(promptStop);
+}
+
+void CMarloDlgInputPass::takePassword() {
+    const std::optional<Text> password = encodeText(edit_->text());
+    if (!password) {
+        dialogs_.message(this, QString::fromUtf8(unusableCharacterMessage));
+        return;
+    }
+    enteredPassword_ = *password;
+    const std::string error = passwordLengthError(request_, enteredPassword_);
+    if (!error.empty()) {
+        dialogs_.message(this, displayText(error));
+        return;
+    }
+    done(promptEntered);
+}
+
+} // namespace marlo

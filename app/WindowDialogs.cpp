@@ -1,0 +1,66 @@
+#include "app/WindowDialogs.h"
+
+#include "app/CMarloDlgInputPass.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace marlo {
+
+namespace {
+
+QMessageBox::StandardButton showBox(QWidget* owner, const QString& caption, const QString& text,
+                                    QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Information, caption, text, buttons, owner);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+std::optional<QString> pickRecordFile(QWidget* owner, QFileDialog::AcceptMode mode) {
+    QFileDialog picker(owner);
+    picker.setAcceptMode(mode);
+    picker.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    picker.setNameFilters({QStringLiteral("XML files(*.xml)"), QStringLiteral("All files (*.*)")});
+    picker.setDefaultSuffix(QStringLiteral("xml"));
+    if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return picker.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void WindowDialogs::message(QWidget* owner, const QString& text) {
+    showBox(owner, QString::fromLatin1(applicationTitle), text, QMessageBox::Ok);
+}
+
+bool WindowDialogs::confirm(QWidget* owner, const QString& text) {
+    return showBox(owner, QString::fromLatin1(applicationTitle), text,
+                   QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void WindowDialogs::diagnostic(const QString& text) {
+    showBox(nullptr, QString(), text, QMessageBox::Ok | QMessageBox::Cancel);
+    copyToClipboard(text);
+}
+
+void WindowDialogs::copyToClipboard(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+std::optional<QString> WindowDialogs::openRecordFile(QWidget* owner) {
+    return pickRecordFile(owner, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> WindowDialogs::saveRecordFile(QWidget* owner) {
+    return pickRecordFile(owner, QFileDialog::AcceptSave);
+}
+
+PasswordAnswer WindowDialogs::askPassword(QWidget* owner, const PasswordRequest& request) {
+    CMarloDlgInputPass prompt(*this, request, owner);
+    const int result = prompt.exec();
+    return {result, result == promptEntered ? prompt.enteredPassword() : std::string()};
+}
+
+} // namespace marlo

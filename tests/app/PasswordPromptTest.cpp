@@ -1,0 +1,113 @@
+#include "app/CMarloDlgInputPass.h"
+#include "resources/DialogIds.h"
+#include "tests/ui/ScriptedDialogs.h"
+#include "ui/ControlId.h"
+#include "ui/WidgetText.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace marlo;
+
+namespace {
+
+PasswordRequest keyRequest(bool hexKey) {
+    PasswordRequest request;
+    request.promptText = *encodeText(QStringLiteral("アクセスポイントのパスフレーズ"));
+    request.lengthMode = passwordLengthKey;
+    request.hexKey = hexKey;
+    return request;
+}
+
+PasswordRequest serverRequest() {
+    PasswordRequest request;
+    request.lengthMode = passwordLengthServer;
+    return request;
+}
+
+// Shows the prompt, types `text` and presses OK; the prompt's result, 0 while it stays open.
+int enter(ScriptedDialogs& dialogs, const PasswordRequest& request, const QString& text,
+          std::string* entered = nullptr) {
+    CMarloDlgInputPass prompt(dialogs, request);
+    prompt.open();
+    control<QLineEdit>(&prompt, ids::passwordEdit)->setText(text);
+    control<QPushButton>(&prompt, ids::passwordOk)->click();
+    if (entered != nullptr) {
+        *entered = prompt.enteredPassword();
+    }
+    return prompt.isVisible() ? 0 : prompt.result();
+}
+
+} // namespace
+
+class PasswordPromptTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keyRuleAcceptsEightToSixtyThreeBytes() {
+        ScriptedDialogs dialogs;
+        const QString message = QStringLiteral("8文字以上、63文字以内である必要があります。");
+        dialogs.expectMessage(message);
+        QCOMPARE(enter(dialogs, keyRequest(false), QString(7, 'k')), 0);
+        dialogs.expectMessage(message);
+        QCOMPARE(enter(dialogs, keyRequest(false), QString(64, 'k')), 0);
+        std::string entered;
+        QCOMPARE(enter(dialogs, keyRequest(false), QString(8, 'k'), &entered), promptEntered);
+        QCOMPARE(entered, std::string(8, 'k'));
+        QCOMPARE(enter(dialogs, keyRequest(false), QString(63, 'k')), promptEntered);
+        QVERIFY(dialogs.done());
+    }
+
+    void hexKeyNeedsExactlySixtyFourBytes() {
+        ScriptedDialogs dialogs;
+        const QString message = QStringLiteral("64文字である必要があります。");
+        dialogs.expectMessage(message);
+        QCOMPARE(enter(dialogs, keyRequest(true), QString(63, 'z')), 0);
+        dialogs.expectMessage(message);
+        QCOMPARE(enter(dialogs, keyRequest(true), QString(65, 'z')), 0);
+        QCOMPARE(enter(dialogs, keyRequest(true), QString(64, 'z')), promptEntered);
+        QVERIFY(dialogs.done());
+    }
+
+    void serverRuleCountsBytesOfCodePage932() {
+        ScriptedDialogs dialogs;
+        QCOMPARE(enter(dialogs, serverRequest(), QString()), promptEntered);
+        QCOMPARE(enter(dialogs, serverRequest(), QString(31, 'p')), promptEntered);
+        dialogs.expectMessage(QStringLiteral("31文字以内である必要があります。"));
+        QCOMPARE(enter(dialogs, serverRequest(), QString(16, QChar(u'あ'))), 0);
+        dialogs.expectMessage(QStringLiteral("パスワードに使用できない文字が含まれています。"));
+        QCOMPARE(enter(dialogs, serverRequest(), QStringLiteral("pass😀")), 0);
+        QVERIFY(dialogs.done());
+    }
+
+    void skipAndStopEndThePrompt() {
+        ScriptedDialogs dialogs;
+        PasswordRequest request = keyRequest(false);
+        request.skipCaption = *encodeText(QStringLiteral("このSSIDのプロファイルは保存しない"));
+        CMarloDlgInputPass skipping(dialogs, request);
+        QCOMPARE(control<QPushButton>(&skipping, ids::passwordSkip)->text(),
+                 QStringLiteral("このSSIDのプロファイルは保存しない"));
+        QCOMPARE(control<QPushButton>(&skipping, ids::passwordOk)->text(), QStringLiteral("OK"));
+        skipping.open();
+        control<QPushButton>(&skipping, ids::passwordSkip)->click();
+        QCOMPARE(skipping.result(), promptSkip);
+
+        CMarloDlgInputPass escaping(dialogs, keyRequest(false));
+        QCOMPARE(control<QPushButton>(&escaping, ids::passwordSkip)->text(),
+                 QStringLiteral("このパスワードはファイルに保存しない"));
+        escaping.open();
+        QTest::keyClick(&escaping, Qt::Key_Escape);
+        QVERIFY(!escaping.isVisible());
+        QCOMPARE(escaping.result(), promptStop);
+
+        CMarloDlgInputPass stopping(dialogs, keyRequest(false));
+        stopping.open();
+        control<QPushButton>(&stopping, ids::passwordStop)->click();
+        QCOMPARE(stopping.result(), promptStop);
+        QVERIFY(dialogs.shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(PasswordPromptTest)
+#include "PasswordPromptTest.moc"
