@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace marlo {
 
@@ -109,10 +110,15 @@ QWidget* CMarloDlgTabSerial::createLineGroup() {
     grid->addWidget(labelFor(baudRate_, QStringLiteral("ボーレート:")), 0, 0);
     grid->addWidget(baudRate_, 0, 1, 1, 2);
 
+    struct Radio {
+        int value;
+        int id;
+        const char* text;
+    };
     struct RadioRow {
         QButtonGroup*& group;
         const char* label;
-        std::initializer_list<std::tuple<int, int, const char*>> radios; // value, id, text
+        std::vector<Radio> radios;
     };
     const RadioRow rows[] = {
         {dataBits_, "データビット:", {{7, ids::dataBits7, "7bit"}, {8, ids::dataBits8, "8bit"}}},
@@ -243,8 +249,12 @@ QWidget* CMarloDlgTabSerial::createQueueGroup() {
 
     queueThreshold_ = addEdit(ids::queueThreshold);
     grid->addWidget(labelFor(queueThreshold_, QStringLiteral("閾値")), 1, 0);
-    grid->addWidget(queueThreshold_, 1, 1, 1, 3);
-    addUnit(grid, 1, 4, "バイト");
+    queueThreshold_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
+    auto* thresholdRow = new QHBoxLayout;
+    thresholdRow->addWidget(queueThreshold_);
+    thresholdRow->addWidget(new QLabel(QStringLiteral("バイト")));
+    thresholdRow->addStretch(1);
+    grid->addLayout(thresholdRow, 1, 1, 1, 4);
 
     firstMatch_ = addEdit(ids::firstMatchByte);
     secondMatch_ = addEdit(ids::secondMatchByte);

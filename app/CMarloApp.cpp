@@ -1,0 +1,85 @@
+#include "app/CMarloApp.h"
+
+#include "app/CMarloDlg.h"
+#include "app/UdevPortWatcher.h"
+#include "app/WindowDialogs.h"
+#include "device/UdevPortDiscovery.h"
+#include "resources/DialogIds.h"
+#include "sim/SimulatedDevice.h"
+#include "ui/ControlId.h"
+#include "ui/TabControl.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFontDatabase>
+#include <memory>
+
+namespace marlo {
+
+namespace {
+
+constexpr const char* dialogFontFamily = "Noto Sans CJK JP";
+
+// Reads the simulated device once, then saves a picture of the window on each tab into `folder`
+// and closes the window.
+void takeScreenshots(CMarloDlg& window, const QString& folder) {
+    QObject::connect(&window, &CMarloDlg::readFinished, &window, [&window, folder] {
+        auto* tabs = control<TabControl>(&window, ids::pageTabs);
+        for (int tab = 0; tab < 3; ++tab) {
+            tabs->setCurrentIndex(tab);
+            window.grab().save(QDir(folder).filePath(QStringLiteral("tab-%1.png").arg(tab)));
+        }
+        window.accept();
+    });
+    window.readFromDevice(true);
+}
+
+} // namespace
+
+CMarloApp::CMarloApp(int& argc, char** argv)
+    : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Marlo"));
+    if (QFontDatabase::families().contains(QString::fromLatin1(dialogFontFamily))) {
+        setFont(QFont(QString::fromLatin1(dialogFontFamily), 9));
+    }
+}
+
+int CMarloApp::run() {
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Configures a serial-to-Wi-Fi device server."));
+    options.addHelpOption();
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Adds the serial port at PATH."),
+                                  QStringLiteral("PATH"));
+    const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Works with a simulated device."));
+    QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("FOLDER"));
+    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
+    options.addOptions({port, demo, screenshots});
+    options.process(*this);
+
+    std::vector<PortEntry> fixedPorts;
+    std::unique_ptr<sim::SimulatedDevice> simulated;
+    if (options.isSet(demo)) {
+        simulated = std::make_unique<sim::SimulatedDevice>();
+        const std::string& path = simulated->portPath();
+        fixedPorts.push_back(
+            {portDisplayName("Simulated USB device server", path.substr(path.find('/', 1) + 1)), path});
+    }
+    for (const QString& path : options.values(port)) {
+        fixedPorts.push_back({path.toStdString(), path.toStdString()});
+    }
+
+    UdevPortDiscovery discovery(std::move(fixedPorts));
+    WindowDialogs dialogs;
+    CMarloDlg window(dialogs, discovery);
+    if (!window.initDialog()) {
+        return 1;
+    }
+    UdevPortWatcher watcher([&window] { window.refreshPorts(); });
+    if (options.isSet(screenshots)) {
+        takeScreenshots(window, options.value(screenshots));
+    }
+    window.exec();
+    return 0;
+}
+
+} // namespace marlo

@@ -1,0 +1,171 @@
+#include "app/CMarloDlg.h"
+#include "device/UdevPortDiscovery.h"
+#include "resources/DialogIds.h"
+#include "sim/SimulatedDevice.h"
+#include "tests/ui/ScriptedDialogs.h"
+#include "ui/ControlId.h"
+#include "ui/TabControl.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace marlo;
+
+namespace {
+
+const QString readSucceeded = QStringLiteral("デバイスからデータを読み込みました。");
+const QString communicationFailed =
+    QStringLiteral("デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
+                   "または一度アプリケーションを閉じてやりなおしてください。");
+const QString importFailed = QStringLiteral("設定データの解析に失敗しました。");
+
+// A silent device costs a few seconds per attempt; a read is given far longer than it needs.
+constexpr int readLimitMs = 60000;
+
+constexpr char serialRecord[] = R"(<?xml version="1.0" standalone="yes"?>
+<configrecord version = "0.1.0.1">
+<configgroup name = "Line" instance = "1">
+<configitem name = "Baud Rate"><value>38400 bits per second</value></configitem>
+<configitem name = "Data Bits"><value>7</value></configitem>
+<configitem name = "Stop Bits"><value>2</value></configitem>
+<configitem name = "Parity"><value>Even</value></configitem>
+<configitem name = "Flow Control"><value>Software</value></configitem>
+<configitem name = "Xon Char"><value>0x11</value></configitem>
+<configitem name = "Gap Timer"><value>100 milliseconds</value></configitem>
+<configitem name = "Threshold"><value>200 bytes</value></configitem>
+<configitem name = "Push"><value>A</value></configitem>
+</configgroup>
+<configgroup name = "Tunnel Packing" instance = "1">
+<configitem name = "Mode"><value>Send Character</value></configitem>
+<configitem name = "Threshold"><value>700 bytes</value></configitem>
+<configitem name = "Send Character"><value>0x03</value></configitem>
+<configitem name = "Flush Send Character"><value>Enabled</value></configitem>
+<configitem name = "Trailing Character"><value>0x0a</value></configitem>
+</configgroup>
+</configrecord>
+)";
+
+// The main window on the simulated device, found the way `marlo --demo` finds it.
+struct DeviceWindow {
+    sim::SimulatedDevice device;
+    UdevPortDiscovery discovery{{{"Simulated USB device server", device.portPath()}}};
+    ScriptedDialogs dialogs;
+    CMarloDlg window{dialogs, discovery};
+    QSignalSpy finished{&window, &CMarloDlg::readFinished};
+
+    QWidget* widget(int id) { return findControl(&window, id); }
+    QWidget* serialPage() {
+        return control<TabControl>(&window, ids::pageTabs)->pageArea()->findChildren<QWidget*>().at(2);
+    }
+    QString serialText(int id) { return control<QLineEdit>(serialPage(), id)->text(); }
+    QString firmwareLine() { return control<QLabel>(&window, ids::firmwareLine)->text(); }
+
+    // Presses the read button and waits for the read to end; its result.
+    bool read() {
+        const qsizetype before = finished.size();
+        control<QAbstractButton>(&window, ids::readButton)->click();
+        if (!QTest::qWaitFor([&] { return finished.size() > before; }, readLimitMs)) {
+            return false;
+        }
+        return finished.last().at(0).toBool();
+    }
+};
+
+} // namespace
+
+class ReadFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aReadFillsTheSerialPageAndEnablesWriting() {
+        DeviceWindow w;
+        QVERIFY(w.device.applyRecord(serialRecord).errors.empty());
+        QVERIFY(w.window.initDialog());
+        QCOMPARE(w.window.findChild<QComboBox*>()->currentText(),
+                 QString::fromStdString("Simulated USB device server"));
+
+        w.dialogs.expectMessage(readSucceeded, &w.window);
+        control<QAbstractButton>(&w.window, ids::readButton)->click();
+        QVERIFY(!w.widget(ids::readButton)->isEnabled());
+        QVERIFY(!w.widget(ids::portSelector)->isEnabled());
+        QVERIFY(!w.widget(ids::loadButton)->isEnabled());
+        QVERIFY(!w.widget(ids::progressBar)->isHidden());
+        QVERIFY(QTest::qWaitFor([&] { return !w.finished.isEmpty(); }, readLimitMs));
+        QCOMPARE(w.finished.first().at(0).toBool(), true);
+        QVERIFY(w.dialogs.done());
+
+        QVERIFY(w.widget(ids::saveButton)->isEnabled());
+        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+        QVERIFY(w.widget(ids::readButton)->isEnabled());
+        QVERIFY(w.widget(ids::progressBar)->isHidden());
+        QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : 2.0.1.4R3"));
+        QVERIFY(!w.window.settings().configRecord.empty());
+        QCOMPARE(w.window.settings().loaded.sta.currentIpAddress, std::string("192.168.11.23"));
+
+        QWidget* serial = w.serialPage();
+        QCOMPARE(control<QComboBox>(serial, ids::baudRate)->currentText(), QStringLiteral("38400"));
+        for (const int id :
+             {ids::dataBits7, ids::stopBits2, ids::parityEven, ids::flowSoftware, ids::packingEnabled,
+              ids::packingBySendCharacter, ids::flushSendCharacter, ids::trailingCharacterEnabled}) {
+            QVERIFY2(control<QAbstractButton>(serial, id)->isChecked(), qPrintable(QString::number(id)));
+        }
+        QCOMPARE(w.serialText(ids::xonCharacter), QStringLiteral("11"));
+        QCOMPARE(w.serialText(ids::xoffCharacter), QStringLiteral("13"));
+        QCOMPARE(w.serialText(ids::packingThreshold), QStringLiteral("700"));
+        QCOMPARE(w.serialText(ids::sendCharacter), QStringLiteral("03"));
+        QCOMPARE(w.serialText(ids::trailingCharacter), QStringLiteral("0a"));
+        QCOMPARE(w.serialText(ids::gapTime), QStringLiteral("100"));
+        QCOMPARE(w.serialText(ids::queueThreshold), QStringLiteral("200"));
+        QCOMPARE(w.serialText(ids::firstMatchByte), QStringLiteral("41"));
+        QVERIFY(findControl(serial, ids::baudRate)->isEnabled());
+    }
+
+    void aSilentDeviceEmptiesTheRecordsButKeepsTheFirmwareLine() {
+        DeviceWindow w;
+        QVERIFY(w.window.initDialog());
+        w.dialogs.expectMessage(readSucceeded);
+        QVERIFY(w.read());
+
+        w.device.silenceAfter(0, std::nullopt);
+        w.dialogs.expectMessage(communicationFailed, &w.window);
+        QVERIFY(!w.read());
+        QVERIFY(w.dialogs.done());
+        QVERIFY(w.window.settings().configRecord.empty());
+        QVERIFY(w.window.settings().statusRecord.empty());
+        QVERIFY(w.window.settings().firmwareVersion.empty());
+        QVERIFY(w.window.settings().loaded.sta.currentIpAddress.empty());
+        QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : 2.0.1.4R3"));
+        QVERIFY(w.widget(ids::saveButton)->isEnabled());
+        QVERIFY(w.widget(ids::readButton)->isEnabled());
+        QCOMPARE(w.serialText(ids::queueThreshold), QStringLiteral("56"));
+    }
+
+    // Noise on the line ahead of every answer carries a group whose band the import cannot read;
+    // the "\n>" in front of it passes for the top-level prompt.
+    void aRecordTheImportRejectsIsReportedTwice() {
+        DeviceWindow w;
+        w.device.update([](sim::Behaviour& behaviour) {
+            behaviour.garbage = "\n>\r\n<configgroup name = \"Radio\">\r\n<configitem name = \"Band\">\r\n"
+                                "<value>Quad</value>\r\n";
+        });
+        QVERIFY(w.window.initDialog());
+        w.dialogs.expectDiagnostic(
+            QStringLiteral("*** format error ***group: <configgroup name = \"Radio\">\n"
+                           "item: <configitem name = \"Band\">\nvalue: <value>\n"
+                           "format no: 2\n[ Quad ]"));
+        w.dialogs.expectMessage(importFailed, &w.window);
+        QVERIFY(!w.read());
+        QVERIFY(w.dialogs.done());
+        QVERIFY(w.window.settings().configRecord.empty());
+        QCOMPARE(w.firmwareLine(), QString());
+        QVERIFY(!w.widget(ids::saveButton)->isEnabled());
+        QVERIFY(!findControl(w.serialPage(), ids::baudRate)->isEnabled());
+    }
+};
+
+QTEST_MAIN(ReadFlowTest)
+#include "ReadFlowTest.moc"
