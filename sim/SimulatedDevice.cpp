@@ -323,7 +323,7 @@ void SimulatedDevice::readInput(Clock::time_point now) {
 std::optional<SimulatedDevice::Clock::time_point> SimulatedDevice::nextWake(Clock::time_point now) const {
     std::optional<Clock::time_point> earliest;
     const auto consider = [&](std::optional<Clock::time_point> at) {
-        if (at && *at != Clock::time_point::max() && (!earliest || *at < *earliest)) {
+        if (at && *at > now && *at != Clock::time_point::max() && (!earliest || *at < *earliest)) {
             earliest = at;
         }
     };
@@ -332,7 +332,7 @@ std::optional<SimulatedDevice::Clock::time_point> SimulatedDevice::nextWake(Cloc
     if (!queue_.empty() && !writeBlocked_) {
         consider(headStart_);
         consider(pausedUntil_);
-        if (byteTime_.count() > 0 && lineFreeAt_ > now) {
+        if (byteTime_.count() > 0) {
             consider(lineFreeAt_);
         }
     }
