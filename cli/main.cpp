@@ -1,6 +1,7 @@
 #include "cli/Command.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
+#include "cli/PortCommands.h"
 
 #include <iostream>
 
@@ -9,6 +10,9 @@ namespace {
 const marlo::cli::Command* const commands[] = {
     &marlo::cli::importCommand,
     &marlo::cli::exportCommand,
+    &marlo::cli::readCommand,
+    &marlo::cli::sendCommand,
+    &marlo::cli::scanCommand,
 };
 
 } // namespace

@@ -19,6 +19,8 @@ struct Behaviour {
     bool importsRefused = false;
     // The dump is padded with further groups up to this size.
     std::size_t dumpMinimumSize = 0;
+    // Groups the dump leaves out, as a firmware without them would.
+    std::vector<std::string> dumpLeavesOut;
     // Bytes printed before every answer.
     std::string garbage;
     // Every answer turns into talk without end.

@@ -176,7 +176,8 @@ Output CommandLine::execute(const std::string& command) {
         break;
     case Level::xml:
         if (command == "xcr dump") {
-            return {renderConfigRecord(config_, Secrets::masked, behaviour_.dumpMinimumSize)};
+            return {renderConfigRecord(config_, Secrets::masked,
+                                       {behaviour_.dumpMinimumSize, behaviour_.dumpLeavesOut})};
         }
         if (command == "xsr dump Interface") {
             return {renderStatusRecord(config_)};

@@ -2,6 +2,8 @@
 
 #include "sim/DeviceSchema.h"
 
+#include <algorithm>
+
 namespace marlo::sim {
 
 namespace {
@@ -84,13 +86,15 @@ std::string addressPart(std::string_view addressPrefix) {
 
 } // namespace
 
-std::string renderConfigRecord(const DeviceConfig& config, Secrets secrets, std::size_t minimumSize) {
+std::string renderConfigRecord(const DeviceConfig& config, Secrets secrets, const DumpShape& shape) {
     std::string text = header("configrecord", "configgroup", "configitem");
     for (const StoredGroup& group : config.groups()) {
-        text += renderGroup(group, secrets);
+        if (std::find(shape.leftOut.begin(), shape.leftOut.end(), group.name) == shape.leftOut.end()) {
+            text += renderGroup(group, secrets);
+        }
     }
     const GroupRule* modem = findGroupRule("Tunnel Modem", "1");
-    for (int instance = 2; text.size() < minimumSize; ++instance) {
+    for (int instance = 2; text.size() < shape.minimumSize; ++instance) {
         StoredGroup padding{modem->name, std::to_string(instance), {}};
         for (const ItemRule& item : modem->items) {
             padding.items.push_back({item.name, "", {{"", item.values.front().initial}}});

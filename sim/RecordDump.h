@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marlo::sim {
 
@@ -13,9 +14,15 @@ enum class Secrets {
     masked, // as the device dumps them: "<Configured>" when set
 };
 
+struct DumpShape {
+    // Pads the dump with further tunnel groups until it holds at least that many bytes.
+    std::size_t minimumSize = 0;
+    // Names of groups left out.
+    std::vector<std::string> leftOut{};
+};
+
 // The configuration record as "xcr dump" prints it: one element a line, CR LF line ends.
-// `minimumSize` pads the dump with further tunnel groups until it holds at least that many bytes.
-std::string renderConfigRecord(const DeviceConfig& config, Secrets secrets, std::size_t minimumSize = 0);
+std::string renderConfigRecord(const DeviceConfig& config, Secrets secrets, const DumpShape& shape = {});
 
 // The status record as "xsr dump Interface" prints it, with the station's current address.
 std::string renderStatusRecord(const DeviceConfig& config);

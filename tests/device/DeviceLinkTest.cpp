@@ -78,7 +78,7 @@ TEST(DeviceLinkRead, RecordLargerThanOneBufferStepIsKeptWhole) {
     const auto records = linked.read();
     ASSERT_TRUE(records.ok);
     const std::string dump = sim::renderConfigRecord(linked.device.configuration(), sim::Secrets::masked,
-                                                     3 * ResponseBuffer::growthStep);
+                                                     {3 * ResponseBuffer::growthStep});
     EXPECT_EQ(records.config, "xcr dump\r\n" + dump.substr(0, dump.size() - 2));
 }
 

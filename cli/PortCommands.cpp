@@ -1,0 +1,178 @@
+#include "cli/PortCommands.h"
+
+#include "cli/Console.h"
+#include "cli/RecordFileImport.h"
+#include "cli/SettingsPrinter.h"
+#include "device/DeviceLink.h"
+#include "device/ScanAnswer.h"
+#include "record/SettingsImport.h"
+
+#include <algorithm>
+#include <fstream>
+#include <initializer_list>
+#include <map>
+#include <optional>
+
+namespace marlo::cli {
+
+namespace {
+
+constexpr std::string_view communicationFailedMessage =
+    "デバイスとの通信に失敗しました。\n\n"
+    "設定直後であればしばらく待って再試行してください。\n"
+    "または一度アプリケーションを閉じてやりなおしてください。";
+constexpr std::string_view writeFailedMessage = "設定の書き込みに失敗しました。";
+constexpr std::string_view scanCommunicationError = "通信エラー";
+constexpr std::string_view scanParseError = "解析エラー";
+
+// "--port PATH" and the other options a command allows, each with its value, and the bare
+// arguments in order.
+struct PortArguments {
+    std::string port;
+    std::map<std::string, std::string> options;
+    std::vector<std::string> operands;
+};
+
+std::optional<PortArguments> parse(const std::vector<std::string>& arguments,
+                                   std::initializer_list<std::string_view> allowed, std::size_t operands) {
+    PortArguments parsed;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!argument.starts_with("--")) {
+            parsed.operands.push_back(argument);
+            continue;
+        }
+        const bool known =
+            argument == "--port" || std::find(allowed.begin(), allowed.end(), argument) != allowed.end();
+        if (!known || i + 1 >= arguments.size() || parsed.options.contains(argument)) {
+            return std::nullopt;
+        }
+        parsed.options[argument] = arguments[++i];
+    }
+    const auto port = parsed.options.find("--port");
+    if (port == parsed.options.end() || parsed.operands.size() != operands) {
+        return std::nullopt;
+    }
+    parsed.port = port->second;
+    return parsed;
+}
+
+int usageError(std::string_view name, std::string_view usage, std::ostream& err) {
+    err << "usage: marlo-cli " << name << " " << usage << "\n";
+    return exitUsage;
+}
+
+// The system's text about a failed read or write on the port: there is no clipboard here.
+ClipboardSink systemTextTo(std::ostream& err) {
+    return [&err](const std::string& text) { err << "marlo-cli: port: " << text << "\n"; };
+}
+
+// A device reply for the terminal: CR LF line ends become line feeds.
+std::string replyText(std::string_view reply) {
+    std::string lines;
+    for (std::size_t i = 0; i < reply.size(); ++i) {
+        if (!(reply[i] == '\r' && i + 1 < reply.size() && reply[i + 1] == '\n')) {
+            lines += reply[i];
+        }
+    }
+    return displayMessage(lines);
+}
+
+bool writeFile(const std::string& path, const std::string& bytes, std::ostream& err) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        err << "marlo-cli: cannot write " << path << "\n";
+    }
+    return static_cast<bool>(file);
+}
+
+constexpr std::string_view readUsage = "--port PATH [--config-out FILE] [--status-out FILE]";
+
+int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const auto parsed = parse(arguments, {"--config-out", "--status-out"}, 0);
+    if (!parsed) {
+        return usageError("read", readUsage, err);
+    }
+    DeviceLink link(systemTextTo(err));
+    link.setPortPath(parsed->port);
+    SettingsDocument document;
+    if (!link.readRecords(document.configRecord, document.statusRecord, document.firmwareVersion)) {
+        err << communicationFailedMessage << "\n";
+        return exitFailure;
+    }
+    for (const auto& [option, record] : {std::pair{"--config-out", &document.configRecord},
+                                         std::pair{"--status-out", &document.statusRecord}}) {
+        const auto file = parsed->options.find(option);
+        if (file != parsed->options.end() && !writeFile(file->second, *record, err)) {
+            return exitUsage;
+        }
+    }
+    document.loadedFromFile = 0;
+    const bool imported = importSettings(
+        document, 0, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
+    if (!imported) {
+        err << importFailedMessage << "\n";
+        return exitFailure;
+    }
+    out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
+    printSettings(document.loaded, out);
+    return exitSuccess;
+}
+
+constexpr std::string_view sendUsage = "--port PATH FILE";
+
+int runSend(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const auto parsed = parse(arguments, {}, 1);
+    if (!parsed) {
+        return usageError("send", sendUsage, err);
+    }
+    const auto record = readFileBytes(parsed->operands.front(), err);
+    if (!record) {
+        return exitUsage;
+    }
+    DeviceLink link(systemTextTo(err));
+    link.setPortPath(parsed->port);
+    std::string reply;
+    if (!link.sendRecord(*record, reply)) {
+        err << writeFailedMessage << "\n\n" << replyText(reply) << "\n";
+        return exitFailure;
+    }
+    out << replyText(reply) << "\n";
+    return exitSuccess;
+}
+
+constexpr std::string_view scanUsage = "--port PATH";
+
+int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const auto parsed = parse(arguments, {}, 0);
+    if (!parsed) {
+        return usageError("scan", scanUsage, err);
+    }
+    DeviceLink link(systemTextTo(err));
+    link.setPortPath(parsed->port);
+    std::string scanText;
+    if (!link.scanNetworks(scanText)) {
+        err << scanCommunicationError << "\n";
+        return exitFailure;
+    }
+    const auto results = parseScanAnswer(scanText);
+    if (!results) {
+        err << scanParseError << "\n";
+        return exitFailure;
+    }
+    for (const ScanResult& result : *results) {
+        out << displayText(result.ssid) << "\t" << displayText(result.bssid) << "\t" << result.channel << "\t"
+            << result.rssi << "\t" << displayText(result.security) << "\n";
+    }
+    return exitSuccess;
+}
+
+} // namespace
+
+const Command readCommand{"read", readUsage, runRead};
+const Command sendCommand{"send", sendUsage, runSend};
+const Command scanCommand{"scan", scanUsage, runScan};
+
+} // namespace marlo::cli

@@ -1,0 +1,113 @@
+#include "CliTestSupport.h"
+
+#include "cli/Console.h"
+#include "cli/PortCommands.h"
+#include "sim/SimulatedDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+namespace marlo::cli {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::run;
+using testing::TemporaryFolder;
+
+sim::DeviceOptions quickDevice() {
+    sim::DeviceOptions options;
+    options.behaviour.scanDelay = 20ms;
+    return options;
+}
+
+constexpr std::string_view communicationFailed = "デバイスとの通信に失敗しました。\n\n"
+                                                 "設定直後であればしばらく待って再試行してください。\n"
+                                                 "または一度アプリケーションを閉じてやりなおしてください。\n";
+
+std::string bandRecord(const std::string& band) {
+    return "<?xml version=\"1.0\" standalone=\"yes\"?>\r<configrecord version=\"0.1.0.1\">\r"
+           "   <configgroup name = \"Radio\">\r      <configitem name = \"Band\">\r         <value>" +
+           band + "</value>\r      </configitem>\r   </configgroup>\r</configrecord>\r";
+}
+
+TEST(ReadCommand, PrintsTheFirmwareVersionThenTheSettings) {
+    sim::SimulatedDevice device(quickDevice());
+    TemporaryFolder folder;
+    const auto result =
+        run(readCommand, {"--port", device.portPath(), "--config-out", folder.path("config.xml"),
+                          "--status-out", folder.path("status.xml")});
+    ASSERT_EQ(result.exitCode, exitSuccess) << result.err;
+    EXPECT_TRUE(result.out.starts_with("firmwareVersion = 2.0.1.4R3\nreboot = 0\nradio.band = 0\n"));
+    EXPECT_NE(result.out.find("\naccessPoint.ssid = devserver-4f2a\n"), std::string::npos);
+    EXPECT_NE(result.out.find("\nsta.currentIpAddress = 192.168.11.23\n"), std::string::npos);
+    EXPECT_TRUE(result.err.empty());
+    const auto config = readFileBytes(folder.path("config.xml"), std::cerr);
+    const auto status = readFileBytes(folder.path("status.xml"), std::cerr);
+    ASSERT_TRUE(config && status);
+    EXPECT_TRUE(config->starts_with("xcr dump\r\n<?xml") && config->ends_with("</configrecord>"));
+    EXPECT_TRUE(status->ends_with("</statusrecord>"));
+}
+
+TEST(ReadCommand, CommunicationAndParseFailures) {
+    auto result = run(readCommand, {"--port", "/nonexistent/ttyUSB3"});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_EQ(result.err, communicationFailed);
+    EXPECT_TRUE(result.out.empty());
+
+    sim::SimulatedDevice device(quickDevice());
+    device.update([](sim::Behaviour& behaviour) { behaviour.dumpLeavesOut = {"Tunnel Packing"}; });
+    result = run(readCommand, {"--port", device.portPath()});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_TRUE(result.err.starts_with("*** not found ***\n"));
+    EXPECT_TRUE(result.err.ends_with("\n設定データの解析に失敗しました。\n"));
+    EXPECT_TRUE(result.out.empty());
+
+    EXPECT_EQ(run(readCommand, {"--config-out", "x"}).exitCode, exitUsage);
+    EXPECT_EQ(run(readCommand, {"--port", device.portPath(), "extra"}).exitCode, exitUsage);
+}
+
+TEST(SendCommand, TypesTheFileAndPrintsTheReply) {
+    sim::SimulatedDevice device(quickDevice());
+    TemporaryFolder folder;
+    auto result =
+        run(sendCommand, {"--port", device.portPath(), folder.write("band.xml", bandRecord("5 GHz Only"))});
+    ASSERT_EQ(result.exitCode, exitSuccess) << result.err;
+    EXPECT_EQ(result.out, "\nConfiguration record imported.\n>\n");
+    EXPECT_EQ(device.configuration().value({"Radio", "", "Band"}), "5 GHz Only");
+
+    result = run(sendCommand, {"--port", device.portPath(), folder.write("bad.xml", bandRecord("6 GHz"))});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_EQ(result.err,
+              "設定の書き込みに失敗しました。\n\n\nERROR: value \"6 GHz\" not valid for \"Band\" in group "
+              "\"Radio\"\n>\n");
+    EXPECT_TRUE(result.out.empty());
+
+    result = run(sendCommand, {"--port", "/nonexistent/ttyUSB3", folder.path("band.xml")});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_EQ(result.err, "設定の書き込みに失敗しました。\n\n対象と通信できません\n");
+
+    EXPECT_EQ(run(sendCommand, {"--port", device.portPath(), folder.path("missing.xml")}).exitCode,
+              exitUsage);
+}
+
+TEST(ScanCommand, ListsTheAccessPointsTabSeparated) {
+    sim::SimulatedDevice device(quickDevice());
+    auto result = run(scanCommand, {"--port", device.portPath()});
+    ASSERT_EQ(result.exitCode, exitSuccess) << result.err;
+    EXPECT_EQ(result.out, "office-net\t00:1a:2b:3c:4d:5e\t6\t-48\tWPA2-PSK AES\n"
+                          "guest\t00:1a:2b:3c:4d:5f\t6\t-51\tNone\n"
+                          "lab-5g\t10:22:33:44:55:66\t44\t-67\tWPA-WPA2 Mixed TKIP AES\n");
+
+    device.update([](sim::Behaviour& behaviour) { behaviour.announcedNetworks = 5; });
+    result = run(scanCommand, {"--port", device.portPath()});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_EQ(result.err, "解析エラー\n");
+
+    result = run(scanCommand, {"--port", "/nonexistent/ttyUSB3"});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_EQ(result.err, "通信エラー\n");
+}
+
+} // namespace
+} // namespace marlo::cli
