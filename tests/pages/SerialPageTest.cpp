@@ -9,7 +9,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
+#include <utility>
+#include <vector>
 
 using namespace marlo;
 
@@ -75,14 +76,22 @@ struct SerialPage {
     QComboBox* baud() { return control<QComboBox>(&page, ids::baudRate); }
     QString text(int id) { return edit(id)->text(); }
     void type(int id, const QString& text) { edit(id)->setText(text); }
+    void set(int id, const QString& text) {
+        if (id == ids::baudRate) {
+            baud()->setEditText(text);
+        } else {
+            type(id, text);
+        }
+    }
     bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
     bool ticked(int id) { return button(id)->isChecked(); }
     void click(int id) { button(id)->click(); }
 };
 
+// Clicks these controls, types these texts, and expects validation to fail with this message.
 struct Refusal {
-    const char* name;
-    std::function<void(SerialPage&)> change;
+    std::vector<int> clicks;
+    std::vector<std::pair<int, const char*>> texts;
     const char* message;
 };
 
@@ -238,99 +247,57 @@ private slots:
     }
 
     void refusesEachInvalidValueWithItsMessage() {
-        const auto software = [](SerialPage& s) { s.click(ids::flowSoftware); };
-        const auto bySendCharacter = [](SerialPage& s) { s.click(ids::packingBySendCharacter); };
-        const auto trailing = [=](SerialPage& s) {
-            bySendCharacter(s);
-            s.click(ids::trailingCharacterEnabled);
-        };
+        const char* const baud = "BPS設定エラー";
+        const char* const dataCount = "データ数は100～1460の範囲で入力してください";
+        const char* const timeout = "タイムアウト値は1から30000の範囲である必要があります";
+        const char* const threshold = "受信データキュー更新条件の閾値は10～513の範囲で入力してください";
+        const char* const matchRange =
+            "受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。";
+        const int software = ids::flowSoftware;
+        const int bySend = ids::packingBySendCharacter;
+        const int trailing = ids::trailingCharacterEnabled;
         const std::vector<Refusal> refusals = {
-            {"baud below", [](SerialPage& s) { s.baud()->setEditText("9599"); }, "BPS設定エラー"},
-            {"baud above", [](SerialPage& s) { s.baud()->setEditText("4000001"); }, "BPS設定エラー"},
-            {"baud negative", [](SerialPage& s) { s.baud()->setEditText("-9600"); }, "BPS設定エラー"},
-            {"software flow too fast",
-             [=](SerialPage& s) {
-                 software(s);
-                 s.baud()->setEditText("460800");
-             },
-             "ソフトウェアフロー制御時は230400bpsが最大値です"},
-            {"xon not hexadecimal",
-             [=](SerialPage& s) {
-                 software(s);
-                 s.type(ids::xonCharacter, "1g");
-             },
-             "XOn 文字エラー"},
-            {"xoff not hexadecimal",
-             [=](SerialPage& s) {
-                 software(s);
-                 s.type(ids::xoffCharacter, "-1");
-             },
-             "XOff 文字エラー"},
-            {"data count below", [](SerialPage& s) { s.type(ids::packingThreshold, "99"); },
-             "データ数は100～1460の範囲で入力してください"},
-            {"data count above", [](SerialPage& s) { s.type(ids::packingThreshold, "1461"); },
-             "データ数は100～1460の範囲で入力してください"},
-            {"time-out zero", [](SerialPage& s) { s.type(ids::packingTimeout, "0"); },
-             "タイムアウト値は1から30000の範囲である必要があります"},
-            {"time-out above", [](SerialPage& s) { s.type(ids::packingTimeout, "30001"); },
-             "タイムアウト値は1から30000の範囲である必要があります"},
-            {"send character none",
-             [=](SerialPage& s) {
-                 bySendCharacter(s);
-                 s.type(ids::sendCharacter, "<None>");
-             },
-             "開始キャラクタを設定してください"},
-            {"send character empty",
-             [=](SerialPage& s) {
-                 bySendCharacter(s);
-                 s.type(ids::sendCharacter, " ");
-             },
-             "開始キャラクタを設定してください"},
-            {"send character not hexadecimal",
-             [=](SerialPage& s) {
-                 bySendCharacter(s);
-                 s.type(ids::sendCharacter, "0x");
-             },
-             "開始キャラクタ指定エラー"},
-            {"trailing character none",
-             [=](SerialPage& s) {
-                 trailing(s);
-                 s.type(ids::trailingCharacter, "<None>");
-             },
-             "終了キャラクタを設定してください"},
-            {"trailing character not hexadecimal",
-             [=](SerialPage& s) {
-                 trailing(s);
-                 s.type(ids::trailingCharacter, "g");
-             },
-             "終了キャラクタ指定エラー"},
-            {"gap above", [](SerialPage& s) { s.type(ids::gapTime, "5001"); },
+            {{}, {{ids::baudRate, "9599"}}, baud},
+            {{}, {{ids::baudRate, "4000001"}}, baud},
+            {{}, {{ids::baudRate, "-9600"}}, baud},
+            {{software}, {{ids::baudRate, "460800"}}, "ソフトウェアフロー制御時は230400bpsが最大値です"},
+            {{software}, {{ids::xonCharacter, "1g"}}, "XOn 文字エラー"},
+            {{software}, {{ids::xoffCharacter, "-1"}}, "XOff 文字エラー"},
+            {{}, {{ids::packingThreshold, "99"}}, dataCount},
+            {{}, {{ids::packingThreshold, "1461"}}, dataCount},
+            {{}, {{ids::packingTimeout, "0"}}, timeout},
+            {{}, {{ids::packingTimeout, "30001"}}, timeout},
+            {{bySend}, {{ids::sendCharacter, "<None>"}}, "開始キャラクタを設定してください"},
+            {{bySend}, {{ids::sendCharacter, " "}}, "開始キャラクタを設定してください"},
+            {{bySend}, {{ids::sendCharacter, "0x"}}, "開始キャラクタ指定エラー"},
+            {{bySend, trailing}, {{ids::trailingCharacter, "<None>"}}, "終了キャラクタを設定してください"},
+            {{bySend, trailing}, {{ids::trailingCharacter, "g"}}, "終了キャラクタ指定エラー"},
+            {{},
+             {{ids::gapTime, "5001"}},
              "受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください"},
-            {"threshold below", [](SerialPage& s) { s.type(ids::queueThreshold, "9"); },
-             "受信データキュー更新条件の閾値は10～513の範囲で入力してください"},
-            {"threshold above", [](SerialPage& s) { s.type(ids::queueThreshold, "514"); },
-             "受信データキュー更新条件の閾値は10～513の範囲で入力してください"},
-            {"second match byte alone", [](SerialPage& s) { s.type(ids::secondMatchByte, "41"); },
+            {{}, {{ids::queueThreshold, "9"}}, threshold},
+            {{}, {{ids::queueThreshold, "514"}}, threshold},
+            {{},
+             {{ids::secondMatchByte, "41"}},
              "受信データキュー更新条件の判定データは1バイト目から設定する必要があります。"},
-            {"match byte not hexadecimal", [](SerialPage& s) { s.type(ids::firstMatchByte, "0x0d"); },
-             "受信データキュー更新条件の判定データ 指定エラー"},
-            {"match byte blank", [](SerialPage& s) { s.type(ids::firstMatchByte, "20"); },
-             "受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"},
-            {"match byte 15", [](SerialPage& s) { s.type(ids::firstMatchByte, "15"); },
-             "受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"},
-            {"second match byte delete",
-             [](SerialPage& s) {
-                 s.type(ids::firstMatchByte, "41");
-                 s.type(ids::secondMatchByte, "7f");
-             },
-             "受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"},
+            {{}, {{ids::firstMatchByte, "0x0d"}}, "受信データキュー更新条件の判定データ 指定エラー"},
+            {{}, {{ids::firstMatchByte, "20"}}, matchRange},
+            {{}, {{ids::firstMatchByte, "15"}}, matchRange},
+            {{}, {{ids::firstMatchByte, "41"}, {ids::secondMatchByte, "7f"}}, matchRange},
         };
         for (const Refusal& refusal : refusals) {
             SerialPage serial;
-            refusal.change(serial);
+            QString change;
+            for (const int id : refusal.clicks) {
+                serial.click(id);
+            }
+            for (const auto& [id, text] : refusal.texts) {
+                serial.set(id, QString::fromUtf8(text));
+                change += QStringLiteral("%1=\"%2\" ").arg(id).arg(QString::fromUtf8(text));
+            }
             serial.dialogs.expectMessage(QString::fromUtf8(refusal.message), &serial.page);
-            QVERIFY2(!serial.page.validateAndStore(), refusal.name);
-            QVERIFY2(serial.dialogs.done(), refusal.name);
+            QVERIFY2(!serial.page.validateAndStore(), qPrintable(change));
+            QVERIFY2(serial.dialogs.done(), qPrintable(change));
         }
     }
 
