@@ -34,6 +34,7 @@ faults:
   --refuse-imports        every record answered with "ERROR:"
   --no-firmware-line      "show" without the firmware version
   --large-dump BYTES      configuration dump padded to at least BYTES
+  --leave-out GROUP       configuration dump without GROUP (repeatable)
 )";
 
 struct Faults {
@@ -124,6 +125,8 @@ void parse(int argc, char** argv, DeviceOptions& options, Faults& faults) {
             behaviour.firmwareLineShown = false;
         } else if (option == "--large-dump") {
             behaviour.dumpMinimumSize = count(option, argument());
+        } else if (option == "--leave-out") {
+            behaviour.dumpLeavesOut.push_back(argument());
         } else if (option == "--help" || option == "-h") {
             std::cout << usage;
             std::exit(0);
