@@ -4,7 +4,10 @@
 #include "device/CommandExchange.h"
 
 #include <atomic>
+#include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace marlo {
 
@@ -27,7 +30,8 @@ public:
     // on failure.
     bool scanNetworks(std::string& scanText);
     // Types `record` at the top-level prompt. `reply` is the device's whole answer, or one of the
-    // texts `unreachableText` and `communicationErrorText`; an answer holding "ERROR:" fails.
+    // texts `unreachableText` (also while another operation runs) and `communicationErrorText`;
+    // an answer holding "ERROR:" fails.
     bool sendRecord(const std::string& record, std::string& reply);
 
 private:

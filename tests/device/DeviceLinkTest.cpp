@@ -1,6 +1,7 @@
 #include "LinkTestSupport.h"
 
 #include "device/ScanAnswer.h"
+#include "record/Cp932.h"
 #include "record/RecordFrame.h"
 #include "record/SettingsImport.h"
 #include "sim/RecordDump.h"
@@ -203,7 +204,7 @@ TEST(DeviceLinkSend, UnreachableDevice) {
     linked.link.setPortPath("/nonexistent/ttyUSB7");
     std::string reply = "old";
     EXPECT_FALSE(linked.link.sendRecord(profileRecord("_ome", "home"), reply));
-    EXPECT_EQ(reply, unreachableText);
+    EXPECT_EQ(cp932ToUtf8(reply), "対象と通信できません");
     EXPECT_TRUE(linked.clipboard.texts.empty());
 }
 
