@@ -19,7 +19,7 @@ FileImportResult importRecordFile(SettingsDocument& document, const std::string&
         }
         status = *statusRecord;
     }
-    document.configRecord = *record;
+    document.configRecord = record->substr(0, record->find('\0'));
     document.statusRecord = status;
     document.loadedFromFile = 1;
     const bool imported = importSettings(

@@ -13,8 +13,9 @@ inline constexpr std::string_view importFailedMessage = "設定データの解�
 
 enum class FileImportResult { imported, importFailed, unreadable };
 
-// Reads a record file into `document` as a file load does (the status record taken from
-// `statusFile` when given, else empty) and runs the settings import with the copy into `edited`.
+// Reads a record file into `document` as a file load does (the text ends at the file's first zero
+// byte; the status record is taken from `statusFile` when given, else empty) and runs the settings
+// import with the copy into `edited`.
 // The reader's diagnostics, and why a file cannot be read, go to `err`.
 FileImportResult importRecordFile(SettingsDocument& document, const std::string& file,
                                   const std::optional<std::string>& statusFile, std::ostream& err);

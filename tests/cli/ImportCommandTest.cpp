@@ -154,6 +154,20 @@ TEST(ImportCommand, AFailedImportPrintsTheFieldsAsTheyStand) {
               "設定データの解析に失敗しました。\n");
 }
 
+TEST(ImportCommand, TheRecordEndsAtTheFilesFirstZeroByte) {
+    TemporaryFolder folder;
+    const std::string record = samples::deviceConfigRecord();
+    const std::string cut = "   <configgroup name = \"Tunnel Disconnect\"";
+    const std::string config = folder.write("config.xml", replaced(record, cut, std::string(1, '\0') + cut));
+    const auto result = run(importCommand, {config});
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_NE(result.out.find("connect.hosts[1].port = 8001\n"), std::string::npos);
+    EXPECT_EQ(result.err,
+              "*** not found ***\ngroup: <configgroup name = \"Tunnel Disconnect\" instance = \"1\">\n"
+              "item: <configitem name = \"Modem Control\">\nvalue: <value>\n"
+              "設定データの解析に失敗しました。\n");
+}
+
 TEST(ImportCommand, RefusesAWrongCommandLineOrAnUnreadableFile) {
     TemporaryFolder folder;
     const std::string config = folder.write("config.xml", samples::deviceConfigRecord());
