@@ -707,6 +707,7 @@ TEST(RecordWriter, PassphraseProfileKeyIsWrittenAsPassphrase) {
                            "         <value name = \"WPAx Key\"></value>\r"
                            "      </configitem>\r"),
               std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
 }
 
 TEST(RecordWriter, StoppingInAnyPromptStopsTheBuild) {
@@ -727,6 +728,7 @@ TEST(RecordWriter, WithoutAPromptEverySecretIsSkipped) {
     EXPECT_EQ(record->find("\"Passphrase\""), std::string::npos);
     EXPECT_EQ(record->find("WPAx"), std::string::npos);
     EXPECT_NE(record->find("WLAN Profile"), std::string::npos);
+    EXPECT_TRUE(isValidXml(*record));
 }
 
 TEST(RecordWriter, UdpDestinationsUseTheShortFormAfterTheFirst) {
