@@ -8,11 +8,8 @@
 namespace {
 
 const marlo::cli::Command* const commands[] = {
-    &marlo::cli::importCommand,
-    &marlo::cli::exportCommand,
-    &marlo::cli::readCommand,
-    &marlo::cli::sendCommand,
-    &marlo::cli::scanCommand,
+    &marlo::cli::importCommand, &marlo::cli::exportCommand, &marlo::cli::readCommand,
+    &marlo::cli::sendCommand,   &marlo::cli::scanCommand,
 };
 
 } // namespace
