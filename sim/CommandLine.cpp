@@ -1,9 +1,9 @@
 #include "sim/CommandLine.h"
 
 #include "sim/RecordDump.h"
-#include "sim/RecordImport.h"
 
 #include <cstdio>
+#include <exception>
 #include <utility>
 
 namespace marlo::sim {
@@ -50,11 +50,10 @@ std::string scanLine(const std::string& ssid, const std::string& bssid, int chan
     return scanColumns(ssid, bssid, std::to_string(channel), std::to_string(rssi), security);
 }
 
-CommandLine::CommandLine(DeviceConfig& config, const Behaviour& behaviour,
-                         std::function<void()> configChanged)
+CommandLine::CommandLine(DeviceConfig& config, const Behaviour& behaviour, std::function<void()> keepConfig)
     : config_(config)
     , behaviour_(behaviour)
-    , configChanged_(std::move(configChanged)) {}
+    , keepConfig_(std::move(keepConfig)) {}
 
 void CommandLine::setLevel(Level level) {
     level_ = level;
@@ -209,10 +208,7 @@ void CommandLine::takeRecordByte(char byte, std::vector<Output>& outputs) {
     } else if (behaviour_.importsRefused) {
         outcome.errors.push_back("ERROR: configuration import is locked");
     } else {
-        outcome = importRecord(record_, config_);
-        if (outcome.errors.empty() && configChanged_) {
-            configChanged_();
-        }
+        outcome = applyRecord(record_);
     }
     record_.clear();
     std::string text = "\r\n";
@@ -228,6 +224,21 @@ void CommandLine::takeRecordByte(char byte, std::vector<Output>& outputs) {
     Output reply = answer(text + prompt(level_));
     reply.rebootAfter = outcome.reboot;
     outputs.push_back(std::move(reply));
+}
+
+ImportOutcome CommandLine::applyRecord(std::string_view record) {
+    const DeviceConfig before = config_;
+    ImportOutcome outcome = importRecord(record, config_);
+    if (!outcome.errors.empty() || !keepConfig_) {
+        return outcome;
+    }
+    try {
+        keepConfig_();
+    } catch (const std::exception& error) {
+        config_ = before;
+        outcome = {{"ERROR: configuration not stored: " + errorLineText(error.what())}, false};
+    }
+    return outcome;
 }
 
 Output CommandLine::answer(std::string text) const {

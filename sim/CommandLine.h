@@ -2,10 +2,12 @@
 
 #include "sim/Behaviour.h"
 #include "sim/DeviceConfig.h"
+#include "sim/RecordImport.h"
 
 #include <chrono>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace marlo::sim {
@@ -24,13 +26,17 @@ struct Output {
 // prompts, echo of typed characters, and records typed at the top-level prompt.
 class CommandLine {
 public:
-    CommandLine(DeviceConfig& config, const Behaviour& behaviour, std::function<void()> configChanged);
+    // `keepConfig` stores the configuration after every applied record; it throws when it cannot.
+    CommandLine(DeviceConfig& config, const Behaviour& behaviour, std::function<void()> keepConfig);
 
     Level level() const { return level_; }
     // Also forgets a half-typed line or record.
     void setLevel(Level level);
     // Takes one byte from the line and appends what the device prints in answer.
     void take(char byte, std::vector<Output>& outputs);
+    // Applies a record and keeps the configuration. A configuration that cannot be kept is taken
+    // back and the record refused.
+    ImportOutcome applyRecord(std::string_view record);
     // The command lines run so far, "<configrecord>" for each record taken.
     const std::vector<std::string>& log() const { return log_; }
 
@@ -43,7 +49,7 @@ private:
 
     DeviceConfig& config_;
     const Behaviour& behaviour_;
-    std::function<void()> configChanged_;
+    std::function<void()> keepConfig_;
     Level level_ = Level::closed;
     std::string line_;
     bool inRecord_ = false;

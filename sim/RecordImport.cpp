@@ -14,16 +14,8 @@ namespace marlo::sim {
 
 namespace {
 
-// A text from the record, quoted so that it cannot end the answer early: the answer holds no
-// ">" before its final prompt.
 std::string quoted(std::string_view text) {
-    std::string shown = escapeMarkup(text);
-    for (char& c : shown) {
-        if (static_cast<unsigned char>(c) < 0x20) {
-            c = '?';
-        }
-    }
-    return "\"" + shown + "\"";
+    return "\"" + errorLineText(text) + "\"";
 }
 
 class Importer {
@@ -205,6 +197,16 @@ private:
 };
 
 } // namespace
+
+std::string errorLineText(std::string_view text) {
+    std::string shown = escapeMarkup(text);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            c = '?';
+        }
+    }
+    return shown;
+}
 
 ImportOutcome importRecord(std::string_view record, DeviceConfig& config) {
     DeviceConfig working = config;

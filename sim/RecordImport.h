@@ -19,4 +19,8 @@ struct ImportOutcome {
 // out stay as they were.
 ImportOutcome importRecord(std::string_view record, DeviceConfig& config);
 
+// A text for an "ERROR:" line: markup escaped and control bytes shown as "?", so that it can
+// neither end the answer before its final prompt nor break its line.
+std::string errorLineText(std::string_view text);
+
 } // namespace marlo::sim

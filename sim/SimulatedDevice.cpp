@@ -60,11 +60,7 @@ DeviceConfig SimulatedDevice::configuration() const {
 
 ImportOutcome SimulatedDevice::applyRecord(std::string_view record) {
     std::lock_guard lock(mutex_);
-    ImportOutcome outcome = importRecord(record, config_);
-    if (outcome.errors.empty()) {
-        saveState();
-    }
-    return outcome;
+    return commandLine_.applyRecord(record);
 }
 
 void SimulatedDevice::update(const std::function<void(Behaviour&)>& change) {

@@ -96,5 +96,27 @@ TEST(CommandLine, StateFileKeepsTheConfigurationAcrossRuns) {
     std::filesystem::remove_all(folder);
 }
 
+TEST(CommandLine, StateFileThatCannotBeWrittenRefusesTheRecord) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("marlo-sim-<a>-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    auto options = testing::quickDevice();
+    options.stateFile = folder / "missing" / "device.xml";
+    testing::LinkedDevice linked(options);
+    const sim::DeviceConfig before = linked.device.configuration();
+
+    std::string reply;
+    EXPECT_FALSE(linked.link.sendRecord(rebootRecord(true), reply));
+    EXPECT_TRUE(reply.starts_with("\r\nERROR: configuration not stored: ")) << reply;
+    EXPECT_NE(reply.find("marlo-sim-&lt;a&gt;-"), std::string::npos) << reply;
+    EXPECT_EQ(reply.find('>'), reply.size() - 1);
+    EXPECT_EQ(linked.device.configuration(), before);
+    EXPECT_EQ(linked.device.level(), sim::Level::top);
+    EXPECT_EQ(linked.device.applyRecord(rebootRecord(false)).errors.size(), 1u);
+    EXPECT_EQ(linked.device.configuration(), before);
+    EXPECT_TRUE(linked.read().ok);
+    std::filesystem::remove_all(folder);
+}
+
 } // namespace
 } // namespace marlo
