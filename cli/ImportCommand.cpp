@@ -34,11 +34,16 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     printSettings(document.loaded, out);
+    out.flush();
+    const bool written = static_cast<bool>(out);
+    if (!written) {
+        err << "marlo-cli: cannot write the settings\n";
+    }
     if (result == FileImportResult::importFailed) {
         err << importFailedMessage << "\n";
         return exitFailure;
     }
-    return exitSuccess;
+    return written ? exitSuccess : exitFailure;
 }
 
 } // namespace

@@ -168,6 +168,15 @@ TEST(ImportCommand, TheRecordEndsAtTheFilesFirstZeroByte) {
               "設定データの解析に失敗しました。\n");
 }
 
+TEST(ImportCommand, AListingThatCannotBeWrittenFails) {
+    TemporaryFolder folder;
+    const std::string config = folder.write("config.xml", samples::deviceConfigRecord());
+    std::ostream unwritable(nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(importCommand.run({config}, unwritable, err), exitFailure);
+    EXPECT_EQ(err.str(), "marlo-cli: cannot write the settings\n");
+}
+
 TEST(ImportCommand, RefusesAWrongCommandLineOrAnUnreadableFile) {
     TemporaryFolder folder;
     const std::string config = folder.write("config.xml", samples::deviceConfigRecord());
