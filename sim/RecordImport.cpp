@@ -37,6 +37,7 @@ public:
             error("not a configuration record: " + quoted(root.name()));
             return std::move(outcome_);
         }
+        onlyAttributes(root, {"version"});
         for (const pugi::xml_node group : root.children()) {
             if (expectElement(group, "configgroup", "configrecord")) {
                 applyGroup(group);

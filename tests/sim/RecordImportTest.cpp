@@ -81,7 +81,9 @@ TEST(RecordImport, MalformedRecordsChangeNothing) {
          {record(group("Radio", "", item("Band", value("Dual")))).substr(0, 120),
           std::string("not a record\r"), std::string("<statusrecord></statusrecord>\r"),
           record(group("Radio", "", item("Band", "         <value>Dual<b/></value>\r"))),
-          record("   <configgroup name = \"Radio\" colour = \"red\">\r   </configgroup>\r")}) {
+          record("   <configgroup name = \"Radio\" colour = \"red\">\r   </configgroup>\r"),
+          "<configrecord version=\"0.1.0.1\" colour=\"red\">\r" +
+              group("Radio", "", item("Band", value("Dual"))) + "</configrecord>\r"}) {
         DeviceConfig config = factory;
         const auto outcome = importRecord(text, config);
         EXPECT_EQ(outcome.errors.size(), 1u) << text;
