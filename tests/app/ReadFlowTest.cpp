@@ -73,6 +73,15 @@ struct DeviceWindow {
         }
         return finished.last().at(0).toBool();
     }
+    // The read the write flow runs after a write: without its success and communication messages.
+    bool readQuietly() {
+        const qsizetype before = finished.size();
+        window.readFromDevice(true);
+        if (!QTest::qWaitFor([&] { return finished.size() > before; }, readLimitMs)) {
+            return false;
+        }
+        return finished.last().at(0).toBool();
+    }
 };
 
 } // namespace
@@ -157,6 +166,30 @@ private slots:
         QCOMPARE(w.firmwareLine(), QString());
         QVERIFY(!w.widget(ids::saveButton)->isEnabled());
         QVERIFY(!findControl(w.serialPage(), ids::baudRate)->isEnabled());
+    }
+
+    void aQuietReadShowsOnlyTheImportFailureAndKeepsAMissingFirmwareVersion() {
+        DeviceWindow w;
+        QVERIFY(w.window.initDialog());
+        w.dialogs.expectMessage(readSucceeded);
+        QVERIFY(w.read());
+
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.firmwareLineShown = false; });
+        QVERIFY(w.readQuietly());
+        QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : 2.0.1.4R3"));
+
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.dumpLeavesOut = {"Radio"}; });
+        w.dialogs.expectDiagnostic(QStringLiteral("*** not found ***\ngroup: <configgroup name = \"Radio\">\n"
+                                                  "item: <configitem name = \"Band\">\nvalue: <value>"));
+        w.dialogs.expectMessage(importFailed, &w.window);
+        QVERIFY(!w.readQuietly());
+        QVERIFY(w.window.settings().firmwareVersion.empty());
+        QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : 2.0.1.4R3"));
+
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.dumpLeavesOut.clear(); });
+        QVERIFY(w.readQuietly());
+        QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : "));
+        QVERIFY(w.dialogs.done());
     }
 };
 
