@@ -16,9 +16,6 @@ public:
     // an em, which would stretch every window by half without giving the text more room.
     static DialogUnits forFont(const QFont& font);
 
-    int averageCharWidth() const { return averageCharWidth_; }
-    int charHeight() const { return charHeight_; }
-
     int toPixelsX(int x) const;
     int toPixelsY(int y) const;
     QRect toPixels(int x, int y, int width, int height) const;
