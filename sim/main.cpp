@@ -3,13 +3,18 @@
 
 #include "sim/SimulatedDevice.h"
 
+#include <charconv>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <limits>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -49,16 +54,24 @@ struct Faults {
     std::exit(2);
 }
 
-std::size_t count(const std::string& option, const std::string& text) {
-    try {
-        std::size_t used = 0;
-        const unsigned long long value = std::stoull(text, &used);
-        if (used == text.size()) {
-            return static_cast<std::size_t>(value);
-        }
-    } catch (const std::exception&) {
+// Decimal digits only, at most `maximum`: no sign, nothing that would wrap or overflow a time.
+std::uint64_t number(const std::string& option, const std::string& text, std::uint64_t maximum) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end || value > maximum) {
+        usageError(option + " wants a number up to " + std::to_string(maximum) + ", not \"" + text + "\"");
     }
-    usageError(option + " wants a number, not \"" + text + "\"");
+    return value;
+}
+
+std::size_t count(const std::string& option, const std::string& text) {
+    return number(option, text, std::numeric_limits<std::size_t>::max());
+}
+
+// At most a day.
+milliseconds duration(const std::string& option, const std::string& text) {
+    return milliseconds(number(option, text, 24 * 60 * 60 * 1000));
 }
 
 // "N" or "N:MS".
@@ -68,7 +81,7 @@ std::pair<std::size_t, std::optional<milliseconds>> countAndTime(const std::stri
     if (colon == std::string::npos) {
         return {count(option, text), std::nullopt};
     }
-    return {count(option, text.substr(0, colon)), milliseconds(count(option, text.substr(colon + 1)))};
+    return {count(option, text.substr(0, colon)), duration(option, text.substr(colon + 1))};
 }
 
 Level levelNamed(const std::string& name) {
@@ -94,11 +107,12 @@ void parse(int argc, char** argv, DeviceOptions& options, Faults& faults) {
         if (option == "--state") {
             options.stateFile = argument();
         } else if (option == "--scan-delay") {
-            behaviour.scanDelay = milliseconds(count(option, argument()));
+            behaviour.scanDelay = duration(option, argument());
         } else if (option == "--reboot-silence") {
-            behaviour.rebootSilence = milliseconds(count(option, argument()));
+            behaviour.rebootSilence = duration(option, argument());
         } else if (option == "--pace") {
-            options.lineRate = static_cast<unsigned>(count(option, argument()));
+            options.lineRate =
+                static_cast<unsigned>(number(option, argument(), std::numeric_limits<unsigned>::max()));
         } else if (option == "--firmware") {
             behaviour.firmwareVersion = argument();
         } else if (option == "--start-level") {
