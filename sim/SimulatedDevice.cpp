@@ -268,10 +268,11 @@ void SimulatedDevice::pump(Clock::time_point now) {
                 lineFreeAt_ = std::max(lineFreeAt_, now);
                 lineIdle_ = false;
             }
-            if (now < lineFreeAt_) {
+            // A byte reaches the port once the last of its bits has crossed the line.
+            if (now < lineFreeAt_ + byteTime_) {
                 return;
             }
-            allowed = std::min<std::size_t>(allowed, 1 + (now - lineFreeAt_) / byteTime_);
+            allowed = std::min<std::size_t>(allowed, (now - lineFreeAt_) / byteTime_);
         }
         allowed = std::min(allowed, silenceCountdown_.value_or(allowed));
         allowed = std::min(allowed, hangUpCountdown_.value_or(allowed));
@@ -329,7 +330,7 @@ std::optional<SimulatedDevice::Clock::time_point> SimulatedDevice::nextWake(Cloc
         consider(headStart_);
         consider(pausedUntil_);
         if (byteTime_.count() > 0) {
-            consider(lineFreeAt_);
+            consider(lineFreeAt_ + byteTime_);
         }
     }
     return earliest;
