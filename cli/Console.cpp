@@ -81,4 +81,13 @@ std::optional<std::string> readFileBytes(const std::string& path, std::ostream& 
     return bytes;
 }
 
+bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what) {
+    out.flush();
+    if (!out) {
+        err << "marlo-cli: cannot write " << what << "\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace marlo::cli

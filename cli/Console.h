@@ -14,6 +14,9 @@ std::string displayText(std::string_view cp932);
 // The same for a message of several lines: line feeds are kept.
 std::string displayMessage(std::string_view cp932);
 
+// Flushes `out`; false after saying on `err` that `what` could not be written.
+bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what);
+
 // The whole content of a file, or no value after printing why it could not be read.
 std::optional<std::string> readFileBytes(const std::string& path, std::ostream& err);
 

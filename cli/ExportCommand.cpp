@@ -123,12 +123,7 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     out.write(record->data(), static_cast<std::streamsize>(record->size()));
-    out.flush();
-    if (!out) {
-        err << "marlo-cli: cannot write the record\n";
-        return exitFailure;
-    }
-    return exitSuccess;
+    return flushOutput(out, err, "the record") ? exitSuccess : exitFailure;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/ImportCommand.h"
 
+#include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
 
@@ -34,11 +35,7 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     printSettings(document.loaded, out);
-    out.flush();
-    const bool written = static_cast<bool>(out);
-    if (!written) {
-        err << "marlo-cli: cannot write the settings\n";
-    }
+    const bool written = flushOutput(out, err, "the settings");
     if (result == FileImportResult::importFailed) {
         err << importFailedMessage << "\n";
         return exitFailure;

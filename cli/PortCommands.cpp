@@ -118,7 +118,7 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     }
     out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
     printSettings(document.loaded, out);
-    return exitSuccess;
+    return flushOutput(out, err, "the settings") ? exitSuccess : exitFailure;
 }
 
 constexpr std::string_view sendUsage = "--port PATH FILE";
@@ -140,7 +140,7 @@ int runSend(const std::vector<std::string>& arguments, std::ostream& out, std::o
         return exitFailure;
     }
     out << replyText(reply) << "\n";
-    return exitSuccess;
+    return flushOutput(out, err, "the reply") ? exitSuccess : exitFailure;
 }
 
 constexpr std::string_view scanUsage = "--port PATH";
@@ -166,7 +166,7 @@ int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::o
         out << displayText(result.ssid) << "\t" << displayText(result.bssid) << "\t" << result.channel << "\t"
             << result.rssi << "\t" << displayText(result.security) << "\n";
     }
-    return exitSuccess;
+    return flushOutput(out, err, "the scan results") ? exitSuccess : exitFailure;
 }
 
 } // namespace

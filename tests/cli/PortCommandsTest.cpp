@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <sstream>
+#include <tuple>
 
 namespace marlo::cli {
 namespace {
@@ -89,6 +91,23 @@ TEST(SendCommand, TypesTheFileAndPrintsTheReply) {
 
     EXPECT_EQ(run(sendCommand, {"--port", device.portPath(), folder.path("missing.xml")}).exitCode,
               exitUsage);
+}
+
+TEST(PortCommands, AnOutputThatCannotBeWrittenIsAFailure) {
+    sim::SimulatedDevice device(quickDevice());
+    TemporaryFolder folder;
+    const std::string record = folder.write("band.xml", bandRecord("Dual"));
+    for (const auto& [command, arguments, what] :
+         {std::tuple{&readCommand, std::vector<std::string>{"--port", device.portPath()}, "the settings"},
+          std::tuple{&sendCommand, std::vector<std::string>{"--port", device.portPath(), record},
+                     "the reply"},
+          std::tuple{&scanCommand, std::vector<std::string>{"--port", device.portPath()},
+                     "the scan results"}}) {
+        std::ostream unwritable(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(command->run(arguments, unwritable, err), exitFailure) << what;
+        EXPECT_EQ(err.str(), std::string("marlo-cli: cannot write ") + what + "\n");
+    }
 }
 
 TEST(ScanCommand, ListsTheAccessPointsTabSeparated) {
