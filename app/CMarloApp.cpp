@@ -12,7 +12,9 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
+#include <cstdio>
 #include <memory>
+#include <system_error>
 
 namespace marlo {
 
@@ -59,7 +61,12 @@ int CMarloApp::run() {
     std::vector<PortEntry> fixedPorts;
     std::unique_ptr<sim::SimulatedDevice> simulated;
     if (options.isSet(demo)) {
-        simulated = std::make_unique<sim::SimulatedDevice>();
+        try {
+            simulated = std::make_unique<sim::SimulatedDevice>();
+        } catch (const std::system_error& error) {
+            std::fprintf(stderr, "marlo: the simulated device cannot start: %s\n", error.what());
+            return 1;
+        }
         const std::string& path = simulated->portPath();
         fixedPorts.push_back(
             {portDisplayName("Simulated USB device server", path.substr(path.find('/', 1) + 1)), path});
