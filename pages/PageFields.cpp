@@ -5,28 +5,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <limits>
+#include <algorithm>
 
 namespace marlo {
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-int digitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return 99;
-}
 
 std::string trimmedBytes(const QString& text) {
     std::string bytes;
@@ -44,40 +27,10 @@ std::string trimmedBytes(const QString& text) {
 
 } // namespace
 
-std::uint32_t parseUnsigned(std::string_view text, int base) {
-    std::size_t at = 0;
-    while (at < text.size() && isBlank(text[at])) {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    constexpr std::uint64_t limit = std::numeric_limits<std::uint32_t>::max();
-    std::uint64_t value = 0;
-    bool overflow = false;
-    for (; at < text.size() && digitValue(text[at]) < base; ++at) {
-        value = value * base + digitValue(text[at]);
-        if (value > limit) {
-            overflow = true;
-            value = limit;
-        }
-    }
-    if (overflow) {
-        return std::numeric_limits<std::uint32_t>::max();
-    }
-    const auto result = static_cast<std::uint32_t>(value);
-    return negative ? 0u - result : result;
-}
-
 bool isHexDigits(std::string_view text) {
-    for (const char c : text) {
-        if (digitValue(c) >= 16) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    });
 }
 
 std::string numberFieldText(const QLineEdit* edit) {

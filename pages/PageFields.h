@@ -15,11 +15,6 @@ namespace marlo {
 
 // Reading and filling the controls of the settings pages.
 
-// The unsigned number at the start of `text` in base 10 or 16: leading blanks and a sign are
-// skipped (a minus wraps modulo 2^32), digits are read up to the first other character, no digits
-// give 0 and a number above 4294967295 gives 4294967295.
-std::uint32_t parseUnsigned(std::string_view text, int base);
-
 // True when every character is a hexadecimal digit; the empty text passes.
 bool isHexDigits(std::string_view text);
 

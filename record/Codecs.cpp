@@ -40,8 +40,22 @@ struct DecimalText {
     std::uint64_t magnitude = 0; // saturates just above the 32-bit range
 };
 
-// Leading blanks, an optional sign, then digits up to the first other byte.
-DecimalText readDecimal(std::string_view text) {
+// 0 to 15 for a digit of base 16, 16 for any other byte.
+unsigned digitValue(char c) {
+    if (isDigit(c)) {
+        return static_cast<unsigned>(c - '0');
+    }
+    if (c >= 'a' && c <= 'f') {
+        return static_cast<unsigned>(c - 'a' + 10);
+    }
+    if (c >= 'A' && c <= 'F') {
+        return static_cast<unsigned>(c - 'A' + 10);
+    }
+    return 16;
+}
+
+// Leading blanks, an optional sign, then digits of `base` up to the first other byte.
+DecimalText readNumber(std::string_view text, unsigned base) {
     constexpr std::uint64_t saturation = std::uint64_t{1} << 33;
     DecimalText result;
     std::size_t i = 0;
@@ -52,10 +66,14 @@ DecimalText readDecimal(std::string_view text) {
         result.negative = text[i] == '-';
         ++i;
     }
-    for (; i < text.size() && isDigit(text[i]); ++i) {
-        result.magnitude = std::min(saturation, result.magnitude * 10 + static_cast<unsigned>(text[i] - '0'));
+    for (; i < text.size() && digitValue(text[i]) < base; ++i) {
+        result.magnitude = std::min(saturation, result.magnitude * base + digitValue(text[i]));
     }
     return result;
+}
+
+DecimalText readDecimal(std::string_view text) {
+    return readNumber(text, 10);
 }
 
 std::int32_t toSigned32(DecimalText number) {
@@ -146,7 +164,11 @@ std::uint32_t parseNumber(std::string_view text) {
         text == "&lt;Auto&gt;") {
         return 0;
     }
-    const DecimalText number = readDecimal(text);
+    return parseUnsigned(text, 10);
+}
+
+std::uint32_t parseUnsigned(std::string_view text, int base) {
+    const DecimalText number = readNumber(text, static_cast<unsigned>(base));
     if (number.magnitude > std::numeric_limits<std::uint32_t>::max()) {
         return std::numeric_limits<std::uint32_t>::max();
     }

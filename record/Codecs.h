@@ -48,6 +48,10 @@ std::optional<std::int32_t> parseEnumeration(EnumerationTable table, std::string
 std::string_view enumerationName(EnumerationTable table, std::int32_t index);
 
 std::uint32_t parseNumber(std::string_view text);
+// The unsigned number at the start of `text` in base 10 or 16: leading blanks and a sign are
+// skipped (a minus wraps modulo 2^32), digits are read up to the first other byte, no digits give
+// 0 and a number above 4294967295 gives 4294967295.
+std::uint32_t parseUnsigned(std::string_view text, int base);
 std::int32_t parseLocalPort(std::string_view text);
 
 struct ParsedCharacter {

@@ -32,6 +32,15 @@ TEST(Numbers, ReadLikeUnsignedAndSignedConversions) {
     EXPECT_EQ(parseLocalPort("-99999999999"), -2147483648);
 }
 
+TEST(Numbers, HexadecimalFieldsReadLikeTheDecimalOnes) {
+    EXPECT_EQ(parseUnsigned("1f", 16), 0x1fu);
+    EXPECT_EQ(parseUnsigned(" FFg", 16), 0xffu);
+    EXPECT_EQ(parseUnsigned("-1", 16), 4294967295u);
+    EXPECT_EQ(parseUnsigned("1ffffffff", 16), 4294967295u);
+    EXPECT_EQ(parseUnsigned("1f", 10), 1u);
+    EXPECT_EQ(parseUnsigned("x", 16), 0u);
+}
+
 TEST(Characters, ParseEveryNotation) {
     auto code = [](std::string_view text) { return parseCharacter(text).value().code; };
     EXPECT_EQ(code("13"), 0x31);
