@@ -1,0 +1,185 @@
+#include "record/ProfileRecords.h"
+
+#include "record/Codecs.h"
+#include "record/RecordBuilder.h"
+#include "record/RecordFrame.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+namespace marlo {
+
+namespace {
+
+constexpr std::string_view profileGroup = "WLAN Profile";
+constexpr std::size_t minPassphrase = 8;
+constexpr std::size_t maxPassphrase = 63;
+constexpr std::array<int, 2> wpaHexLengths{64, 91};
+constexpr std::array<int, 2> wepHexLengths{10, 26};
+constexpr int wepSuite = 3;
+
+std::string_view onOffWord(bool on) {
+    return on ? "Enable" : "Disable";
+}
+
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view blanks = " \t\n\v\f\r";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool isLeadByte(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return (code >= 0x81 && code <= 0x9f) || (code >= 0xe0 && code <= 0xfc);
+}
+
+std::optional<ProfileRefusal> checkHexKey(std::string_view key, std::array<int, 2> lengths) {
+    if (!std::all_of(key.begin(), key.end(),
+                     [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); })) {
+        return ProfileRefusal{ProfileRefusal::notHexDigits};
+    }
+    const auto length = static_cast<int>(key.size());
+    if (length != lengths[0] && length != lengths[1]) {
+        return ProfileRefusal{ProfileRefusal::hexKeyLength, lengths};
+    }
+    return std::nullopt;
+}
+
+void startRecord(RecordBuilder& out) {
+    out.append(recordHeader());
+}
+
+void endRecord(RecordBuilder& out) {
+    out.groupEnd();
+    out.append(recordClosingLine());
+}
+
+std::optional<ProfileRefusal> appendWpaSecurity(const ProfileForm& form, EditedProfile& profile,
+                                                RecordBuilder& out) {
+    profile.suite = form.wpa2 ? 2 : 1;
+    profile.keyType = form.hex ? 1 : 0;
+    const std::string_view key = trimmed(form.keys[0]);
+    if (key.empty()) {
+        return ProfileRefusal{ProfileRefusal::noPassword};
+    }
+    if (profile.keyType == 1) {
+        if (auto refusal = checkHexKey(key, wpaHexLengths)) {
+            return refusal;
+        }
+    } else if (key.size() < minPassphrase || key.size() > maxPassphrase) {
+        return ProfileRefusal{ProfileRefusal::passphraseLength};
+    }
+    const std::string escapedKey = escapeText(key);
+    out.itemStart("Security");
+    out.namedValue("Suite", enumerationName(tables::profileSuite, profile.suite));
+    out.namedValue("WPAx Authentication", "PSK");
+    out.namedValue("WPAx Key Type", enumerationName(tables::keyType, profile.keyType));
+    out.namedValue("WPAx Passphrase", profile.keyType == 0 ? escapedKey : "");
+    out.namedValue("WPAx Key", profile.keyType == 1 ? escapedKey : "");
+    out.itemEnd();
+    return std::nullopt;
+}
+
+std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedProfile& profile,
+                                                RecordBuilder& out) {
+    profile.suite = wepSuite;
+    profile.keyType = 1;
+    std::array<std::string_view, keyRows> keys{};
+    std::size_t keyLength = 0;
+    for (int row = 0; row < keyRows; ++row) {
+        keys[row] = trimmed(form.keys[row]);
+        if (keys[row].empty()) {
+            continue;
+        }
+        if (auto refusal = checkHexKey(keys[row], wepHexLengths)) {
+            return refusal;
+        }
+        if (keyLength == 0) {
+            keyLength = keys[row].size();
+        } else if (keys[row].size() != keyLength) {
+            return ProfileRefusal{ProfileRefusal::wepKeyLengthsDiffer};
+        }
+    }
+    if (keys[form.transmitRow].empty()) {
+        return ProfileRefusal{ProfileRefusal::noTransmitKey};
+    }
+    out.itemStart("Security");
+    out.namedValue("Suite", enumerationName(tables::profileSuite, wepSuite));
+    out.namedValue("WEP Key Size", keyLength == static_cast<std::size_t>(wepHexLengths[0]) ? "40" : "104");
+    out.namedValue("WEP TX Key Index", std::to_string(form.transmitRow + 1));
+    for (int row = 0; row < keyRows; ++row) {
+        out.namedValue("WEP Key " + std::to_string(row + 1) + " Key", escapeText(keys[row]));
+    }
+    out.itemEnd();
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string profileStateRecord(std::string_view name, bool on) {
+    RecordBuilder out;
+    startRecord(out);
+    out.groupStart(profileGroup, escapeText(name));
+    out.itemStart("Basic");
+    out.namedValue("State", onOffWord(on));
+    out.itemEnd();
+    endRecord(out);
+    return out.take();
+}
+
+std::string profileDeleteRecord(std::string_view name) {
+    RecordBuilder out;
+    startRecord(out);
+    out.groupStart("XML Import Control");
+    out.itemStart("WLAN Profile delete");
+    out.namedValue("name", escapeText(name));
+    out.itemEnd();
+    endRecord(out);
+    return out.take();
+}
+
+Text profileName(std::string_view ssid) {
+    if (ssid.empty()) {
+        return {};
+    }
+    const std::size_t firstLength = isLeadByte(ssid.front()) && ssid.size() > 1 ? 2 : 1;
+    return "_" + Text(ssid.substr(firstLength));
+}
+
+std::variant<ProfileRegistration, ProfileRefusal> composeProfile(const ProfileForm& form) {
+    EditedProfile profile;
+    profile.state = form.on ? 1 : 0;
+    profile.ssid = Text(trimmed(form.ssid));
+    if (profile.ssid.empty()) {
+        return ProfileRefusal{ProfileRefusal::noSsid};
+    }
+    profile.name = profileName(profile.ssid);
+    profile.encryption = form.encryption ? 1 : 0;
+    profile.suite = 0;
+    profile.keyType = form.keyType;
+
+    RecordBuilder out;
+    startRecord(out);
+    // The device has always been sent this group line with one blank more than the others.
+    out.append(" ");
+    out.groupStart(profileGroup, escapeText(profile.name));
+    out.itemStart("Basic");
+    out.namedValue("Network Name", escapeText(profile.ssid));
+    out.namedValue("State", onOffWord(form.on));
+    out.itemEnd();
+    if (form.encryption) {
+        const auto refusal =
+            form.wep ? appendWepSecurity(form, profile, out) : appendWpaSecurity(form, profile, out);
+        if (refusal) {
+            return *refusal;
+        }
+    }
+    endRecord(out);
+    return ProfileRegistration{std::move(profile), out.take()};
+}
+
+} // namespace marlo
