@@ -1,5 +1,6 @@
 #include "app/CMarloDlg.h"
 
+#include "app/FlowMessages.h"
 #include "app/VersionText.h"
 #include "pages/CMarloDlgTabConnect.h"
 #include "pages/CMarloDlgTabSerial.h"
@@ -30,7 +31,6 @@ constexpr const char* noDeviceMessage = "デバイスが接続されていませ
 constexpr const char* communicationFailedMessage =
     "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
     "または一度アプリケーションを閉じてやりなおしてください。";
-constexpr const char* importFailedMessage = "設定データの解析に失敗しました。";
 constexpr const char* readSucceededMessage = "デバイスからデータを読み込みました。";
 constexpr const char* firmwarePrefix = "Firmware version : ";
 
@@ -121,6 +121,9 @@ void CMarloDlg::createControls() {
     setFixedSize(units.toPixels(315, 447));
 
     connect(readButton_, &QPushButton::clicked, this, [this] { readFromDevice(false); });
+    connect(writeButton_, &QPushButton::clicked, this, &CMarloDlg::writeToDevice);
+    connect(saveButton_, &QPushButton::clicked, this, &CMarloDlg::saveToFile);
+    connect(loadButton_, &QPushButton::clicked, this, &CMarloDlg::loadFromFile);
 }
 
 bool CMarloDlg::initDialog() {
@@ -173,12 +176,12 @@ void CMarloDlg::readFromDevice(bool quiet) {
     if (worker_.busy()) {
         return;
     }
-    const int selected = portSelector_->currentIndex();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= ports_.size()) {
+    const PortEntry* port = selectedPort();
+    if (port == nullptr) {
         finishRead(ReadResult{}, quiet);
         return;
     }
-    link_.setPortPath(ports_[static_cast<std::size_t>(selected)].path);
+    link_.setPortPath(port->path);
 
     auto result = std::make_shared<ReadResult>();
     result->firmwareVersion = document_.firmwareVersion;
@@ -210,9 +213,7 @@ void CMarloDlg::finishRead(const ReadResult& result, bool quiet) {
     document_.statusRecord = result.statusRecord;
     document_.firmwareVersion = result.firmwareVersion;
     document_.loadedFromFile = 0;
-    const bool imported = importSettings(
-        document_, 0, [this](const std::string& text) { dialogs_.diagnostic(displayText(text)); });
-    if (!imported) {
+    if (!importSettings(document_, 0, diagnosticSink())) {
         dialogs_.message(this, QString::fromUtf8(importFailedMessage));
         forgetRecords();
         emit readFinished(false);
@@ -228,6 +229,28 @@ void CMarloDlg::finishRead(const ReadResult& result, bool quiet) {
         dialogs_.message(this, QString::fromUtf8(readSucceededMessage));
     }
     emit readFinished(true);
+}
+
+const PortEntry* CMarloDlg::selectedPort() const {
+    const int selected = portSelector_->currentIndex();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= ports_.size()) {
+        return nullptr;
+    }
+    return &ports_[static_cast<std::size_t>(selected)];
+}
+
+MessageSink CMarloDlg::diagnosticSink() {
+    return [this](const std::string& text) { dialogs_.diagnostic(displayText(text)); };
+}
+
+bool CMarloDlg::validatePages() {
+    for (SettingsPage* page : pages()) {
+        if (!page->validateAndStore()) {
+            tabs_->showPage(page);
+            return false;
+        }
+    }
+    return true;
 }
 
 void CMarloDlg::forgetRecords() {

@@ -2,6 +2,7 @@
 
 #include "device/DeviceLink.h"
 #include "device/PortDiscovery.h"
+#include "record/RecordReader.h"
 #include "record/SettingsDocument.h"
 #include "ui/DeviceWorker.h"
 
@@ -52,6 +53,8 @@ public:
 
 signals:
     void readFinished(bool succeeded);
+    // After a write's message; a successful write goes on with the quiet read.
+    void writeFinished(bool succeeded);
 
 private:
     struct ReadResult {
@@ -62,6 +65,19 @@ private:
     };
 
     void createControls();
+    // The selected entry of the port selector; none when the selector is empty.
+    const PortEntry* selectedPort() const;
+    MessageSink diagnosticSink();
+    // Each page checks and stores its controls, in tab order. The first page that refuses is
+    // shown, without changing the selected tab.
+    bool validatePages();
+
+    // The write button: checks the pages, asks whether the device is reset afterwards and sends
+    // the record on the worker.
+    void writeToDevice();
+    void finishWrite(bool succeeded, const std::string& reply);
+    void saveToFile();
+    void loadFromFile();
     void finishRead(const ReadResult& result, bool quiet);
     // Empties the records, the current IP address and the firmware version after a failed read.
     void forgetRecords();
@@ -76,6 +92,7 @@ private:
     DeviceLink link_;
     DeviceWorker worker_;
     std::vector<PortEntry> ports_;
+    std::string fileRecordText_; // the record the last save built
 
     bool portsPresent_ = true;  // false once a refresh found no port
     bool recordsReady_ = false; // after a successful read or file load

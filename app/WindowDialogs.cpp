@@ -1,6 +1,7 @@
 #include "app/WindowDialogs.h"
 
 #include "app/CMarloDlgInputPass.h"
+#include "app/CMarloDlgWrite.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -55,6 +56,14 @@ std::optional<QString> WindowDialogs::openRecordFile(QWidget* owner) {
 
 std::optional<QString> WindowDialogs::saveRecordFile(QWidget* owner) {
     return pickRecordFile(owner, QFileDialog::AcceptSave);
+}
+
+std::optional<WriteMode> WindowDialogs::confirmWrite(QWidget* owner) {
+    CMarloDlgWrite confirmation(owner);
+    if (confirmation.exec() == CMarloDlgWrite::cancelResult) {
+        return std::nullopt;
+    }
+    return confirmation.resetAfterWrite() ? WriteMode::writeAndReset : WriteMode::writeOnly;
 }
 
 PasswordAnswer WindowDialogs::askPassword(QWidget* owner, const PasswordRequest& request) {

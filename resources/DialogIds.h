@@ -8,6 +8,7 @@ enum Template : int {
     wirelessPageTemplate = 129,
     connectionPageTemplate = 130,
     serialPageTemplate = 132,
+    writeConfirmationTemplate = 137,
     passwordPromptTemplate = 138,
 };
 
@@ -50,6 +51,12 @@ enum SerialPage : int {
     queueThreshold = 1037,
     firstMatchByte = 1066,
     secondMatchByte = 1068,
+};
+
+enum WriteConfirmation : int {
+    writeOnly = 1,
+    writeCancel = 2,
+    writeAndReset = 1150,
 };
 
 enum PasswordPrompt : int {

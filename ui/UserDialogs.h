@@ -11,6 +11,9 @@ namespace marlo {
 
 inline constexpr char applicationTitle[] = "Marlo";
 
+// What the write confirmation chose; the value is what the record's "Reboot" item is rendered from.
+enum class WriteMode { writeOnly = 0, writeAndReset = 1 };
+
 // Every box, file picker and prompt the windows show, so that tests can script them.
 class UserDialogs {
 public:
@@ -28,6 +31,9 @@ public:
     // Record files; no value when the user cancels.
     virtual std::optional<QString> openRecordFile(QWidget* owner) = 0;
     virtual std::optional<QString> saveRecordFile(QWidget* owner) = 0;
+
+    // The write confirmation; no value when the user cancels.
+    virtual std::optional<WriteMode> confirmWrite(QWidget* owner) = 0;
 
     // The record writer's prompt for a secret the device does not show.
     virtual PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) = 0;

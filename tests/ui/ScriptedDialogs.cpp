@@ -20,6 +20,8 @@ const char* kindName(ScriptedDialogs::Kind kind) {
         return "open-file picker";
     case ScriptedDialogs::Kind::saveFile:
         return "save-file picker";
+    case ScriptedDialogs::Kind::writeConfirmation:
+        return "write confirmation";
     case ScriptedDialogs::Kind::password:
         return "password prompt";
     }
@@ -50,6 +52,10 @@ void ScriptedDialogs::expectOpenFile(std::optional<QString> answer) {
 
 void ScriptedDialogs::expectSaveFile(std::optional<QString> answer) {
     expected_.push_back({.kind = Kind::saveFile, .fileAnswer = std::move(answer)});
+}
+
+void ScriptedDialogs::expectWriteConfirmation(std::optional<WriteMode> answer) {
+    expected_.push_back({.kind = Kind::writeConfirmation, .writeAnswer = answer});
 }
 
 void ScriptedDialogs::expectPassword(const QString& prompt, PasswordAnswer answer) {
@@ -114,6 +120,11 @@ std::optional<QString> ScriptedDialogs::openRecordFile(QWidget* owner) {
 std::optional<QString> ScriptedDialogs::saveRecordFile(QWidget* owner) {
     const std::optional<Expected> expected = take(Kind::saveFile, owner, {});
     return expected ? expected->fileAnswer : std::nullopt;
+}
+
+std::optional<WriteMode> ScriptedDialogs::confirmWrite(QWidget* owner) {
+    const std::optional<Expected> expected = take(Kind::writeConfirmation, owner, {});
+    return expected ? expected->writeAnswer : std::nullopt;
 }
 
 PasswordAnswer ScriptedDialogs::askPassword(QWidget* owner, const PasswordRequest& request) {

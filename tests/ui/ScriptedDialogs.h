@@ -13,7 +13,7 @@ namespace marlo {
 // the running test. Every text shown is recorded in order.
 class ScriptedDialogs : public UserDialogs {
 public:
-    enum class Kind { message, confirm, diagnostic, openFile, saveFile, password };
+    enum class Kind { message, confirm, diagnostic, openFile, saveFile, writeConfirmation, password };
 
     struct Shown {
         Kind kind;
@@ -26,6 +26,7 @@ public:
     void expectDiagnostic(const QString& text);
     void expectOpenFile(std::optional<QString> answer);
     void expectSaveFile(std::optional<QString> answer);
+    void expectWriteConfirmation(std::optional<WriteMode> answer);
     void expectPassword(const QString& prompt, PasswordAnswer answer);
 
     // True when every expected box has been shown.
@@ -40,6 +41,7 @@ public:
     void copyToClipboard(const QString& text) override;
     std::optional<QString> openRecordFile(QWidget* owner) override;
     std::optional<QString> saveRecordFile(QWidget* owner) override;
+    std::optional<WriteMode> confirmWrite(QWidget* owner) override;
     PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) override;
 
 private:
@@ -49,6 +51,7 @@ private:
         QWidget* owner = nullptr;
         bool confirmAnswer = false;
         std::optional<QString> fileAnswer{};
+        std::optional<WriteMode> writeAnswer{};
         PasswordAnswer passwordAnswer{};
     };
 

@@ -1,0 +1,102 @@
+#include "app/CMarloDlg.h"
+#include "app/FlowMessages.h"
+#include "app/RecordFile.h"
+#include "pages/SettingsPage.h"
+#include "record/RecordWriter.h"
+#include "record/SettingsImport.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QFile>
+#include <QLabel>
+#include <cstring>
+
+namespace marlo {
+
+namespace {
+
+constexpr const char* savedMessage = "設定データをファイルに保存しました。";
+constexpr const char* loadedMessage = "設定データをファイルからロードしました。";
+
+// The record writer's questions, asked in prompts owned by one window.
+class WindowPasswordPrompt : public PasswordPrompt {
+public:
+    WindowPasswordPrompt(UserDialogs& dialogs, QWidget* owner)
+        : dialogs_(dialogs)
+        , owner_(owner) {}
+
+    PasswordAnswer ask(const PasswordRequest& request) override {
+        return dialogs_.askPassword(owner_, request);
+    }
+
+private:
+    UserDialogs& dialogs_;
+    QWidget* owner_;
+};
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString systemText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+void CMarloDlg::saveToFile() {
+    if (worker_.busy() || !validatePages()) {
+        return;
+    }
+    document_.edited.reboot = 0;
+    WindowPasswordPrompt prompt(dialogs_, this);
+    std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt);
+    if (!record) {
+        return;
+    }
+    fileRecordText_ = std::move(*record);
+    const std::optional<QString> path = dialogs_.saveRecordFile(this);
+    if (!path) {
+        return;
+    }
+    if (const int error = writeRecordFile(localPath(*path), fileRecordText_); error != 0) {
+        dialogs_.message(this, systemText(error));
+        return;
+    }
+    dialogs_.message(this, QString::fromUtf8(savedMessage));
+}
+
+void CMarloDlg::loadFromFile() {
+    if (worker_.busy()) {
+        return;
+    }
+    const std::optional<QString> path = dialogs_.openRecordFile(this);
+    if (!path) {
+        return;
+    }
+    std::string text;
+    if (const int error = readRecordFile(localPath(*path), text); error != 0) {
+        dialogs_.message(this, systemText(error));
+        return;
+    }
+    forgetRecords();
+    // A record the import rejects halfway must not leave part of itself in the settings that a
+    // later save or write renders.
+    SettingsDocument candidate = document_;
+    candidate.loadedFromFile = 1;
+    candidate.configRecord = std::move(text);
+    if (!importSettings(candidate, 1, diagnosticSink())) {
+        dialogs_.message(this, QString::fromUtf8(importFailedMessage));
+        return;
+    }
+    document_ = std::move(candidate);
+    recordsReady_ = true;
+    updateControls();
+    for (SettingsPage* page : pages()) {
+        page->loadFromSettings();
+    }
+    firmwareLine_->clear();
+    dialogs_.message(this, QString::fromUtf8(loadedMessage));
+}
+
+} // namespace marlo

@@ -1,0 +1,52 @@
+#include "app/CMarloDlgWrite.h"
+
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/DialogUnits.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+namespace marlo {
+
+CMarloDlgWrite::CMarloDlgWrite(QWidget* parent)
+    : QDialog(parent) {
+    setDialogTemplate(this, ids::writeConfirmationTemplate);
+    setWindowTitle(QStringLiteral("書き込みの確認"));
+    const DialogUnits units = DialogUnits::forFont(font());
+
+    auto* notice = new QLabel(
+        QStringLiteral("設定の書き込みを行います。\n無線、STA、APモード設定の反映にはリセットが必要です。"),
+        this);
+    QRect noticeRect = units.toPixels(10, 10, 210, 20);
+    noticeRect.setHeight(std::max(noticeRect.height(), 2 * fontMetrics().height()));
+    notice->setGeometry(noticeRect);
+
+    const auto addButton = [&](int id, const QString& text, int x, int y, int width) {
+        auto* button = new QPushButton(text, this);
+        setControlId(button, id);
+        button->setGeometry(units.toPixels(x, y, width, 14));
+        return button;
+    };
+    QPushButton* writeOnly = addButton(ids::writeOnly, QStringLiteral("書き込みのみを行う"), 5, 35, 115);
+    QPushButton* writeAndReset =
+        addButton(ids::writeAndReset, QStringLiteral("書き込みとリセットを行う"), 5, 55, 115);
+    QPushButton* cancel = addButton(ids::writeCancel, QStringLiteral("キャンセル"), 175, 55, 50);
+    writeOnly->setDefault(true);
+    writeOnly->setAccessibleDescription(notice->text());
+
+    connect(writeOnly, &QPushButton::clicked, this, [this] { done(writeResult); });
+    connect(writeAndReset, &QPushButton::clicked, this, [this] {
+        resetAfterWrite_ = true;
+        done(writeResult);
+    });
+    connect(cancel, &QPushButton::clicked, this, &CMarloDlgWrite::reject);
+    setFixedSize(units.toPixels(232, 73));
+}
+
+void CMarloDlgWrite::reject() {
+    done(cancelResult);
+}
+
+} // namespace marlo

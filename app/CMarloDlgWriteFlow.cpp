@@ -1,0 +1,80 @@
+#include "app/CMarloDlg.h"
+#include "pages/SettingsPage.h"
+#include "record/RecordWriter.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace marlo {
+
+namespace {
+
+constexpr const char* writeFailedMessage = "設定の書き込みに失敗しました。\n\n";
+constexpr const char* writeSucceededMessage = "デバイスに設定を書き込みました。";
+
+constexpr int writeProgressSeconds = 65;
+// The device takes a moment to apply a record before it answers a read again.
+constexpr std::chrono::milliseconds settleTime{2000};
+
+} // namespace
+
+void CMarloDlg::writeToDevice() {
+    if (worker_.busy()) {
+        return;
+    }
+    const PortEntry* port = selectedPort();
+    const std::optional<std::string> portPath = port != nullptr ? std::optional(port->path) : std::nullopt;
+    if (document_.configRecord.empty() || !validatePages()) {
+        return;
+    }
+    const std::optional<WriteMode> mode = dialogs_.confirmWrite(this);
+    if (!mode) {
+        return;
+    }
+    document_.edited.reboot = static_cast<Flag>(*mode);
+
+    auto record = std::make_shared<const std::string>(*buildRecord(document_, RecordTarget::device));
+    auto reply = std::make_shared<std::string>();
+    if (portPath) {
+        link_.setPortPath(*portPath);
+    }
+    startProgress(writeProgressSeconds);
+    worker_.start(
+        [this, record, reply, sendable = portPath.has_value()] {
+            if (!sendable) {
+                *reply = unreachableText;
+                return -1;
+            }
+            if (!link_.sendRecord(*record, *reply)) {
+                return -1;
+            }
+            std::this_thread::sleep_for(settleTime);
+            return 0;
+        },
+        [this, reply](int result) { finishWrite(result == 0, *reply); });
+    updateControls();
+    for (SettingsPage* page : pages()) {
+        page->enableAll(false);
+    }
+}
+
+void CMarloDlg::finishWrite(bool succeeded, const std::string& reply) {
+    stopProgress();
+    if (!succeeded) {
+        const QString message = QString::fromUtf8(writeFailedMessage) + displayText(reply);
+        dialogs_.copyToClipboard(message);
+        dialogs_.message(this, message);
+        updateControls();
+        emit writeFinished(false);
+        return;
+    }
+    dialogs_.message(this, QString::fromUtf8(writeSucceededMessage));
+    updateControls();
+    emit writeFinished(true);
+    readFromDevice(true);
+}
+
+} // namespace marlo

@@ -1,0 +1,101 @@
+#include "app/CMarloDlgWrite.h"
+#include "app/WindowDialogs.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/DialogUnits.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace marlo;
+
+namespace {
+
+// Acts on the next write confirmation that opens modally.
+void answerNextConfirmation(std::function<void(CMarloDlgWrite&)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+        auto* confirmation = dynamic_cast<CMarloDlgWrite*>(QApplication::activeModalWidget());
+        if (confirmation == nullptr) {
+            return;
+        }
+        answer(*confirmation);
+        poll->deleteLater();
+    });
+    poll->start(0);
+}
+
+QPushButton* button(QWidget* dialog, int id) {
+    return control<QPushButton>(dialog, id);
+}
+
+} // namespace
+
+class WriteConfirmationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheTemplateTexts() {
+        CMarloDlgWrite confirmation;
+        QCOMPARE(dialogTemplate(&confirmation), 137);
+        QCOMPARE(confirmation.windowTitle(), QStringLiteral("書き込みの確認"));
+        QCOMPARE(confirmation.findChild<QLabel*>()->text(),
+                 QStringLiteral(
+                     "設定の書き込みを行います。\n無線、STA、APモード設定の反映にはリセットが必要です。"));
+        QCOMPARE(button(&confirmation, 1)->text(), QStringLiteral("書き込みのみを行う"));
+        QCOMPARE(button(&confirmation, 1150)->text(), QStringLiteral("書き込みとリセットを行う"));
+        QCOMPARE(button(&confirmation, 2)->text(), QStringLiteral("キャンセル"));
+        QVERIFY(button(&confirmation, 1)->isDefault());
+        QCOMPARE(confirmation.size(), DialogUnits::forFont(confirmation.font()).toPixels(232, 73));
+        QVERIFY(!confirmation.resetAfterWrite());
+    }
+
+    void eachWayOutGivesItsResult() {
+        struct Case {
+            const char* name;
+            std::function<void(CMarloDlgWrite&)> act;
+            int result;
+            bool reset;
+        };
+        const QList<Case> cases = {
+            {"write only", [](CMarloDlgWrite& d) { button(&d, 1)->click(); }, 1, false},
+            {"Return", [](CMarloDlgWrite& d) { QTest::keyClick(&d, Qt::Key_Return); }, 1, false},
+            {"write and reset", [](CMarloDlgWrite& d) { button(&d, 1150)->click(); }, 1, true},
+            {"cancel", [](CMarloDlgWrite& d) { button(&d, 2)->click(); }, 2, false},
+            {"Escape", [](CMarloDlgWrite& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 2, false},
+            {"close box", [](CMarloDlgWrite& d) { d.close(); }, 2, false},
+        };
+        for (const Case& c : cases) {
+            CMarloDlgWrite confirmation;
+            confirmation.open();
+            c.act(confirmation);
+            QVERIFY2(!confirmation.isVisible(), c.name);
+            QVERIFY2(confirmation.result() == c.result, c.name);
+            QVERIFY2(confirmation.resetAfterWrite() == c.reset, c.name);
+        }
+    }
+
+    void theProgramsDialogsTurnTheChoiceIntoAWriteMode() {
+        WindowDialogs dialogs;
+        QWidget owner;
+        owner.show();
+        QWidget* parent = nullptr;
+        answerNextConfirmation([&parent](CMarloDlgWrite& d) {
+            parent = d.parentWidget();
+            button(&d, 1150)->click();
+        });
+        QCOMPARE(dialogs.confirmWrite(&owner), std::optional(WriteMode::writeAndReset));
+        QCOMPARE(parent, &owner);
+        answerNextConfirmation([](CMarloDlgWrite& d) { button(&d, 1)->click(); });
+        QCOMPARE(dialogs.confirmWrite(&owner), std::optional(WriteMode::writeOnly));
+        answerNextConfirmation([](CMarloDlgWrite& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+        QCOMPARE(dialogs.confirmWrite(&owner), std::nullopt);
+    }
+};
+
+QTEST_MAIN(WriteConfirmationTest)
+#include "WriteConfirmationTest.moc"
