@@ -8,6 +8,8 @@ enum Template : int {
     wirelessPageTemplate = 129,
     connectionPageTemplate = 130,
     serialPageTemplate = 132,
+    stationProfilesTemplate = 133,
+    profileEditorTemplate = 135,
     writeConfirmationTemplate = 137,
     passwordPromptTemplate = 138,
 };
@@ -57,6 +59,38 @@ enum WriteConfirmation : int {
     writeOnly = 1,
     writeCancel = 2,
     writeAndReset = 1150,
+};
+
+enum StationProfiles : int {
+    profileList = 1084,
+    profileNew = 1085,
+    profileSwitch = 1086,
+    profileDelete = 1087,
+    scanButton = 1088,
+    scanList = 1089,
+    scanAdd = 1090,
+    stationProgress = 1091,
+};
+
+enum ProfileEditor : int {
+    editorOk = 1,
+    editorProfileOn = 1099,
+    editorSsid = 1100,
+    editorEncryption = 1101,
+    editorWpa = 1102,
+    editorWpa2 = 1103,
+    editorWep = 1104,
+    editorPassphrase = 1105,
+    editorHex = 1106,
+    editorTransmit1 = 1107,
+    editorTransmit2 = 1108,
+    editorTransmit3 = 1109,
+    editorTransmit4 = 1110,
+    editorKey1 = 1111,
+    editorKey2 = 1112,
+    editorKey3 = 1113,
+    editorKey4 = 1114,
+    editorProgress = 1115,
 };
 
 enum PasswordPrompt : int {

@@ -1,0 +1,353 @@
+#include "pages/CMarloSTA.h"
+
+#include "device/DeviceLink.h"
+#include "pages/CMarloprofile.h"
+#include "pages/PageFields.h"
+#include "record/Codecs.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+
+namespace marlo {
+
+namespace {
+
+constexpr int progressSeconds = 10;
+constexpr int tickMs = 1000;
+
+constexpr const char* limitMessage = "プロファイルは最大4つまでです。";
+constexpr const char* switchQuestion =
+    "選択したプロファイルを %1 に変更します。\r\nこの操作は即座に反映されます。";
+constexpr const char* switchedMessage = "プロファイルを %1 に変更しました。";
+constexpr const char* switchFailedMessage = "プロファイルの変更に失敗しました。\n\n";
+constexpr const char* deleteQuestion = "選択したプロファイルを削除します。\r\nこの操作は即座に反映されます。";
+constexpr const char* deletedMessage = "プロファイルを削除しました。";
+constexpr const char* deleteFailedMessage = "プロファイルの削除に失敗しました。\n\n";
+constexpr const char* scanFailedMessage = "通信エラー";
+constexpr const char* scanParseMessage = "解析エラー";
+
+enum Suite { suiteNone = 0, suiteWpa = 1, suiteWpa2 = 2, suiteWep = 3 };
+
+QString stateLabel(bool on) {
+    return on ? QStringLiteral("有効") : QStringLiteral("無効");
+}
+
+QTreeWidget* createList(QWidget* dialog, int id, std::initializer_list<std::pair<const char*, int>> columns) {
+    auto* list = new QTreeWidget(dialog);
+    setControlId(list, id);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setAllColumnsShowFocus(true);
+    list->header()->setStretchLastSection(false);
+    QStringList labels;
+    for (const auto& [label, width] : columns) {
+        labels << QString::fromUtf8(label);
+    }
+    list->setHeaderLabels(labels);
+    int column = 0;
+    int total = 0;
+    for (const auto& [label, width] : columns) {
+        list->setColumnWidth(column++, width);
+        total += width;
+    }
+    list->setMinimumWidth(total + 2 * list->frameWidth() +
+                          list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    return list;
+}
+
+} // namespace
+
+CMarloSTA::CMarloSTA(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , document_(document)
+    , loaded_(document.loaded)
+    , link_(link)
+    , dialogs_(dialogs)
+    , worker_(this) {
+    setDialogTemplate(this, ids::stationProfilesTemplate);
+    setWindowTitle(QStringLiteral("接続先の設定"));
+    createControls();
+    if (!document_.configRecord.empty()) {
+        fillProfileList();
+    }
+    progress_->setRange(0, progressSeconds);
+    progress_->setValue(0);
+}
+
+void CMarloSTA::createControls() {
+    auto* layout = new QVBoxLayout(this);
+
+    profileList_ = createList(this, ids::profileList, {{"状態", 50}, {"SSID", 130}, {"セキュリティ", 200}});
+    layout->addWidget(labelFor(profileList_, QStringLiteral("保存済プロファイル")));
+    layout->addWidget(profileList_);
+    controls_.append(profileList_);
+
+    auto addButton = [this](int id, const char* text, void (CMarloSTA::*handler)()) {
+        auto* button = new QPushButton(QString::fromUtf8(text), this);
+        setControlId(button, id);
+        connect(button, &QPushButton::clicked, this, handler);
+        controls_.append(button);
+        return button;
+    };
+    auto* profileButtons = new QHBoxLayout;
+    profileButtons->addWidget(
+        addButton(ids::profileNew, "プロファイルを新規追加", &CMarloSTA::addNewProfile));
+    profileButtons->addWidget(
+        addButton(ids::profileSwitch, "選択中プロファイルの有効無効切り替え", &CMarloSTA::switchProfile));
+    profileButtons->addWidget(
+        addButton(ids::profileDelete, "選択中プロファイルを削除", &CMarloSTA::deleteProfile));
+    profileButtons->addStretch(1);
+    layout->addLayout(profileButtons);
+
+    layout->addSpacing(8);
+    QPushButton* scanButton = addButton(ids::scanButton, "接続先アクセスポイントの検索", &CMarloSTA::scan);
+    auto* scanRow = new QHBoxLayout;
+    scanRow->addWidget(scanButton);
+    scanRow->addStretch(1);
+    layout->addLayout(scanRow);
+
+    scanList_ = createList(this, ids::scanList,
+                           {{"SSID", 125}, {"BSSID", 110}, {"Ch", 30}, {"RSSI", 50}, {"セキュリティ", 120}});
+    scanList_->setAccessibleName(scanButton->text());
+    layout->addWidget(scanList_);
+    controls_.append(scanList_);
+
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(
+        addButton(ids::scanAdd, "選択中のアクセスポイントをプロファイルに追加", &CMarloSTA::addFromScan));
+    addRow->addStretch(1);
+    layout->addLayout(addRow);
+
+    progress_ = new QProgressBar(this);
+    setControlId(progress_, ids::stationProgress);
+    progress_->setTextVisible(false);
+    progress_->setAccessibleName(QStringLiteral("Progress"));
+    layout->addWidget(progress_);
+
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(tickMs);
+    connect(progressTimer_, &QTimer::timeout, this, &CMarloSTA::advanceProgress);
+}
+
+void CMarloSTA::fillProfileList() {
+    profileList_->clear();
+    for (int index = 0; index < loaded_.profileCount; ++index) {
+        profileList_->addTopLevelItem(new QTreeWidgetItem);
+        setProfileRow(index);
+    }
+}
+
+void CMarloSTA::setProfileRow(int index) {
+    const WlanProfile& profile = loaded_.profiles[static_cast<std::size_t>(index)];
+    QTreeWidgetItem* item = profileList_->topLevelItem(index);
+    item->setText(0, stateLabel(profile.state != 0));
+    item->setText(1, displayText(profile.networkName));
+    item->setText(2, displayText(enumerationName(tables::profileSuite, profile.suite)));
+}
+
+int CMarloSTA::selectedRow(const QTreeWidget* list) {
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
+}
+
+void CMarloSTA::addNewProfile() {
+    if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
+        dialogs_.message(this, QString::fromUtf8(limitMessage));
+        return;
+    }
+    runEditor(
+        EditedProfile{.ssid = {}, .name = {}, .state = 1, .encryption = 1, .suite = suiteWpa2, .keyType = 0});
+}
+
+void CMarloSTA::addFromScan() {
+    const int row = selectedRow(scanList_);
+    if (row < 0) {
+        return;
+    }
+    if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
+        dialogs_.message(this, QString::fromUtf8(limitMessage));
+        return;
+    }
+    const ScanResult& result = scanResults_[static_cast<std::size_t>(row)];
+    const auto contains = [&](std::string_view word) {
+        return result.security.find(word) != std::string::npos;
+    };
+    EditedProfile start{
+        .ssid = result.ssid, .name = {}, .state = 1, .encryption = 0, .suite = suiteNone, .keyType = 0};
+    if (contains("WPA") || contains("WEP")) {
+        start.encryption = 1;
+        start.suite = suiteWpa;
+        if (contains("WPA2")) {
+            start.suite = suiteWpa2;
+        }
+        if (contains("WEP")) {
+            start.suite = suiteWep;
+        }
+    }
+    runEditor(start);
+}
+
+void CMarloSTA::runEditor(const EditedProfile& start) {
+    CMarloprofile editor(start, link_, dialogs_, this);
+    if (editor.exec() != QDialog::Accepted) {
+        return;
+    }
+    const EditedProfile& added = editor.profile();
+    const WlanProfile profile{.state = added.state,
+                              .networkName = added.ssid,
+                              .name = added.name,
+                              .suite = added.encryption != 0 ? added.suite : suiteNone,
+                              .keyType = added.keyType == 1 ? 1 : 0};
+    // A name the device already holds changed that profile rather than adding one.
+    const auto begin = loaded_.profiles.begin();
+    const auto end = begin + loaded_.profileCount;
+    const auto same = std::find_if(begin, end, [&](const WlanProfile& p) { return p.name == profile.name; });
+    const auto index = static_cast<int>(same - begin);
+    loaded_.profiles[static_cast<std::size_t>(index)] = profile;
+    if (same == end) {
+        profileList_->addTopLevelItem(new QTreeWidgetItem);
+        ++loaded_.profileCount;
+    }
+    setProfileRow(index);
+}
+
+void CMarloSTA::switchProfile() {
+    const int row = selectedRow(profileList_);
+    if (row < 0 || row >= loaded_.profileCount) {
+        return;
+    }
+    const WlanProfile& profile = loaded_.profiles[static_cast<std::size_t>(row)];
+    const bool on = profile.state == 0;
+    if (!dialogs_.confirm(this, QString::fromUtf8(switchQuestion).arg(stateLabel(on)))) {
+        return;
+    }
+    const std::string record = profileStateRecord(profile.name, on);
+    auto reply = std::make_shared<std::string>();
+    runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
+            [this, row, on, reply](bool succeeded) {
+                if (!succeeded) {
+                    dialogs_.message(this, QString::fromUtf8(switchFailedMessage) + displayText(*reply));
+                    return;
+                }
+                loaded_.profiles[static_cast<std::size_t>(row)].state = on ? 1 : 0;
+                setProfileRow(row);
+                dialogs_.message(this, QString::fromUtf8(switchedMessage).arg(stateLabel(on)));
+            });
+}
+
+void CMarloSTA::deleteProfile() {
+    const int row = selectedRow(profileList_);
+    if (row < 0 || row >= loaded_.profileCount) {
+        return;
+    }
+    if (!dialogs_.confirm(this, QString::fromUtf8(deleteQuestion))) {
+        return;
+    }
+    const std::string record = profileDeleteRecord(loaded_.profiles[static_cast<std::size_t>(row)].name);
+    auto reply = std::make_shared<std::string>();
+    runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
+            [this, row, reply](bool succeeded) {
+                if (!succeeded) {
+                    dialogs_.message(this, QString::fromUtf8(deleteFailedMessage) + displayText(*reply));
+                    return;
+                }
+                const auto begin = loaded_.profiles.begin();
+                std::move(begin + row + 1, begin + loaded_.profileCount, begin + row);
+                --loaded_.profileCount;
+                loaded_.profiles[static_cast<std::size_t>(loaded_.profileCount)] = WlanProfile{};
+                delete profileList_->takeTopLevelItem(row);
+                profileList_->clearSelection();
+                profileList_->setCurrentItem(nullptr);
+                dialogs_.message(this, QString::fromUtf8(deletedMessage));
+            });
+}
+
+void CMarloSTA::scan() {
+    auto answer = std::make_shared<std::string>();
+    runBusy([this, answer] { return link_.scanNetworks(*answer); },
+            [this, answer](bool succeeded) {
+                if (!succeeded) {
+                    dialogs_.message(this, QString::fromUtf8(scanFailedMessage));
+                    return;
+                }
+                std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);
+                if (!results) {
+                    dialogs_.message(this, QString::fromUtf8(scanParseMessage));
+                    return;
+                }
+                scanResults_ = std::move(*results);
+                scanList_->clear();
+                for (const ScanResult& result : scanResults_) {
+                    scanList_->addTopLevelItem(new QTreeWidgetItem(QStringList{
+                        displayText(result.ssid), displayText(result.bssid), QString::number(result.channel),
+                        QString::number(result.rssi), displayText(result.security)}));
+                }
+            });
+}
+
+void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool)> done) {
+    busy_ = true;
+    progress_->setRange(0, progressSeconds);
+    progressTicks_ = 0;
+    progress_->setValue(0);
+    setControlsEnabled(false);
+    progressTimer_->start();
+    worker_.start([operation = std::move(operation)] { return operation() ? 1 : 0; },
+                  [this, done = std::move(done)](int succeeded) {
+                      progressTimer_->stop();
+                      progress_->setValue(0);
+                      setControlsEnabled(true);
+                      busy_ = false;
+                      done(succeeded != 0);
+                  });
+}
+
+void CMarloSTA::advanceProgress() {
+    ++progressTicks_;
+    progress_->setValue(std::min(progressTicks_, progress_->maximum()));
+}
+
+void CMarloSTA::setControlsEnabled(bool on) {
+    for (QWidget* control : controls_) {
+        control->setEnabled(on);
+    }
+}
+
+void CMarloSTA::accept() {
+    if (!busy_) {
+        QDialog::accept();
+    }
+}
+
+void CMarloSTA::reject() {
+    if (!busy_) {
+        QDialog::reject();
+    }
+}
+
+void CMarloSTA::keyPressEvent(QKeyEvent* event) {
+    // A focused button takes Return itself; anywhere else Return closes the dialog like OK.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace marlo

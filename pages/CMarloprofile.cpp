@@ -1,0 +1,326 @@
+#include "pages/CMarloprofile.h"
+
+#include "device/DeviceLink.h"
+#include "pages/PageFields.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/TypedLengthLimit.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <memory>
+
+namespace marlo {
+
+namespace {
+
+constexpr int maxSsidBytes = 32;
+constexpr int maxKeyBytes = 64;
+constexpr int progressSeconds = 10;
+constexpr int tickMs = 1000;
+
+enum Suite { suiteWpa = 1, suiteWpa2 = 2, suiteWep = 3 };
+enum KeyType { passphrase = 0, hexKey = 1 };
+
+constexpr int transmitIds[keyRows] = {ids::editorTransmit1, ids::editorTransmit2, ids::editorTransmit3,
+                                      ids::editorTransmit4};
+constexpr int keyIds[keyRows] = {ids::editorKey1, ids::editorKey2, ids::editorKey3, ids::editorKey4};
+
+constexpr const char* confirmMessage =
+    "この内容のプロファイルを登録します。\r\nこの操作は即座に反映されます。";
+constexpr const char* failedMessage = "プロファイルの追加に失敗しました。\n\n";
+constexpr const char* addedMessage = "プロファイルを追加しました。";
+constexpr const char* ssidCharacterMessage = "SSIDに使用できない文字が含まれています。";
+constexpr const char* keyCharacterMessage = "パスワードに使用できない文字が含まれています。";
+
+QString refusalMessage(const ProfileRefusal& refusal) {
+    switch (refusal.reason) {
+    case ProfileRefusal::noSsid:
+        return QStringLiteral("SSIDを入力してください");
+    case ProfileRefusal::noPassword:
+        return QStringLiteral("パスワードを入力してください");
+    case ProfileRefusal::passphraseLength:
+        return QStringLiteral("パスワードは8文字以上、63文字以内である必要があります。");
+    case ProfileRefusal::notHexDigits:
+        return QStringLiteral("HEX指定時のKeyは0-9 A-Fで入力してください。");
+    case ProfileRefusal::hexKeyLength:
+        return QStringLiteral("入力桁数は %1 または %2 桁である必要があります。")
+            .arg(refusal.lengths[0])
+            .arg(refusal.lengths[1]);
+    case ProfileRefusal::wepKeyLengthsDiffer:
+        return QStringLiteral("入力桁数は 10 または 26 桁で統一してください。");
+    case ProfileRefusal::noTransmitKey:
+        return QStringLiteral("選択した欄のパスワードを入力してください");
+    }
+    return {};
+}
+
+QRadioButton* addRadio(QWidget* dialog, QButtonGroup* group, int value, int id, const QString& text) {
+    auto* radio = new QRadioButton(text, dialog);
+    setControlId(radio, id);
+    group->addButton(radio, value);
+    return radio;
+}
+
+} // namespace
+
+CMarloprofile::CMarloprofile(const EditedProfile& start, DeviceLink& link, UserDialogs& dialogs,
+                             QWidget* parent)
+    : QDialog(parent)
+    , link_(link)
+    , dialogs_(dialogs)
+    , start_(start)
+    , profile_(start)
+    , worker_(this) {
+    setDialogTemplate(this, ids::profileEditorTemplate);
+    setWindowTitle(QStringLiteral("プロファイルの編集"));
+    createControls();
+
+    prefilledSsid_ = displayText(start.ssid);
+    ssid_->setText(prefilledSsid_);
+    profileOn_->setChecked(start.state != 0);
+    encryption_->setChecked(start.encryption != 0);
+    tickValue(suite_, start.suite);
+    transmit_->button(0)->setChecked(true);
+    tickValue(keyType_, start.keyType);
+    applySecurityRule();
+
+    progress_->setRange(0, progressSeconds);
+    progress_->setValue(0);
+    statusTimer_->start();
+}
+
+void CMarloprofile::createControls() {
+    auto* layout = new QVBoxLayout(this);
+
+    profileOn_ = new QCheckBox(QStringLiteral("このプロファイルを有効とする"), this);
+    setControlId(profileOn_, ids::editorProfileOn);
+    layout->addWidget(profileOn_);
+
+    ssid_ = new QLineEdit(this);
+    setControlId(ssid_, ids::editorSsid);
+    new TypedLengthLimit(ssid_, maxSsidBytes);
+    auto* ssidRow = new QHBoxLayout;
+    ssidRow->addWidget(labelFor(ssid_, QStringLiteral("SSID:")));
+    ssidRow->addWidget(ssid_, 1);
+    layout->addLayout(ssidRow);
+
+    layout->addWidget(createSecurityGroup());
+
+    progress_ = new QProgressBar(this);
+    setControlId(progress_, ids::editorProgress);
+    progress_->setTextVisible(false);
+    progress_->setAccessibleName(QStringLiteral("Progress"));
+    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    setControlId(ok_, ids::editorOk);
+    ok_->setDefault(true);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(progress_, 1);
+    bottom->addWidget(ok_);
+    layout->addLayout(bottom);
+
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(tickMs);
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setInterval(tickMs);
+
+    connect(profileOn_, &QCheckBox::clicked, this, [this] { applyEnableLevels(); });
+    connect(encryption_, &QCheckBox::clicked, this, [this] { applyEnableLevels(); });
+    connect(suite_, &QButtonGroup::buttonClicked, this, [this] { applySecurityRule(); });
+    connect(ok_, &QPushButton::clicked, this, &CMarloprofile::registerProfile);
+    connect(progressTimer_, &QTimer::timeout, this, &CMarloprofile::advanceProgress);
+    connect(statusTimer_, &QTimer::timeout, this, [this] {
+        if (status_ == accepted) {
+            statusTimer_->stop();
+            accept();
+        }
+    });
+}
+
+QWidget* CMarloprofile::createSecurityGroup() {
+    const QString title = QStringLiteral("セキュリティ");
+    auto* box = new QGroupBox(title, this);
+    auto* layout = new QVBoxLayout(box);
+
+    encryption_ = new QCheckBox(QStringLiteral("暗号化の有効"), box);
+    setControlId(encryption_, ids::editorEncryption);
+    layout->addWidget(encryption_);
+
+    suite_ = new QButtonGroup(this);
+    auto* suiteRow = new QHBoxLayout;
+    for (const auto& [value, id, text] :
+         {std::tuple{suiteWpa, ids::editorWpa, "WPA"}, std::tuple{suiteWpa2, ids::editorWpa2, "WPA2"},
+          std::tuple{suiteWep, ids::editorWep, "WEP"}}) {
+        QRadioButton* radio = addRadio(box, suite_, value, id, QString::fromLatin1(text));
+        nameInGroup(radio, title);
+        suiteRow->addWidget(radio);
+    }
+    suiteRow->addStretch(1);
+    layout->addLayout(suiteRow);
+
+    keyType_ = new QButtonGroup(this);
+    auto* keyTypeRow = new QHBoxLayout;
+    for (const auto& [value, id, text] : {std::tuple{passphrase, ids::editorPassphrase, "Passphrase"},
+                                          std::tuple{hexKey, ids::editorHex, "Hex"}}) {
+        QRadioButton* radio = addRadio(box, keyType_, value, id, QString::fromLatin1(text));
+        nameInGroup(radio, title);
+        keyTypeRow->addWidget(radio);
+    }
+    keyTypeRow->addStretch(1);
+    layout->addLayout(keyTypeRow);
+
+    const QString keyLabel = QStringLiteral("パスワード / Key:");
+    layout->addWidget(new QLabel(keyLabel, box));
+    transmit_ = new QButtonGroup(this);
+    auto* keyGrid = new QGridLayout;
+    for (int row = 0; row < keyRows; ++row) {
+        const QString rowName = keyLabel + QStringLiteral(" %1").arg(row + 1);
+        QRadioButton* radio = addRadio(box, transmit_, row, transmitIds[row], QString());
+        radio->setAccessibleName(rowName + QStringLiteral(" TX"));
+        keys_[row] = new QLineEdit(box);
+        setControlId(keys_[row], keyIds[row]);
+        keys_[row]->setAccessibleName(rowName);
+        new TypedLengthLimit(keys_[row], maxKeyBytes);
+        keyGrid->addWidget(radio, row, 0);
+        keyGrid->addWidget(keys_[row], row, 1);
+    }
+    keys_[0]->setMinimumWidth(
+        keys_[0]->fontMetrics().horizontalAdvance(QString(maxKeyBytes, QLatin1Char('0'))));
+    layout->addLayout(keyGrid);
+    return box;
+}
+
+void CMarloprofile::applyEnableLevels() {
+    int level = 0;
+    if (!busy_) {
+        level = 1;
+        if (encryption_->isChecked()) {
+            level = suite_->button(suiteWep)->isChecked() ? 3 : 2;
+        }
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{profileOn_, ssid_, encryption_, ok_}) {
+        control->setEnabled(level >= 1);
+    }
+    for (QAbstractButton* radio : suite_->buttons()) {
+        radio->setEnabled(level >= 2);
+    }
+    keyType_->button(passphrase)->setEnabled(level == 2);
+    keyType_->button(hexKey)->setEnabled(level >= 2);
+    transmit_->button(0)->setEnabled(level >= 2);
+    keys_[0]->setEnabled(level >= 2);
+    for (int row = 1; row < keyRows; ++row) {
+        transmit_->button(row)->setEnabled(level == 3);
+        keys_[row]->setEnabled(level == 3);
+    }
+}
+
+void CMarloprofile::applySecurityRule() {
+    const bool wep = suite_->button(suiteWep)->isChecked();
+    if (!wep && suite_->checkedId() != -1) {
+        transmit_->button(0)->setChecked(true);
+    }
+    if (wep) {
+        keyType_->button(hexKey)->setChecked(true);
+    }
+    applyEnableLevels();
+}
+
+std::optional<Text> CMarloprofile::ssidBytes() const {
+    if (ssid_->text() == prefilledSsid_) {
+        return start_.ssid;
+    }
+    return encodeText(ssid_->text());
+}
+
+void CMarloprofile::registerProfile() {
+    if (busy_) {
+        return;
+    }
+    ProfileForm form;
+    const std::optional<Text> ssid = ssidBytes();
+    if (!ssid) {
+        dialogs_.message(this, QString::fromUtf8(ssidCharacterMessage));
+        return;
+    }
+    form.ssid = *ssid;
+    form.on = profileOn_->isChecked();
+    form.encryption = encryption_->isChecked();
+    form.wpa2 = suite_->checkedId() == suiteWpa2;
+    form.wep = suite_->checkedId() == suiteWep;
+    form.hex = keyType_->checkedId() == hexKey;
+    form.transmitRow = std::max(0, transmit_->checkedId());
+    form.keyType = profile_.keyType;
+    for (int row = 0; row < keyRows; ++row) {
+        const std::optional<Text> key = encodeText(keys_[row]->text());
+        if (!key) {
+            dialogs_.message(this, QString::fromUtf8(keyCharacterMessage));
+            return;
+        }
+        form.keys[row] = *key;
+    }
+
+    const auto outcome = composeProfile(form);
+    if (const auto* refusal = std::get_if<ProfileRefusal>(&outcome)) {
+        dialogs_.message(this, refusalMessage(*refusal));
+        return;
+    }
+    const auto& registration = std::get<ProfileRegistration>(outcome);
+    if (!dialogs_.confirm(this, QString::fromUtf8(confirmMessage))) {
+        return;
+    }
+    profile_ = registration.profile;
+    startRegistration(registration.record);
+}
+
+void CMarloprofile::startRegistration(const std::string& record) {
+    busy_ = true;
+    progress_->setRange(0, progressSeconds);
+    progressTicks_ = 0;
+    progress_->setValue(0);
+    applyEnableLevels();
+    progressTimer_->start();
+
+    auto reply = std::make_shared<std::string>();
+    worker_.start([this, record, reply] { return link_.sendRecord(record, *reply) ? 1 : 0; },
+                  [this, reply](int succeeded) { finishRegistration(succeeded != 0, *reply); });
+}
+
+void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply) {
+    progressTimer_->stop();
+    busy_ = false;
+    applyEnableLevels();
+    progress_->setValue(0);
+    if (!succeeded) {
+        dialogs_.message(this, QString::fromUtf8(failedMessage) + displayText(reply));
+        status_ = refused;
+        return;
+    }
+    dialogs_.message(this, QString::fromUtf8(addedMessage));
+    status_ = accepted;
+}
+
+void CMarloprofile::advanceProgress() {
+    ++progressTicks_;
+    progress_->setValue(std::min(progressTicks_, progress_->maximum()));
+}
+
+void CMarloprofile::reject() {
+    if (busy_) {
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace marlo
