@@ -1,21 +1,465 @@
 #include "pages/CMarloDlgTabConnect.h"
 
+#include "pages/CMarloHost.h"
+#include "pages/DestinationsSummary.h"
+#include "pages/PageFields.h"
+#include "record/Codecs.h"
 #include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/TypedLengthLimit.h"
+#include "ui/WidgetText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace marlo {
 
+namespace {
+
+constexpr std::string_view none = "<None>";
+constexpr std::uint32_t highestPort = 65535;
+constexpr std::uint32_t shortestSilence = 2;
+constexpr std::uint32_t longestSilence = 86400000;
+
+const char* const conditionTexts[] = {"常時", "シリアルデータ受信時", "開始キャラクタ受信時",
+                                      "DSRアクティブ時(Orvane)"};
+
+Flag flag(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+int modeOf(const QCheckBox* enabled, const QButtonGroup* condition) {
+    return enabled->isChecked() && condition->checkedId() != -1 ? condition->checkedId() : tunnelDisable;
+}
+
+int editWidth(const QWidget* widget, const char* sample) {
+    return widget->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 12;
+}
+
+} // namespace
+
 CMarloDlgTabConnect::CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
-    : SettingsPage(ids::connectionPageTemplate, document, dialogs, parent) {}
+    : SettingsPage(ids::connectionPageTemplate, document, dialogs, parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(6);
+    layout->addWidget(createServerGroup());
+    layout->addWidget(createClientGroup());
+    layout->addWidget(createDisconnectGroup());
+    layout->addStretch(1);
+
+    for (qsizetype i = 1; i < controls_.size(); ++i) {
+        setTabOrder(controls_[i - 1], controls_[i]);
+    }
+
+    connect(serverMode_, &QCheckBox::clicked, this, [this] { applyServerRules(); });
+    connect(serverCondition_, &QButtonGroup::buttonClicked, this, [this] { applyServerRules(); });
+    connect(usePassword_, &QCheckBox::clicked, this, [this] { applyPasswordRule(); });
+    connect(clientMode_, &QCheckBox::clicked, this, [this] { applyClientRules(); });
+    connect(clientCondition_, &QButtonGroup::buttonClicked, this, [this] { applyClientRules(); });
+    connect(stopEnabled_, &QCheckBox::clicked, this, [this] { applyDisconnectRules(); });
+    connect(silenceEnabled_, &QCheckBox::clicked, this, [this] { applyDisconnectRules(); });
+    connect(destinations_, &QPushButton::clicked, this, [this] { editDestinations(); });
+
+    enableAll(false);
+}
+
+template <class Control> Control* CMarloDlgTabConnect::add(Control* control, int id) {
+    setControlId(control, id);
+    controls_.append(control);
+    return control;
+}
+
+QButtonGroup* CMarloDlgTabConnect::addConditions(int firstId, QWidget* box) {
+    auto* group = new QButtonGroup(this);
+    auto* grid = new QGridLayout(box);
+    const QString title = box->property("title").toString();
+    for (int value = tunnelAlways; value <= tunnelModemControlAsserted; ++value) {
+        auto* radio = add(new QRadioButton(QString::fromUtf8(conditionTexts[value - 1]), this),
+                          firstId + value - tunnelAlways);
+        nameInGroup(radio, title);
+        group->addButton(radio, value);
+        grid->addWidget(radio, (value - 1) / 2, (value - 1) % 2);
+    }
+    return group;
+}
+
+QLineEdit* CMarloDlgTabConnect::addCharacterEdit(int id) {
+    auto* edit = add(new QLineEdit(this), id);
+    new TypedLengthLimit(edit, 2);
+    edit->setMaximumWidth(editWidth(this, "WWW"));
+    return edit;
+}
+
+QWidget* CMarloDlgTabConnect::createServerGroup() {
+    auto* box = new QGroupBox(this);
+    auto* column = new QVBoxLayout(box);
+    serverMode_ = add(new QCheckBox(QStringLiteral("サーバモード有効"), this), ids::serverMode);
+    column->addWidget(serverMode_);
+
+    auto* conditions = new QGroupBox(QStringLiteral("接続待ち開始条件"), this);
+    serverCondition_ = addConditions(ids::serverAlways, conditions);
+    column->addWidget(conditions);
+
+    auto* startRow = new QHBoxLayout;
+    serverStartLabel_ =
+        add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), ids::serverStartCharacterLabel);
+    serverStart_ = addCharacterEdit(ids::serverStartCharacter);
+    serverStartLabel_->setBuddy(serverStart_);
+    serverStart_->setAccessibleName(QStringLiteral("サーバ ") + serverStartLabel_->text());
+    serverFlushStart_ = add(new QCheckBox(QStringLiteral("開始キャラクタを送信しない"), this),
+                            ids::serverFlushStartCharacter);
+    startRow->addSpacing(16);
+    startRow->addWidget(serverStartLabel_);
+    startRow->addWidget(serverStart_);
+    startRow->addSpacing(12);
+    startRow->addWidget(serverFlushStart_);
+    startRow->addStretch(1);
+    column->addLayout(startRow);
+
+    auto* grid = new QGridLayout;
+    localPort_ = add(new QLineEdit(this), ids::serverLocalPort);
+    new TypedLengthLimit(localPort_, 5);
+    localPort_->setMaximumWidth(editWidth(this, "<None>"));
+    multipleConnections_ =
+        add(new QCheckBox(QStringLiteral("複数接続の許可"), this), ids::serverMultipleConnections);
+    grid->addWidget(labelFor(localPort_, QStringLiteral("ローカルポート番号:")), 0, 0);
+    grid->addWidget(localPort_, 0, 1, Qt::AlignLeft);
+    grid->addWidget(multipleConnections_, 0, 2);
+
+    usePassword_ = add(new QCheckBox(QStringLiteral("接続パスワードを使用"), this), ids::serverUsePassword);
+    password_ = add(new QLineEdit(this), ids::serverPassword);
+    new TypedLengthLimit(password_, 31);
+    grid->addWidget(usePassword_, 1, 0, 1, 3);
+    auto* passwordRow = new QHBoxLayout;
+    passwordRow->addSpacing(16);
+    passwordRow->addWidget(labelFor(password_, QStringLiteral("パスワード文字列:")));
+    passwordRow->addWidget(password_, 1);
+    grid->addLayout(passwordRow, 2, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    column->addLayout(grid);
+
+    serverFlushLine_ =
+        add(new QCheckBox(QStringLiteral("接続時シリアルバッファをクリア"), this), ids::serverFlushLine);
+    column->addWidget(serverFlushLine_);
+    return box;
+}
+
+QWidget* CMarloDlgTabConnect::createClientGroup() {
+    auto* box = new QGroupBox(this);
+    auto* column = new QVBoxLayout(box);
+    clientMode_ = add(new QCheckBox(QStringLiteral("クライアントモード有効 "), this), ids::clientMode);
+    column->addWidget(clientMode_);
+
+    auto* conditions = new QGroupBox(QStringLiteral("接続要求条件"), this);
+    clientCondition_ = addConditions(ids::clientAlways, conditions);
+    column->addWidget(conditions);
+
+    auto* startRow = new QHBoxLayout;
+    clientStartLabel_ =
+        add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), ids::clientStartCharacterLabel);
+    clientStart_ = addCharacterEdit(ids::clientStartCharacter);
+    clientStartLabel_->setBuddy(clientStart_);
+    clientStart_->setAccessibleName(QStringLiteral("クライアント ") + clientStartLabel_->text());
+    clientFlushStart_ = add(new QCheckBox(QStringLiteral("開始キャラクタを送信しない"), this),
+                            ids::clientFlushStartCharacter);
+    startRow->addSpacing(16);
+    startRow->addWidget(clientStartLabel_);
+    startRow->addWidget(clientStart_);
+    startRow->addSpacing(12);
+    startRow->addWidget(clientFlushStart_);
+    startRow->addStretch(1);
+    column->addLayout(startRow);
+
+    auto* destinationRow = new QHBoxLayout;
+    summary_ = new QLabel(this);
+    setControlId(summary_, ids::destinationsSummary);
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setAccessibleName(QStringLiteral("接続先:"));
+    summary_->setMinimumHeight(5 * fontMetrics().height());
+    destinations_ = add(new QPushButton(QStringLiteral("接続先の登録"), this), ids::destinationsButton);
+    destinations_->setAutoDefault(false);
+    destinationRow->addWidget(new QLabel(QStringLiteral("接続先:")), 0, Qt::AlignTop);
+    destinationRow->addWidget(summary_, 1);
+    destinationRow->addWidget(destinations_, 0, Qt::AlignTop);
+    column->addLayout(destinationRow);
+
+    clientFlushLine_ =
+        add(new QCheckBox(QStringLiteral("接続時シリアルバッファクリアする"), this), ids::clientFlushLine);
+    column->addWidget(clientFlushLine_);
+    return box;
+}
+
+QWidget* CMarloDlgTabConnect::createDisconnectGroup() {
+    auto* box = new QGroupBox(this);
+    auto* grid = new QGridLayout(box);
+    stopEnabled_ =
+        add(new QCheckBox(QStringLiteral("指定キャラクタで切断"), this), ids::stopCharacterEnabled);
+    auto* hexLabel = new QLabel(QStringLiteral("0x"), this);
+    setControlId(hexLabel, ids::stopCharacterLabel);
+    stopCharacter_ = addCharacterEdit(ids::stopCharacter);
+    hexLabel->setBuddy(stopCharacter_);
+    stopCharacter_->setAccessibleName(stopEnabled_->text() + QStringLiteral(" 0x"));
+    grid->addWidget(stopEnabled_, 0, 0);
+    auto* stopRow = new QHBoxLayout;
+    stopRow->addWidget(hexLabel);
+    stopRow->addWidget(stopCharacter_);
+    stopRow->addStretch(1);
+    grid->addLayout(stopRow, 0, 1);
+
+    silenceEnabled_ =
+        add(new QCheckBox(QStringLiteral("シリアル無通信時間で切断"), this), ids::silenceEnabled);
+    silence_ = add(new QLineEdit(this), ids::silenceTimeout);
+    silence_->setMaximumWidth(editWidth(this, "000000000"));
+    silence_->setAccessibleName(silenceEnabled_->text() + QStringLiteral(" ミリ秒"));
+    grid->addWidget(silenceEnabled_, 1, 0);
+    auto* silenceRow = new QHBoxLayout;
+    silenceRow->addWidget(silence_);
+    silenceRow->addWidget(new QLabel(QStringLiteral("ミリ秒")));
+    silenceRow->addStretch(1);
+    grid->addLayout(silenceRow, 1, 1);
+
+    disconnectOnModemControl_ = add(new QCheckBox(QStringLiteral("DSRノンアクティブ時に切断(Orvane)"), this),
+                                    ids::disconnectOnModemControl);
+    grid->addWidget(disconnectOnModemControl_, 2, 0, 1, 2);
+    disconnectFlushLine_ =
+        add(new QCheckBox(QStringLiteral("切断時シリアルバッファをクリア"), this), ids::disconnectFlushLine);
+    grid->addWidget(disconnectFlushLine_, 3, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
 
 void CMarloDlgTabConnect::enableAll(bool on) {
-    setEnabled(on);
+    for (QWidget* control : controls_) {
+        control->setEnabled(on);
+    }
+}
+
+void CMarloDlgTabConnect::applyServerRules() {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{serverStartLabel_, serverStart_, serverFlushStart_}) {
+        control->setEnabled(false);
+    }
+    const bool on = serverMode_->isChecked();
+    for (QAbstractButton* radio : serverCondition_->buttons()) {
+        radio->setEnabled(on);
+    }
+    if (on) {
+        if (serverCondition_->checkedId() == -1) {
+            serverCondition_->button(tunnelAlways)->setChecked(true);
+        }
+        if (serverCondition_->checkedId() == tunnelStartCharacter) {
+            for (QWidget* control :
+                 std::initializer_list<QWidget*>{serverStartLabel_, serverStart_, serverFlushStart_}) {
+                control->setEnabled(true);
+            }
+        }
+    }
+    localPort_->setEnabled(on);
+    multipleConnections_->setEnabled(on);
+    usePassword_->setEnabled(on);
+    applyPasswordRule();
+    serverFlushLine_->setEnabled(on);
+}
+
+void CMarloDlgTabConnect::applyPasswordRule() {
+    password_->setEnabled(usePassword_->isChecked() && serverMode_->isChecked());
+}
+
+void CMarloDlgTabConnect::applyClientRules() {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{clientStartLabel_, clientStart_, clientFlushStart_}) {
+        control->setEnabled(false);
+    }
+    const bool on = clientMode_->isChecked();
+    for (QAbstractButton* radio : clientCondition_->buttons()) {
+        radio->setEnabled(on);
+    }
+    if (on) {
+        if (clientCondition_->checkedId() == -1) {
+            clientCondition_->button(tunnelAnyCharacter)->setChecked(true);
+        }
+        if (clientCondition_->checkedId() == tunnelStartCharacter) {
+            for (QWidget* control :
+                 std::initializer_list<QWidget*>{clientStartLabel_, clientStart_, clientFlushStart_}) {
+                control->setEnabled(true);
+            }
+        }
+    }
+    destinations_->setEnabled(on);
+    clientFlushLine_->setEnabled(on);
+}
+
+void CMarloDlgTabConnect::applyDisconnectRules() {
+    stopCharacter_->setEnabled(stopEnabled_->isChecked());
+    silence_->setEnabled(silenceEnabled_->isChecked());
+}
+
+void CMarloDlgTabConnect::showDestinations() {
+    const DeviceSettings& source = loaded_.connect.edited == 1 ? edited_ : loaded_;
+    summary_->setText(destinationsSummary(source.connect));
+}
+
+void CMarloDlgTabConnect::editDestinations() {
+    CMarloHost dialog(document_, edited_, dialogs_, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    document_.loaded.connect.edited = 1;
+    showDestinations();
 }
 
 void CMarloDlgTabConnect::loadFromSettings() {
     enableAll(true);
+
+    const DeviceSettings::Accept& accept = loaded_.accept;
+    untickAll(serverCondition_);
+    serverFlushStart_->setChecked(false);
+    serverStart_->clear();
+    serverMode_->setChecked(accept.mode != tunnelDisable);
+    if (accept.mode != tunnelDisable) {
+        tickValue(serverCondition_, accept.mode);
+        if (accept.mode == tunnelStartCharacter) {
+            setFieldText(serverStart_, numberOrEmpty(accept.startCharacter, 16));
+            serverFlushStart_->setChecked(accept.flushStartCharacter != 0);
+        }
+    }
+    applyServerRules();
+
+    setFieldText(localPort_, formatNumberOrPlaceholder(accept.localPort, 10, none));
+    multipleConnections_->setChecked(accept.multipleConnections != 0);
+    usePassword_->setChecked(!accept.password.empty());
+    password_->setText(displayText(accept.password));
+    serverFlushLine_->setChecked(accept.flushLine != 0);
+    applyPasswordRule();
+
+    const DeviceSettings::Connect& client = loaded_.connect;
+    untickAll(clientCondition_);
+    clientFlushStart_->setChecked(false);
+    clientStart_->clear();
+    clientMode_->setChecked(client.mode != tunnelDisable);
+    if (client.mode != tunnelDisable) {
+        tickValue(clientCondition_, client.mode);
+        if (client.mode == tunnelStartCharacter) {
+            setFieldText(clientStart_, numberOrEmpty(client.startCharacter, 16));
+            clientFlushStart_->setChecked(client.flushStartCharacter != 0);
+        }
+    }
+    applyClientRules();
+    clientFlushLine_->setChecked(client.flushLine != 0);
+    showDestinations();
+
+    const DeviceSettings::Disconnect& disconnect = loaded_.disconnect;
+    stopCharacter_->clear();
+    silence_->clear();
+    stopEnabled_->setChecked(disconnect.stopCharacterEnabled == 1);
+    if (disconnect.stopCharacterEnabled == 1) {
+        setFieldText(stopCharacter_, numberOrEmpty(disconnect.stopCharacter, 16));
+    }
+    silenceEnabled_->setChecked(disconnect.timeout != 0);
+    if (disconnect.timeout != 0) {
+        setFieldText(silence_, numberOrEmpty(disconnect.timeout, 10));
+    }
+    disconnectOnModemControl_->setChecked(disconnect.modemControl != 0);
+    disconnectFlushLine_->setChecked(disconnect.flushLine != 0);
+    applyDisconnectRules();
 }
 
 bool CMarloDlgTabConnect::validateAndStore() {
+    return storeServer() && storeClient() && storeDisconnect();
+}
+
+bool CMarloDlgTabConnect::readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing,
+                                        const char* invalid) {
+    const std::string text = numberFieldText(edit);
+    if (text.empty() || text == none) {
+        return refuse(missing);
+    }
+    const std::uint32_t value = parseUnsigned(text, 16);
+    if (!isHexDigits(text) || value > 0xff) {
+        return refuse(invalid);
+    }
+    code = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+bool CMarloDlgTabConnect::storeServer() {
+    DeviceSettings::Accept& accept = edited_.accept;
+    accept.mode = modeOf(serverMode_, serverCondition_);
+    if (accept.mode == tunnelStartCharacter &&
+        !readCharacter(serverStart_, accept.startCharacter, "サーバ 開始キャラクタを設定してください",
+                       "サーバ 開始キャラクタ指定エラー")) {
+        return false;
+    }
+
+    const std::uint32_t localPort = parseNumber(numberFieldText(localPort_));
+    if (localPort > highestPort) {
+        return refuse("サーバ ポート番号エラー");
+    }
+    accept.localPort = localPort;
+
+    accept.multipleConnections = flag(multipleConnections_);
+    accept.password.clear();
+    if (usePassword_->isChecked()) {
+        const std::optional<Text> password = encodeText(password_->text());
+        if (!password) {
+            return refuse("パスワード文字列に使用できない文字が含まれています。");
+        }
+        accept.password = *password;
+    }
+    accept.flushLine = flag(serverFlushLine_);
+    accept.flushStartCharacter = flag(serverFlushStart_);
+    return true;
+}
+
+bool CMarloDlgTabConnect::storeClient() {
+    DeviceSettings::Connect& client = edited_.connect;
+    client.mode = modeOf(clientMode_, clientCondition_);
+    client.startCharacter = 0;
+    client.flushStartCharacter = 0;
+    if (client.mode == tunnelStartCharacter) {
+        client.flushStartCharacter = flag(clientFlushStart_);
+        if (!readCharacter(clientStart_, client.startCharacter,
+                           "クライアント 開始キャラクタを設定してください",
+                           "クライアント 開始キャラクタ指定エラー")) {
+            return false;
+        }
+    }
+    client.flushLine = flag(clientFlushLine_);
+    return true;
+}
+
+bool CMarloDlgTabConnect::storeDisconnect() {
+    DeviceSettings::Disconnect& disconnect = edited_.disconnect;
+    disconnect.stopCharacterEnabled = 0;
+    disconnect.stopCharacter = 0;
+    if (stopEnabled_->isChecked()) {
+        disconnect.stopCharacterEnabled = 1;
+        if (!readCharacter(stopCharacter_, disconnect.stopCharacter, "切断キャラクタを設定してください",
+                           "切断キャラクタ指定エラー")) {
+            return false;
+        }
+    }
+
+    disconnect.timeout = 0;
+    if (silenceEnabled_->isChecked()) {
+        const std::uint32_t timeout = parseNumber(numberFieldText(silence_));
+        if (timeout < shortestSilence || timeout > longestSilence) {
+            return refuse("切断タイムアウトの設定範囲は2から86400000までです");
+        }
+        disconnect.timeout = timeout;
+    }
+    disconnect.modemControl = flag(disconnectOnModemControl_);
+    disconnect.flushLine = flag(disconnectFlushLine_);
     return true;
 }
 

@@ -2,11 +2,20 @@
 
 #include "pages/SettingsPage.h"
 
+#include <QList>
+#include <cstdint>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace marlo {
 
-// The network page: the tunnel's server and client modes and its disconnect rules.
-// Its controls are still to come; it takes part in the window's read, enable and validation
-// sequence already.
+// The network page: the tunnel's server mode, its client mode with a summary of the destinations
+// (edited in `CMarloHost`), and the conditions that drop a connection. It never talks to the
+// device.
 class CMarloDlgTabConnect : public SettingsPage {
 public:
     CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -14,6 +23,57 @@ public:
     void enableAll(bool on) override;
     void loadFromSettings() override;
     bool validateAndStore() override;
+
+private:
+    QWidget* createServerGroup();
+    QWidget* createClientGroup();
+    QWidget* createDisconnectGroup();
+    template <class Control> Control* add(Control* control, int id);
+    QButtonGroup* addConditions(int firstId, QWidget* box);
+    QLineEdit* addCharacterEdit(int id);
+
+    void applyServerRules();
+    void applyPasswordRule();
+    void applyClientRules();
+    void applyDisconnectRules();
+    void showDestinations();
+    void editDestinations();
+
+    bool storeServer();
+    bool storeClient();
+    bool storeDisconnect();
+    // A two-digit hexadecimal character: blank or "<None>" shows `missing`, anything else that is
+    // not hexadecimal up to ff shows `invalid`.
+    bool readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing, const char* invalid);
+
+    QList<QWidget*> controls_; // what enableAll switches, in tab order
+
+    QCheckBox* serverMode_ = nullptr;
+    QButtonGroup* serverCondition_ = nullptr;
+    QLabel* serverStartLabel_ = nullptr;
+    QLineEdit* serverStart_ = nullptr;
+    QCheckBox* serverFlushStart_ = nullptr;
+    QLineEdit* localPort_ = nullptr;
+    QCheckBox* multipleConnections_ = nullptr;
+    QCheckBox* usePassword_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QCheckBox* serverFlushLine_ = nullptr;
+
+    QCheckBox* clientMode_ = nullptr;
+    QButtonGroup* clientCondition_ = nullptr;
+    QLabel* clientStartLabel_ = nullptr;
+    QLineEdit* clientStart_ = nullptr;
+    QCheckBox* clientFlushStart_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QPushButton* destinations_ = nullptr;
+    QCheckBox* clientFlushLine_ = nullptr;
+
+    QCheckBox* stopEnabled_ = nullptr;
+    QLineEdit* stopCharacter_ = nullptr;
+    QCheckBox* silenceEnabled_ = nullptr;
+    QLineEdit* silence_ = nullptr;
+    QCheckBox* disconnectOnModemControl_ = nullptr;
+    QCheckBox* disconnectFlushLine_ = nullptr;
 };
 
 } // namespace marlo

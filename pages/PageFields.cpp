@@ -1,5 +1,7 @@
 #include "pages/PageFields.h"
 
+#include "record/Codecs.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -39,6 +41,10 @@ std::string numberFieldText(const QLineEdit* edit) {
 
 std::string numberFieldText(const QComboBox* combo) {
     return trimmedBytes(combo->currentText());
+}
+
+std::string numberOrEmpty(std::uint32_t value, int base) {
+    return value == 0 ? std::string() : formatNumberOrPlaceholder(value, base, "");
 }
 
 void setFieldText(QLineEdit* edit, std::string_view text) {

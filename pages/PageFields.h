@@ -24,6 +24,10 @@ bool isHexDigits(std::string_view text);
 std::string numberFieldText(const QLineEdit* edit);
 std::string numberFieldText(const QComboBox* combo);
 
+// A number for an edit box in decimal (base 10) or as two hexadecimal digits (base 16); the empty
+// text for 0.
+std::string numberOrEmpty(std::uint32_t value, int base);
+
 // Sets an edit to a text made by the settings' formatters (ASCII).
 void setFieldText(QLineEdit* edit, std::string_view text);
 

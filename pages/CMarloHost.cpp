@@ -1,0 +1,292 @@
+#include "pages/CMarloHost.h"
+
+#include "pages/PageFields.h"
+#include "record/Codecs.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/TypedLengthLimit.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+
+namespace marlo {
+
+namespace {
+
+constexpr int tcp = 0;
+constexpr int udp = 1;
+constexpr int restricted = 0;
+constexpr int unrestricted = 1;
+constexpr std::uint32_t highestPort = 65535;
+constexpr std::uint32_t longestReconnectTime = 3600;
+
+constexpr std::string_view noPort = "<None>";
+constexpr std::string_view randomPort = "<Random>";
+
+struct RowIds {
+    int address;
+    int port;
+    int localPort;
+    int initialSend;
+};
+constexpr RowIds rowIds[DeviceSettings::maxHosts] = {
+    {ids::hostAddress1, ids::hostPort1, ids::hostLocalPort1, ids::hostInitialSend1},
+    {ids::hostAddress2, ids::hostPort2, ids::hostLocalPort2, ids::hostInitialSend2},
+    {ids::hostAddress3, ids::hostPort3, ids::hostLocalPort3, ids::hostInitialSend3},
+    {ids::hostAddress4, ids::hostPort4, ids::hostLocalPort4, ids::hostInitialSend4},
+};
+
+int editWidth(const QWidget* widget, const char* sample) {
+    return widget->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 12;
+}
+
+} // namespace
+
+CMarloHost::CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
+                       QWidget* parent)
+    : QDialog(parent)
+    , document_(document)
+    , edited_(edited)
+    , dialogs_(dialogs) {
+    setDialogTemplate(this, ids::destinationsTemplate);
+    setWindowTitle(QStringLiteral("接続先の編集"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(createProtocolGroup());
+    layout->addWidget(createDestinationTable());
+
+    reconnectTime_ = new QLineEdit(this);
+    setControlId(reconnectTime_, ids::reconnectTime);
+    reconnectTime_->setMaximumWidth(editWidth(this, "00000"));
+    auto* reconnectRow = new QHBoxLayout;
+    reconnectRow->addWidget(labelFor(reconnectTime_, QStringLiteral("再接続時間:")));
+    reconnectRow->addWidget(reconnectTime_);
+    reconnectRow->addWidget(new QLabel(QStringLiteral("秒")));
+    reconnectRow->addStretch(1);
+    layout->addLayout(reconnectRow);
+
+    layout->addWidget(createOrderGroup());
+
+    dropOtherSenders_ = new QCheckBox(QStringLiteral("送信先以外からのUDP受信を破棄する"), this);
+    setControlId(dropOtherSenders_, ids::dropOtherSenders);
+    layout->addWidget(dropOtherSenders_);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    setControlId(ok, ids::destinationsOk);
+    ok->setDefault(true);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(ok);
+    layout->addLayout(buttonRow);
+    connect(ok, &QPushButton::clicked, this, &CMarloHost::accept);
+    connect(protocol_, &QButtonGroup::buttonClicked, this, [this] { applyProtocolRule(); });
+
+    load();
+}
+
+QWidget* CMarloHost::createProtocolGroup() {
+    const QString title = QStringLiteral("プロトコル");
+    auto* box = new QGroupBox(title, this);
+    auto* row = new QHBoxLayout(box);
+    protocol_ = new QButtonGroup(this);
+    for (const auto& [value, id, text] :
+         {std::tuple{tcp, ids::protocolTcp, "TCP"}, {udp, ids::protocolUdp, "UDP"}}) {
+        auto* radio = new QRadioButton(QString::fromLatin1(text), this);
+        setControlId(radio, id);
+        nameInGroup(radio, title);
+        protocol_->addButton(radio, value);
+        row->addWidget(radio);
+    }
+    row->addStretch(1);
+    return box;
+}
+
+QWidget* CMarloHost::createDestinationTable() {
+    auto* table = new QWidget(this);
+    auto* grid = new QGridLayout(table);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const char* const columns[] = {"アドレス", "ポート", "ローカル\nポート", "接続時送信文字列"};
+    for (int column = 0; column < 4; ++column) {
+        grid->addWidget(new QLabel(QString::fromUtf8(columns[column])), 0, column + 1, Qt::AlignBottom);
+    }
+    const auto addEdit = [this](int id, int maxBytes, const char* sample, const QString& name) {
+        auto* edit = new QLineEdit(this);
+        setControlId(edit, id);
+        new TypedLengthLimit(edit, maxBytes);
+        edit->setMinimumWidth(editWidth(this, sample));
+        edit->setAccessibleName(name);
+        return edit;
+    };
+    for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
+        const QString rowLabel = QStringLiteral("接続先%1:").arg(index + 1);
+        const auto name = [&](int column) {
+            return rowLabel + QLatin1Char(' ') +
+                   QString::fromUtf8(columns[column]).replace(QLatin1Char('\n'), QString());
+        };
+        Row& row = rows_[static_cast<std::size_t>(index)];
+        const RowIds& id = rowIds[index];
+        row.address = addEdit(id.address, 50, "000.000.000.000", name(0));
+        row.port = addEdit(id.port, 5, "<None>", name(1));
+        row.localPort = addEdit(id.localPort, 5, "<Random>", name(2));
+        row.initialSend = addEdit(id.initialSend, 32, "0000000000", name(3));
+        auto* label = new QLabel(rowLabel);
+        label->setBuddy(row.address);
+        grid->addWidget(label, index + 1, 0);
+        grid->addWidget(row.address, index + 1, 1);
+        grid->addWidget(row.port, index + 1, 2);
+        grid->addWidget(row.localPort, index + 1, 3);
+        grid->addWidget(row.initialSend, index + 1, 4);
+    }
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(4, 2);
+    return table;
+}
+
+QWidget* CMarloHost::createOrderGroup() {
+    const QString title = QStringLiteral("接続順序");
+    auto* box = new QGroupBox(title, this);
+    auto* row = new QHBoxLayout(box);
+    order_ = new QButtonGroup(this);
+    const std::tuple<int, int, const char*> radios[] = {
+        {0, ids::connectSequential, "順次接続"},
+        {1, ids::connectSimultaneous, "複数同時"},
+        {2, ids::connectRoundRobin, "前回接続した次の接続先"},
+    };
+    for (const auto& [value, id, text] : radios) {
+        auto* radio = new QRadioButton(QString::fromUtf8(text), this);
+        setControlId(radio, id);
+        nameInGroup(radio, title);
+        order_->addButton(radio, value);
+        row->addWidget(radio);
+    }
+    row->addStretch(1);
+    return box;
+}
+
+bool CMarloHost::isTcp() const {
+    return protocol_->checkedId() == tcp;
+}
+
+void CMarloHost::applyProtocolRule() {
+    const bool tcpChosen = isTcp();
+    for (QAbstractButton* radio : order_->buttons()) {
+        radio->setEnabled(tcpChosen);
+    }
+    reconnectTime_->setEnabled(tcpChosen);
+    dropOtherSenders_->setEnabled(!tcpChosen);
+    rows_[0].initialSend->setEnabled(tcpChosen);
+    for (std::size_t index = 1; index < rows_.size(); ++index) {
+        const Row& row = rows_[index];
+        for (QLineEdit* edit : {row.address, row.port, row.localPort, row.initialSend}) {
+            edit->setEnabled(tcpChosen);
+        }
+        if (row.port->text().isEmpty()) {
+            setFieldText(row.port, noPort);
+        }
+        if (row.localPort->text().isEmpty()) {
+            setFieldText(row.localPort, randomPort);
+        }
+    }
+}
+
+void CMarloHost::load() {
+    const DeviceSettings& source = document_.loaded.connect.edited == 1 ? edited_ : document_.loaded;
+    const DeviceSettings::Connect& connect = source.connect;
+    tickValue(protocol_, connect.protocol == 0 ? tcp : udp);
+    applyProtocolRule();
+
+    for (std::size_t index = 0; index < rows_.size(); ++index) {
+        const Row& row = rows_[index];
+        const HostEntry& host = connect.hosts[index];
+        row.address->setText(displayText(host.address));
+        setFieldText(row.port, formatNumberOrPlaceholder(host.port, 10, noPort));
+        setFieldText(row.localPort,
+                     formatNumberOrPlaceholder(static_cast<std::uint32_t>(host.localPort), 10, randomPort));
+        if (!isTcp()) {
+            break;
+        }
+        row.initialSend->setText(displayText(host.initialSend));
+    }
+    tickValue(order_, connect.connections);
+    setFieldText(reconnectTime_, numberOrEmpty(static_cast<std::uint32_t>(connect.reconnectTime), 10));
+    dropOtherSenders_->setChecked(connect.reception == restricted);
+}
+
+void CMarloHost::accept() {
+    DeviceSettings::Connect connect = edited_.connect;
+    if (!readInto(connect)) {
+        return;
+    }
+    edited_.connect = connect;
+    QDialog::accept();
+}
+
+bool CMarloHost::readInto(DeviceSettings::Connect& connect) {
+    connect.protocol = isTcp() ? tcp : udp;
+    for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
+        if (!readRow(index, connect.hosts[static_cast<std::size_t>(index)])) {
+            return false;
+        }
+    }
+    connect.connections = std::max(order_->checkedId(), 0);
+
+    const std::uint32_t reconnectTime = parseNumber(numberFieldText(reconnectTime_));
+    if (reconnectTime > longestReconnectTime) {
+        return refuse(QStringLiteral("再接続時間は0から3600までの範囲で設定してください"));
+    }
+    connect.reconnectTime = static_cast<std::int32_t>(reconnectTime);
+    connect.reception = dropOtherSenders_->isChecked() ? restricted : unrestricted;
+    return true;
+}
+
+bool CMarloHost::readRow(int index, HostEntry& host) {
+    const Row& row = rows_[static_cast<std::size_t>(index)];
+    const std::optional<Text> address = encodeText(row.address->text());
+    if (!address) {
+        return refuse(
+            QStringLiteral("接続先%1のアドレスに使用できない文字が含まれています。").arg(index + 1));
+    }
+    host.address = *address;
+
+    const std::uint32_t port = parseNumber(numberFieldText(row.port));
+    if (port > highestPort) {
+        return refuse(QStringLiteral("ポート番号設定エラー"));
+    }
+    if (!host.address.empty() && port == 0) {
+        return refuse(QStringLiteral("ポート番号を設定してください"));
+    }
+    host.port = port;
+
+    const std::uint32_t localPort = parseNumber(numberFieldText(row.localPort));
+    if (localPort > highestPort) {
+        return refuse(QStringLiteral("ローカルポート番号設定エラー"));
+    }
+    host.localPort = static_cast<std::int32_t>(localPort);
+
+    const std::optional<Text> initialSend = encodeText(row.initialSend->text());
+    if (!initialSend) {
+        return refuse(
+            QStringLiteral("接続先%1の接続時送信文字列に使用できない文字が含まれています。").arg(index + 1));
+    }
+    host.initialSend = *initialSend;
+    return true;
+}
+
+bool CMarloHost::refuse(const QString& message) {
+    dialogs_.message(this, message);
+    return false;
+}
+
+} // namespace marlo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "record/SettingsDocument.h"
+
+#include <QDialog>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+namespace marlo {
+
+class UserDialogs;
+
+// "接続先の編集": the client mode's destinations, protocol, reconnect time and connection order.
+// It shows `edited` when `loaded.connect.edited` is set, else `loaded`. OK stores everything into
+// `edited` once every value has passed; a refused value keeps the dialog open and `edited` as it
+// was, so closing the dialog afterwards changes nothing.
+class CMarloHost : public QDialog {
+public:
+    CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
+               QWidget* parent = nullptr);
+
+    void accept() override;
+
+private:
+    struct Row {
+        QLineEdit* address = nullptr;
+        QLineEdit* port = nullptr;
+        QLineEdit* localPort = nullptr;
+        QLineEdit* initialSend = nullptr;
+    };
+
+    QWidget* createProtocolGroup();
+    QWidget* createDestinationTable();
+    QWidget* createOrderGroup();
+    void load();
+    // Rows 2 to 4, the reconnect time and the connection order are for TCP, the UDP reception
+    // check box for UDP. Empty port boxes of rows 2 to 4 get their placeholders.
+    void applyProtocolRule();
+    bool isTcp() const;
+    // Checks the controls into `connect`; false after showing the first refusal.
+    bool readInto(DeviceSettings::Connect& connect);
+    bool readRow(int index, HostEntry& host);
+    bool refuse(const QString& message);
+
+    SettingsDocument& document_;
+    DeviceSettings& edited_;
+    UserDialogs& dialogs_;
+
+    QButtonGroup* protocol_ = nullptr;
+    std::array<Row, DeviceSettings::maxHosts> rows_{};
+    QLineEdit* reconnectTime_ = nullptr;
+    QButtonGroup* order_ = nullptr;
+    QCheckBox* dropOtherSenders_ = nullptr;
+};
+
+} // namespace marlo

@@ -1,0 +1,446 @@
+#include "pages/CMarloDlgTabConnect.h"
+#include "pages/CMarloHost.h"
+#include "record/Codecs.h"
+#include "resources/DialogIds.h"
+#include "tests/ui/ScriptedDialogs.h"
+#include "ui/ControlId.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <utility>
+#include <vector>
+
+using namespace marlo;
+
+namespace {
+
+// Every control the page switches on and off, in tab order where it takes focus.
+const QList<int> connectControls = {ids::serverMode,
+                                    ids::serverAlways,
+                                    ids::serverOnSerialData,
+                                    ids::serverOnStartCharacter,
+                                    ids::serverOnModemControl,
+                                    ids::serverStartCharacterLabel,
+                                    ids::serverStartCharacter,
+                                    ids::serverFlushStartCharacter,
+                                    ids::serverLocalPort,
+                                    ids::serverMultipleConnections,
+                                    ids::serverUsePassword,
+                                    ids::serverPassword,
+                                    ids::serverFlushLine,
+                                    ids::clientMode,
+                                    ids::clientAlways,
+                                    ids::clientOnSerialData,
+                                    ids::clientOnStartCharacter,
+                                    ids::clientOnModemControl,
+                                    ids::clientStartCharacterLabel,
+                                    ids::clientStartCharacter,
+                                    ids::clientFlushStartCharacter,
+                                    ids::destinationsButton,
+                                    ids::clientFlushLine,
+                                    ids::stopCharacterEnabled,
+                                    ids::stopCharacter,
+                                    ids::silenceEnabled,
+                                    ids::silenceTimeout,
+                                    ids::disconnectOnModemControl,
+                                    ids::disconnectFlushLine};
+
+// Server on a start character, client on a start character, both disconnect rules on.
+DeviceSettings startCharacterSettings() {
+    DeviceSettings settings;
+    settings.accept = {.mode = tunnelStartCharacter,
+                       .localPort = 10001,
+                       .password = "<Configured>",
+                       .startCharacter = 0x0d,
+                       .flushLine = 1,
+                       .flushStartCharacter = 1,
+                       .multipleConnections = 1};
+    settings.connect.mode = tunnelStartCharacter;
+    settings.connect.startCharacter = 0x02;
+    settings.connect.flushStartCharacter = 1;
+    settings.connect.flushLine = 1;
+    settings.disconnect = {.stopCharacterEnabled = 1,
+                           .stopCharacter = 0x1b,
+                           .timeout = 30000,
+                           .flushLine = 1,
+                           .modemControl = 1};
+    return settings;
+}
+
+struct ConnectPage {
+    SettingsDocument document;
+    ScriptedDialogs dialogs;
+    CMarloDlgTabConnect page{document, dialogs};
+
+    explicit ConnectPage(const DeviceSettings& loaded = startCharacterSettings()) {
+        document.loaded = loaded;
+        page.loadFromSettings();
+    }
+
+    QLineEdit* edit(int id) { return control<QLineEdit>(&page, id); }
+    QAbstractButton* button(int id) { return control<QAbstractButton>(&page, id); }
+    QString text(int id) { return edit(id)->text(); }
+    void type(int id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
+    bool ticked(int id) { return button(id)->isChecked(); }
+    void click(int id) { button(id)->click(); }
+    QString summary() { return control<QLabel>(&page, ids::destinationsSummary)->text(); }
+};
+
+struct Refusal {
+    std::vector<int> clicks;
+    std::vector<std::pair<int, const char*>> texts;
+    const char* message;
+};
+
+HostEntry host(const char* address, std::uint32_t port) {
+    return {.address = address, .port = port, .localPort = 0, .initialSend = {}};
+}
+
+// Runs `drive` on the destinations dialog once the page has opened it modally.
+void whenDestinationsOpen(const std::function<void(CMarloHost*)>& drive) {
+    QTimer::singleShot(0, [drive] {
+        auto* dialog = dynamic_cast<CMarloHost*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        drive(dialog);
+    });
+}
+
+} // namespace
+
+class ConnectPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsDisabledAndEnablesEveryControl() {
+        SettingsDocument document;
+        ScriptedDialogs dialogs;
+        CMarloDlgTabConnect page(document, dialogs);
+        for (const int id : connectControls) {
+            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(findControl(&page, ids::destinationsSummary)->isEnabled());
+        QVERIFY(findControl(&page, ids::stopCharacterLabel)->isEnabled());
+        page.enableAll(true);
+        for (const int id : connectControls) {
+            QVERIFY2(findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+    }
+
+    void serverAndClientRulesFollowTheModes() {
+        DeviceSettings passwordOnly;
+        passwordOnly.accept.password = "pw";
+        ConnectPage connect(passwordOnly);
+        for (const int id :
+             {ids::serverAlways, ids::serverLocalPort, ids::serverUsePassword, ids::serverPassword,
+              ids::serverFlushLine, ids::clientAlways, ids::destinationsButton, ids::clientFlushLine,
+              ids::stopCharacter, ids::silenceTimeout}) {
+            QVERIFY2(!connect.enabled(id), qPrintable(QString::number(id)));
+        }
+        QVERIFY(connect.ticked(ids::serverUsePassword));
+
+        connect.click(ids::serverMode);
+        QVERIFY(connect.ticked(ids::serverAlways));
+        QVERIFY(connect.enabled(ids::serverOnModemControl) && connect.enabled(ids::serverLocalPort) &&
+                connect.enabled(ids::serverMultipleConnections) && connect.enabled(ids::serverFlushLine));
+        QVERIFY(connect.enabled(ids::serverPassword));
+        QVERIFY(!connect.enabled(ids::serverStartCharacter) &&
+                !connect.enabled(ids::serverStartCharacterLabel));
+        connect.click(ids::serverOnStartCharacter);
+        QVERIFY(connect.enabled(ids::serverStartCharacterLabel) &&
+                connect.enabled(ids::serverStartCharacter) &&
+                connect.enabled(ids::serverFlushStartCharacter));
+        QVERIFY(connect.ticked(ids::serverUsePassword));
+        connect.click(ids::serverMode);
+        QVERIFY(!connect.enabled(ids::serverStartCharacter) && !connect.enabled(ids::serverOnStartCharacter));
+
+        connect.click(ids::clientMode);
+        QVERIFY(connect.ticked(ids::clientOnSerialData));
+        QVERIFY(connect.enabled(ids::destinationsButton) && connect.enabled(ids::clientFlushLine));
+        QVERIFY(!connect.enabled(ids::clientStartCharacter));
+        connect.click(ids::clientOnStartCharacter);
+        QVERIFY(connect.enabled(ids::clientStartCharacterLabel) &&
+                connect.enabled(ids::clientStartCharacter) &&
+                connect.enabled(ids::clientFlushStartCharacter));
+        connect.click(ids::clientMode);
+        QVERIFY(!connect.enabled(ids::clientStartCharacter) && !connect.enabled(ids::destinationsButton));
+
+        connect.click(ids::stopCharacterEnabled);
+        QVERIFY(connect.enabled(ids::stopCharacter));
+        connect.click(ids::silenceEnabled);
+        QVERIFY(connect.enabled(ids::silenceTimeout));
+    }
+
+    void loadsAndStoresBackUnchanged() {
+        const DeviceSettings settings = startCharacterSettings();
+        ConnectPage connect;
+        for (const int id : {ids::serverMode, ids::serverOnStartCharacter, ids::serverFlushStartCharacter,
+                             ids::serverMultipleConnections, ids::serverUsePassword, ids::serverFlushLine,
+                             ids::clientMode, ids::clientOnStartCharacter, ids::clientFlushStartCharacter,
+                             ids::clientFlushLine, ids::stopCharacterEnabled, ids::silenceEnabled,
+                             ids::disconnectOnModemControl, ids::disconnectFlushLine}) {
+            QVERIFY2(connect.ticked(id), qPrintable(QString::number(id)));
+        }
+        QCOMPARE(connect.text(ids::serverStartCharacter), QStringLiteral("0d"));
+        QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("10001"));
+        QCOMPARE(connect.text(ids::serverPassword), QStringLiteral("<Configured>"));
+        QCOMPARE(connect.text(ids::clientStartCharacter), QStringLiteral("02"));
+        QCOMPARE(connect.text(ids::stopCharacter), QStringLiteral("1b"));
+        QCOMPARE(connect.text(ids::silenceTimeout), QStringLiteral("30000"));
+        QVERIFY(connect.enabled(ids::serverPassword) && connect.enabled(ids::serverStartCharacter) &&
+                connect.enabled(ids::clientStartCharacter) && connect.enabled(ids::stopCharacter));
+
+        QVERIFY(connect.page.validateAndStore());
+        QVERIFY(connect.dialogs.shown().isEmpty());
+        const DeviceSettings& edited = connect.document.edited;
+        QCOMPARE(edited.accept, settings.accept);
+        QCOMPARE(edited.connect, settings.connect);
+        QCOMPARE(edited.disconnect, settings.disconnect);
+    }
+
+    void loadClearsWhatAnEarlierLoadShowed() {
+        ConnectPage connect;
+        DeviceSettings off;
+        off.accept.mode = tunnelModemControlAsserted;
+        off.connect.mode = tunnelAlways;
+        connect.document.loaded = off;
+        connect.page.loadFromSettings();
+        QVERIFY(connect.ticked(ids::serverOnModemControl) && connect.ticked(ids::clientAlways));
+        QVERIFY(!connect.ticked(ids::serverFlushStartCharacter) &&
+                !connect.ticked(ids::clientFlushStartCharacter));
+        for (const int id : {ids::serverStartCharacter, ids::clientStartCharacter, ids::serverPassword,
+                             ids::stopCharacter, ids::silenceTimeout}) {
+            QCOMPARE(connect.text(id), QString());
+        }
+        QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("<None>"));
+        QVERIFY(!connect.ticked(ids::serverUsePassword) && !connect.ticked(ids::stopCharacterEnabled) &&
+                !connect.ticked(ids::silenceEnabled));
+
+        connect.document.loaded = DeviceSettings{};
+        connect.page.loadFromSettings();
+        for (const int id :
+             {ids::serverMode, ids::serverOnModemControl, ids::clientMode, ids::clientAlways}) {
+            QVERIFY2(!connect.ticked(id), qPrintable(QString::number(id)));
+        }
+
+        DeviceSettings zeroCharacters = startCharacterSettings();
+        zeroCharacters.accept.startCharacter = 0;
+        zeroCharacters.connect.startCharacter = 0;
+        zeroCharacters.disconnect.stopCharacter = 0;
+        connect.document.loaded = zeroCharacters;
+        connect.page.loadFromSettings();
+        for (const int id : {ids::serverStartCharacter, ids::clientStartCharacter, ids::stopCharacter}) {
+            QCOMPARE(connect.text(id), QString());
+        }
+    }
+
+    void refusesEachInvalidValueWithItsMessage() {
+        const char* const serverMissing = "サーバ 開始キャラクタを設定してください";
+        const char* const serverInvalid = "サーバ 開始キャラクタ指定エラー";
+        const char* const port = "サーバ ポート番号エラー";
+        const char* const silence = "切断タイムアウトの設定範囲は2から86400000までです";
+        const std::vector<Refusal> refusals = {
+            {{}, {{ids::serverStartCharacter, ""}}, serverMissing},
+            {{}, {{ids::serverStartCharacter, " <None> "}}, serverMissing},
+            {{}, {{ids::serverStartCharacter, "g1"}}, serverInvalid},
+            {{}, {{ids::serverStartCharacter, "-1"}}, serverInvalid},
+            {{}, {{ids::serverLocalPort, "70000"}}, port},
+            {{}, {{ids::serverLocalPort, "-1"}}, port},
+            {{}, {{ids::clientStartCharacter, "<None>"}}, "クライアント 開始キャラクタを設定してください"},
+            {{}, {{ids::clientStartCharacter, "0x"}}, "クライアント 開始キャラクタ指定エラー"},
+            {{}, {{ids::stopCharacter, " "}}, "切断キャラクタを設定してください"},
+            {{}, {{ids::stopCharacter, "1z"}}, "切断キャラクタ指定エラー"},
+            {{}, {{ids::silenceTimeout, "1"}}, silence},
+            {{}, {{ids::silenceTimeout, "86400001"}}, silence},
+            {{}, {{ids::silenceTimeout, "-2"}}, silence},
+            {{}, {{ids::silenceTimeout, ""}}, silence},
+            {{},
+             {{ids::serverPassword, "pass\xF0\x9F\x98\x80"}},
+             "パスワード文字列に使用できない文字が含まれています。"},
+        };
+        for (const Refusal& refusal : refusals) {
+            ConnectPage connect;
+            QString change;
+            for (const int id : refusal.clicks) {
+                connect.click(id);
+            }
+            for (const auto& [id, text] : refusal.texts) {
+                connect.type(id, QString::fromUtf8(text));
+                change += QStringLiteral("%1=\"%2\" ").arg(id).arg(QString::fromUtf8(text));
+            }
+            connect.dialogs.expectMessage(QString::fromUtf8(refusal.message), &connect.page);
+            QVERIFY2(!connect.page.validateAndStore(), qPrintable(change));
+            QVERIFY2(connect.dialogs.done(), qPrintable(change));
+        }
+    }
+
+    void storesValuesThatPassAndSkipsWhatIsOff() {
+        ConnectPage connect;
+        DeviceSettings& edited = connect.document.edited;
+        connect.type(ids::serverLocalPort, QString());
+        connect.type(ids::serverPassword, QStringLiteral(" secret "));
+        connect.type(ids::silenceTimeout, QStringLiteral("2"));
+        connect.type(ids::stopCharacter, QStringLiteral("FF"));
+        QVERIFY(connect.page.validateAndStore());
+        QCOMPARE(edited.accept.localPort, 0u);
+        QCOMPARE(edited.accept.password, Text(" secret "));
+        QCOMPARE(edited.disconnect.timeout, 2u);
+        QCOMPARE(edited.disconnect.stopCharacter, 0xff);
+
+        connect.type(ids::silenceTimeout, QStringLiteral("86400000"));
+        QVERIFY(connect.page.validateAndStore());
+        QCOMPARE(edited.disconnect.timeout, 86400000u);
+
+        edited.accept.startCharacter = 0x41;
+        connect.click(ids::serverAlways);
+        connect.click(ids::serverUsePassword);
+        connect.click(ids::clientAlways);
+        connect.click(ids::stopCharacterEnabled);
+        connect.click(ids::silenceEnabled);
+        connect.type(ids::silenceTimeout, QStringLiteral("1"));
+        connect.type(ids::stopCharacter, QStringLiteral("zz"));
+        QVERIFY(connect.page.validateAndStore());
+        QCOMPARE(edited.accept.mode, std::int32_t{tunnelAlways});
+        QCOMPARE(edited.accept.startCharacter, 0x41);
+        QCOMPARE(edited.accept.password, Text());
+        QCOMPARE(edited.connect.mode, std::int32_t{tunnelAlways});
+        QCOMPARE(edited.connect.startCharacter, 0);
+        QCOMPARE(edited.connect.flushStartCharacter, 0);
+        QCOMPARE(edited.disconnect.stopCharacterEnabled, 0);
+        QCOMPARE(edited.disconnect.stopCharacter, 0);
+        QCOMPARE(edited.disconnect.timeout, 0u);
+
+        connect.click(ids::serverMode);
+        connect.click(ids::clientMode);
+        QVERIFY(connect.page.validateAndStore());
+        QCOMPARE(edited.accept.mode, std::int32_t{tunnelDisable});
+        QCOMPARE(edited.connect.mode, std::int32_t{tunnelDisable});
+        QVERIFY(connect.dialogs.shown().isEmpty());
+
+        connect.document.loaded = edited;
+        connect.page.loadFromSettings();
+        QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("<None>"));
+    }
+
+    void keepsWhatWasStoredBeforeAFailure() {
+        ConnectPage connect;
+        DeviceSettings& edited = connect.document.edited;
+        edited.disconnect.timeout = 777;
+        connect.type(ids::serverLocalPort, QStringLiteral("8080"));
+        connect.type(ids::clientStartCharacter, QStringLiteral("7f"));
+        connect.type(ids::stopCharacter, QStringLiteral("g"));
+        connect.dialogs.expectMessage(QStringLiteral("切断キャラクタ指定エラー"));
+        QVERIFY(!connect.page.validateAndStore());
+        QCOMPARE(edited.accept.localPort, 8080u);
+        QCOMPARE(edited.connect.startCharacter, 0x7f);
+        QCOMPARE(edited.disconnect.stopCharacterEnabled, 1);
+        QCOMPARE(edited.disconnect.timeout, 777u);
+    }
+
+    void summarisesTheDestinations() {
+        DeviceSettings settings;
+        settings.connect.hosts = {host("192.168.0.10", 10001), host("", 80),
+                                  host("abcdefghijklmnopqrstuvwxyz0123", 0), host("server.example", 23)};
+        ConnectPage connect(settings);
+        QCOMPARE(connect.summary(), QStringLiteral("プロトコル: TCP\n"
+                                                   "1: 192.168.0.10 : 10001\n"
+                                                   "3: abcdefghijklmnopqrstuvw... : <None>\n"
+                                                   "4: server.example : 23\n"));
+
+        settings.connect.protocol = 1;
+        connect.document.loaded = settings;
+        connect.page.loadFromSettings();
+        QCOMPARE(connect.summary(), QStringLiteral("プロトコル: UDP\n1: 192.168.0.10 : 10001\n"));
+
+        settings.connect.hosts[0].address = "1234567890123456789012345";
+        connect.document.loaded = settings;
+        connect.page.loadFromSettings();
+        QCOMPARE(connect.summary(),
+                 QStringLiteral("プロトコル: UDP\n1: 1234567890123456789012345 : 10001\n"));
+
+        // Twenty-two ASCII bytes and a double-byte character: the cut at 23 bytes splits it.
+        settings.connect.hosts[0].address = std::string(22, 'a') + "\x83\x41\x83\x41";
+        settings.connect.edited = 1;
+        connect.document.loaded = settings;
+        connect.document.edited.connect.protocol = 0;
+        connect.page.loadFromSettings();
+        QCOMPARE(connect.summary(), QStringLiteral("プロトコル: TCP\n"));
+        connect.document.loaded.connect.edited = 0;
+        connect.page.loadFromSettings();
+        QCOMPARE(connect.summary(), QString(QStringLiteral("プロトコル: UDP\n1: ") +
+                                            QString(22, QLatin1Char('a')) + QStringLiteral("... : 10001\n")));
+    }
+
+    void destinationsButtonMarksTheDestinationsEditedOnOk() {
+        DeviceSettings settings;
+        settings.connect.mode = tunnelAnyCharacter;
+        settings.connect.hosts[0] = host("10.0.0.1", 10001);
+        ConnectPage connect(settings);
+
+        whenDestinationsOpen([](CMarloHost* dialog) {
+            control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("9"));
+            dialog->reject();
+        });
+        connect.click(ids::destinationsButton);
+        QCOMPARE(connect.document.loaded.connect.edited, 0);
+        QCOMPARE(connect.summary(), QStringLiteral("プロトコル: TCP\n1: 10.0.0.1 : 10001\n"));
+
+        whenDestinationsOpen([](CMarloHost* dialog) {
+            QCOMPARE(control<QLineEdit>(dialog, ids::hostPort1)->text(), QStringLiteral("10001"));
+            control<QLineEdit>(dialog, ids::hostAddress2)->setText(QStringLiteral("10.0.0.2"));
+            control<QLineEdit>(dialog, ids::hostPort2)->setText(QStringLiteral("20"));
+            control<QPushButton>(dialog, ids::destinationsOk)->click();
+        });
+        connect.click(ids::destinationsButton);
+        QCOMPARE(connect.document.loaded.connect.edited, 1);
+        QCOMPARE(connect.document.edited.connect.hosts[1], host("10.0.0.2", 20));
+        QCOMPARE(connect.summary(),
+                 QStringLiteral("プロトコル: TCP\n1: 10.0.0.1 : 10001\n2: 10.0.0.2 : 20\n"));
+
+        // The page's own validation leaves the destinations to the dialog.
+        connect.document.edited.connect.reconnectTime = 99;
+        QVERIFY(connect.page.validateAndStore());
+        QCOMPARE(connect.document.edited.connect.hosts[1], host("10.0.0.2", 20));
+        QCOMPARE(connect.document.edited.connect.reconnectTime, 99);
+    }
+
+    void keyboardOrderAndNames() {
+        ConnectPage connect;
+        connect.page.enableAll(true);
+        QList<int> order;
+        QWidget* first = findControl(&connect.page, ids::serverMode);
+        QWidget* widget = first;
+        do {
+            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
+                order.append(controlId(widget));
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QList<int> focusable = connectControls;
+        focusable.removeAll(ids::serverStartCharacterLabel);
+        focusable.removeAll(ids::clientStartCharacterLabel);
+        QCOMPARE(order, focusable);
+
+        const auto name = [&](int id) {
+            return QAccessible::queryAccessibleInterface(findControl(&connect.page, id))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name(ids::serverOnSerialData), QStringLiteral("接続待ち開始条件 シリアルデータ受信時"));
+        QCOMPARE(name(ids::clientOnModemControl), QStringLiteral("接続要求条件 DSRアクティブ時(Orvane)"));
+        QCOMPARE(name(ids::serverLocalPort), QStringLiteral("ローカルポート番号:"));
+        QCOMPARE(name(ids::serverPassword), QStringLiteral("パスワード文字列:"));
+        QCOMPARE(name(ids::clientMode), QStringLiteral("クライアントモード有効 "));
+        QCOMPARE(name(ids::silenceTimeout), QStringLiteral("シリアル無通信時間で切断 ミリ秒"));
+    }
+};
+
+QTEST_MAIN(ConnectPageTest)
+#include "ConnectPageTest.moc"
