@@ -1,22 +1,425 @@
 #include "pages/CMarloDlgTabWiFi.h"
 
+#include "pages/AddressValue.h"
+#include "pages/CMarloAP.h"
+#include "pages/PageFields.h"
+#include "pages/TrimmedText.h"
 #include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace marlo {
 
+namespace {
+
+enum Band : std::int32_t { bandDual = 0, band5GHz = 1, band24GHz = 2 };
+
+constexpr const char* addressLabels[] = {
+    "IPアドレス:", "サブネットマスク:", "デフォルトゲートウェイ:", "プライマリDNS:", "セカンダリDNS:"};
+constexpr int stationAddressIds[] = {ids::stationIpAddress, ids::stationSubnetMask, ids::stationGateway,
+                                     ids::stationPrimaryDns, ids::stationSecondaryDns};
+constexpr int accessPointAddressIds[] = {ids::accessPointIpAddress, ids::accessPointSubnetMask,
+                                         ids::accessPointGateway, ids::accessPointPrimaryDns,
+                                         ids::accessPointSecondaryDns};
+constexpr const char* stationMessages[] = {
+    "STAモードのIPアドレスが正しくありません。", "STAモードのサブネットマスクが正しくありません。",
+    "STAモードのデフォルトゲートウェイが正しくありません。", "STAモードのプライマリDNSが正しくありません。",
+    "STAモードのセカンダリDNSが正しくありません。"};
+constexpr const char* dhcpStartMessage = "APモードのDHCP 開始アドレスが正しくありません。";
+constexpr const char* dhcpEndMessage = "APモードのDHCP 終了アドレスが正しくありません。";
+constexpr const char* accessPointMessages[] = {
+    "APモードのIPアドレスが正しくありません。", "APモードのサブネットマスクが正しくありません。",
+    "APモードのデフォルトゲートウェイが正しくありません。", "APモードのプライマリDNSが正しくありません。",
+    "APモードのセカンダリDNSが正しくありません。"};
+constexpr const char* channelMessage = "APモードの無線LANチャンネル設定が無線バント設定と合っていません。";
+constexpr const char* currentAddressCaption = "現在のIPアドレス :";
+
+const QString stationPrefix = QStringLiteral("STAモード");
+const QString accessPointPrefix = QStringLiteral("APモード");
+
+void selectPriority(QComboBox* list, std::uint32_t priority) {
+    const bool listed = priority >= 1 && priority <= static_cast<std::uint32_t>(list->count());
+    list->setCurrentIndex(listed ? static_cast<int>(priority) - 1 : -1);
+}
+
+std::uint32_t selectedPriority(const QComboBox* list) {
+    return static_cast<std::uint32_t>(list->currentIndex() + 1);
+}
+
+Flag ticked(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+} // namespace
+
 CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
-    : SettingsPage(ids::wirelessPageTemplate, document, dialogs, parent) {}
+    : SettingsPage(ids::wirelessPageTemplate, document, dialogs, parent) {
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(createStationColumn(), 1);
+    columns->addWidget(createAccessPointColumn(), 1);
+
+    currentAddressLabel_ = new QLabel(this);
+    setControlId(currentAddressLabel_, ids::currentAddressLabel);
+    currentAddressValue_ = new QLabel(this);
+    setControlId(currentAddressValue_, ids::currentAddressValue);
+    currentAddressValue_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* current = new QHBoxLayout;
+    current->addWidget(currentAddressLabel_);
+    current->addWidget(currentAddressValue_);
+    current->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(6);
+    layout->addWidget(createBandGroup());
+    layout->addLayout(columns);
+    layout->addLayout(current);
+    layout->addStretch(1);
+
+    QList<QWidget*> order;
+    for (QAbstractButton* radio : band_->buttons()) {
+        order.append(radio);
+    }
+    order += stationControls_;
+    order += accessPointControls_;
+    order.insert(order.indexOf(stationControls_.first()), stationEnabled_);
+    order.insert(order.indexOf(accessPointControls_.first()), accessPointEnabled_);
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
+    connect(stationEnabled_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyStationRule);
+    connect(dhcpClient_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyDhcpRule);
+    connect(accessPointEnabled_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyAccessPointRule);
+    connect(accessPointButton_, &QPushButton::clicked, this, &CMarloDlgTabWiFi::openAccessPointDialog);
+
+    currentAddressLabel_->clear();
+    currentAddressValue_->clear();
+    enableAll(false);
+}
+
+QWidget* CMarloDlgTabWiFi::createBandGroup() {
+    const QString title = QStringLiteral("バンド");
+    auto* box = new QGroupBox(title, this);
+    auto* row = new QHBoxLayout(box);
+    band_ = new QButtonGroup(this);
+    const std::pair<Band, int> radios[] = {
+        {bandDual, ids::bandDual}, {band5GHz, ids::band5GHz}, {band24GHz, ids::band24GHz}};
+    const QString texts[] = {QStringLiteral("デュアル"), QStringLiteral("5GHz"), QStringLiteral("2.4GHz")};
+    for (const auto& [band, id] : radios) {
+        auto* radio = new QRadioButton(texts[band], this);
+        setControlId(radio, id);
+        nameInGroup(radio, title);
+        band_->addButton(radio, band);
+        row->addWidget(radio);
+        row->addSpacing(12);
+    }
+    row->addStretch(1);
+    return box;
+}
+
+QLineEdit* CMarloDlgTabWiFi::addEdit(int id) {
+    auto* edit = new QLineEdit(this);
+    setControlId(edit, id);
+    return edit;
+}
+
+QComboBox* CMarloDlgTabWiFi::addPriority(int id) {
+    auto* list = new QComboBox(this);
+    setControlId(list, id);
+    list->addItem(QStringLiteral("1"));
+    list->addItem(QStringLiteral("2"));
+    return list;
+}
+
+void CMarloDlgTabWiFi::addAddressEdits(QGridLayout* grid, int row, const int (&controlIds)[addressCount],
+                                       const QString& prefix, std::array<QLineEdit*, addressCount>& edits) {
+    for (int i = 0; i < addressCount; ++i) {
+        edits[i] = addEdit(controlIds[i]);
+        const QString label = QString::fromUtf8(addressLabels[i]);
+        grid->addWidget(labelFor(edits[i], label), row++, 0, 1, 3);
+        grid->addWidget(edits[i], row++, 1, 1, 2);
+        edits[i]->setAccessibleName(prefix + QLatin1Char(' ') + label);
+    }
+}
+
+QWidget* CMarloDlgTabWiFi::createStationColumn() {
+    auto* box = new QGroupBox(this);
+    auto* grid = new QGridLayout(box);
+    grid->setColumnMinimumWidth(0, 12);
+    grid->setColumnStretch(2, 1);
+
+    stationEnabled_ = new QCheckBox(QStringLiteral("STAモード 有効"), this);
+    setControlId(stationEnabled_, ids::stationEnabled);
+    grid->addWidget(stationEnabled_, 0, 0, 1, 3);
+
+    stationProfilesButton_ = new QPushButton(QStringLiteral("接続先APの設定"), this);
+    setControlId(stationProfilesButton_, ids::stationProfilesButton);
+    grid->addWidget(stationProfilesButton_, 1, 1, 1, 2, Qt::AlignLeft);
+
+    stationPriority_ = addPriority(ids::stationPriority);
+    auto* priorityRow = new QHBoxLayout;
+    priorityRow->addWidget(labelFor(stationPriority_, QStringLiteral("優先度:")));
+    priorityRow->addWidget(stationPriority_);
+    priorityRow->addStretch(1);
+    stationPriority_->setAccessibleName(stationPrefix + QStringLiteral(" 優先度:"));
+    grid->addLayout(priorityRow, 2, 1, 1, 2);
+
+    keepAlive_ = new QCheckBox(QStringLiteral("キープアライブ有効"), this);
+    setControlId(keepAlive_, ids::keepAlive);
+    grid->addWidget(keepAlive_, 3, 1, 1, 2);
+    dhcpClient_ = new QCheckBox(QStringLiteral("IPアドレス自動取得"), this);
+    setControlId(dhcpClient_, ids::dhcpClient);
+    grid->addWidget(dhcpClient_, 4, 1, 1, 2);
+
+    addAddressEdits(grid, 5, stationAddressIds, stationPrefix, stationAddresses_);
+
+    stationControls_ = {stationProfilesButton_, stationPriority_, keepAlive_, dhcpClient_};
+    for (QLineEdit* edit : stationAddresses_) {
+        stationControls_.append(edit);
+    }
+    return box;
+}
+
+QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
+    auto* box = new QGroupBox(this);
+    auto* grid = new QGridLayout(box);
+    grid->setColumnMinimumWidth(0, 12);
+    grid->setColumnStretch(2, 1);
+
+    accessPointEnabled_ = new QCheckBox(QStringLiteral("APモード 有効"), this);
+    setControlId(accessPointEnabled_, ids::accessPointEnabled);
+    grid->addWidget(accessPointEnabled_, 0, 0, 1, 3);
+
+    accessPointButton_ = new QPushButton(QStringLiteral("APモードの設定"), this);
+    setControlId(accessPointButton_, ids::accessPointButton);
+    grid->addWidget(accessPointButton_, 1, 1, 1, 2, Qt::AlignLeft);
+
+    accessPointPriority_ = addPriority(ids::accessPointPriority);
+    auto* priorityRow = new QHBoxLayout;
+    priorityRow->addWidget(labelFor(accessPointPriority_, QStringLiteral("優先度:")));
+    priorityRow->addWidget(accessPointPriority_);
+    priorityRow->addStretch(1);
+    accessPointPriority_->setAccessibleName(accessPointPrefix + QStringLiteral(" 優先度:"));
+    grid->addLayout(priorityRow, 2, 1, 1, 2);
+
+    const QString rangeLabel = QStringLiteral("DHCPの範囲:");
+    grid->addWidget(new QLabel(rangeLabel), 3, 1, 1, 2);
+    dhcpRangeStart_ = addEdit(ids::dhcpRangeStart);
+    dhcpRangeEnd_ = addEdit(ids::dhcpRangeEnd);
+    auto* range = new QGridLayout;
+    range->setColumnMinimumWidth(0, 12);
+    range->addWidget(labelFor(dhcpRangeStart_, QStringLiteral("開始:")), 0, 1);
+    range->addWidget(dhcpRangeStart_, 0, 2);
+    range->addWidget(labelFor(dhcpRangeEnd_, QStringLiteral("終了:")), 1, 1);
+    range->addWidget(dhcpRangeEnd_, 1, 2);
+    dhcpRangeStart_->setAccessibleName(rangeLabel + QStringLiteral(" 開始:"));
+    dhcpRangeEnd_->setAccessibleName(rangeLabel + QStringLiteral(" 終了:"));
+    grid->addLayout(range, 4, 1, 1, 2);
+
+    addAddressEdits(grid, 5, accessPointAddressIds, accessPointPrefix, accessPointAddresses_);
+
+    accessPointControls_ = {accessPointButton_, accessPointPriority_, dhcpRangeStart_, dhcpRangeEnd_};
+    for (QLineEdit* edit : accessPointAddresses_) {
+        accessPointControls_.append(edit);
+    }
+    return box;
+}
 
 void CMarloDlgTabWiFi::enableAll(bool on) {
-    setEnabled(on);
+    for (QAbstractButton* radio : band_->buttons()) {
+        radio->setEnabled(on);
+    }
+    stationEnabled_->setEnabled(on);
+    accessPointEnabled_->setEnabled(on);
+    for (QWidget* control : stationControls_ + accessPointControls_) {
+        control->setEnabled(false);
+    }
+    if (on) {
+        applyStationRule();
+        applyAccessPointRule();
+    }
+}
+
+void CMarloDlgTabWiFi::applyStationRule() {
+    const bool on = stationEnabled_->isChecked();
+    for (QWidget* control : stationControls_) {
+        control->setEnabled(on);
+    }
+    if (on) {
+        applyDhcpRule();
+    }
+}
+
+void CMarloDlgTabWiFi::applyDhcpRule() {
+    for (QLineEdit* edit : stationAddresses_) {
+        edit->setEnabled(!dhcpClient_->isChecked());
+    }
+}
+
+void CMarloDlgTabWiFi::applyAccessPointRule() {
+    const bool on = accessPointEnabled_->isChecked();
+    for (QWidget* control : accessPointControls_) {
+        control->setEnabled(on);
+    }
 }
 
 void CMarloDlgTabWiFi::loadFromSettings() {
+    tickValue(band_, loaded_.radio.band);
+
+    const DeviceSettings::Station& sta = loaded_.sta;
+    stationEnabled_->setChecked(sta.state != 0);
+    selectPriority(stationPriority_, sta.priority);
+    keepAlive_->setChecked(loaded_.radio.keepAlive != 0);
+    dhcpClient_->setChecked(sta.dhcpClient != 0);
+    const Text* stationFields[] = {&sta.ipAddress, &sta.subnetMask, &sta.defaultGateway, &sta.primaryDns,
+                                   &sta.secondaryDns};
+    for (int i = 0; i < addressCount; ++i) {
+        stationAddresses_[i]->setText(displayText(*stationFields[i]));
+    }
+
+    const DeviceSettings::AccessPointInterface& ap = loaded_.ap;
+    accessPointEnabled_->setChecked(ap.state != 0);
+    selectPriority(accessPointPriority_, ap.priority);
+    dhcpRangeStart_->setText(displayText(ap.dhcpRangeStart));
+    dhcpRangeEnd_->setText(displayText(ap.dhcpRangeEnd));
+    const Text* accessPointFields[] = {&ap.ipAddress, &ap.subnetMask, &ap.defaultGateway, &ap.primaryDns,
+                                       &ap.secondaryDns};
+    for (int i = 0; i < addressCount; ++i) {
+        accessPointAddresses_[i]->setText(displayText(*accessPointFields[i]));
+    }
+
+    showCurrentAddress();
     enableAll(true);
 }
 
+void CMarloDlgTabWiFi::showCurrentAddress() {
+    currentAddressLabel_->clear();
+    currentAddressValue_->clear();
+    const Text& current = loaded_.sta.currentIpAddress;
+    if (current.empty() || current.find("None") != Text::npos || current.find("DHCP") != Text::npos) {
+        return;
+    }
+    currentAddressLabel_->setText(QString::fromUtf8(currentAddressCaption));
+    currentAddressValue_->setText(displayText(current));
+}
+
 bool CMarloDlgTabWiFi::validateAndStore() {
+    edited_.radio.band = bandDual;
+    if (band_->checkedId() == band5GHz) {
+        edited_.radio.band = band5GHz;
+    }
+    if (band_->checkedId() == band24GHz) {
+        edited_.radio.band = band24GHz;
+    }
+    return storeStation() && storeAccessPoint() && checkChannelAgainstBand();
+}
+
+bool CMarloDlgTabWiFi::storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
+                                    std::uint32_t& value) {
+    const std::optional<Text> text = trimmedText(edit->text());
+    field = text.value_or(Text{});
+    const std::optional<std::uint32_t> address = text ? addressValue(*text, token) : std::nullopt;
+    value = address.value_or(0);
+    return address.has_value();
+}
+
+bool CMarloDlgTabWiFi::storeStation() {
+    DeviceSettings::Station& sta = edited_.sta;
+    sta.state = ticked(stationEnabled_);
+    sta.priority = selectedPriority(stationPriority_);
+    edited_.radio.keepAlive = ticked(keepAlive_);
+    sta.dhcpClient = ticked(dhcpClient_);
+
+    Text* fields[] = {&sta.ipAddress, &sta.subnetMask, &sta.defaultGateway, &sta.primaryDns,
+                      &sta.secondaryDns};
+    for (Text* field : fields) {
+        field->clear();
+    }
+    if (dhcpClient_->isChecked()) {
+        return true;
+    }
+    for (int i = 0; i < addressCount; ++i) {
+        std::uint32_t value = 0;
+        if (!storeAddress(stationAddresses_[i], *fields[i], addressTokens::none, value)) {
+            return refuse(stationMessages[i]);
+        }
+    }
     return true;
+}
+
+bool CMarloDlgTabWiFi::storeAccessPoint() {
+    DeviceSettings::AccessPointInterface& ap = edited_.ap;
+    ap.state = ticked(accessPointEnabled_);
+    ap.priority = selectedPriority(accessPointPriority_);
+
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    if (!storeAddress(dhcpRangeStart_, ap.dhcpRangeStart, addressTokens::minimum, start)) {
+        return refuse(dhcpStartMessage);
+    }
+    if (!storeAddress(dhcpRangeEnd_, ap.dhcpRangeEnd, addressTokens::maximum, end)) {
+        return refuse(dhcpEndMessage);
+    }
+    Text* fields[] = {&ap.ipAddress, &ap.subnetMask, &ap.defaultGateway, &ap.primaryDns, &ap.secondaryDns};
+    std::uint32_t values[addressCount] = {};
+    for (int i = 0; i < addressCount; ++i) {
+        const std::string_view token = i == 0 ? addressTokens::noToken : addressTokens::none;
+        if (!storeAddress(accessPointAddresses_[i], *fields[i], token, values[i])) {
+            return refuse(accessPointMessages[i]);
+        }
+    }
+
+    const std::uint32_t address = values[0];
+    const std::uint32_t mask = values[1];
+    if (address == 0) {
+        return refuse(accessPointMessages[0]);
+    }
+    // A range end given as an address must be a host of the access point's network.
+    const auto inNetwork = [&](std::uint32_t value) {
+        const std::uint8_t last = lastNumber(value);
+        return (address & mask) == (value & mask) && last != 0 && last != 255;
+    };
+    if (start != 0 && !inNetwork(start)) {
+        return refuse(dhcpStartMessage);
+    }
+    if (end != 0 && !inNetwork(end)) {
+        return refuse(dhcpEndMessage);
+    }
+    return true;
+}
+
+bool CMarloDlgTabWiFi::checkChannelAgainstBand() {
+    if (edited_.ap.state == 0) {
+        return true;
+    }
+    const std::uint32_t channel =
+        loaded_.accessPoint.edited != 0 ? edited_.accessPoint.channel : loaded_.accessPoint.channel;
+    const std::int32_t band = edited_.radio.band;
+    const bool mismatch =
+        (band == band5GHz && channel >= 1 && channel <= 13) || (band == band24GHz && channel >= 36);
+    return mismatch ? refuse(channelMessage) : true;
+}
+
+void CMarloDlgTabWiFi::openAccessPointDialog() {
+    if (document_.configRecord.empty()) {
+        return;
+    }
+    CMarloAP dialog(document_, dialogs_, this);
+    dialog.exec();
 }
 
 } // namespace marlo

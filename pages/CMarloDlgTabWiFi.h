@@ -2,11 +2,24 @@
 
 #include "pages/SettingsPage.h"
 
+#include <QList>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace marlo {
 
-// The wireless and IP page: wireless interfaces, station profiles and the access point.
-// Its controls are still to come; it takes part in the window's read, enable and validation
-// sequence already.
+// The wireless and IP page: the radio band and keep-alive, the station interface and the access
+// point interface with their addresses, the buttons to the station profiles and the access point
+// dialogs, and the station's current address. It never talks to the device.
 class CMarloDlgTabWiFi : public SettingsPage {
 public:
     CMarloDlgTabWiFi(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
@@ -14,6 +27,55 @@ public:
     void enableAll(bool on) override;
     void loadFromSettings() override;
     bool validateAndStore() override;
+
+private:
+    static constexpr int addressCount = 5; // address, mask, gateway, two name servers
+
+    QWidget* createBandGroup();
+    QWidget* createStationColumn();
+    QWidget* createAccessPointColumn();
+    QLineEdit* addEdit(int id);
+    QComboBox* addPriority(int id);
+    // The five address edits of one column under their labels, named for assistive technology
+    // with the column's prefix.
+    void addAddressEdits(QGridLayout* grid, int row, const int (&controlIds)[addressCount],
+                         const QString& prefix, std::array<QLineEdit*, addressCount>& edits);
+
+    void applyStationRule();
+    void applyDhcpRule();
+    void applyAccessPointRule();
+    void showCurrentAddress();
+
+    bool storeStation();
+    bool storeAccessPoint();
+    bool checkChannelAgainstBand();
+    // Stores the edit's trimmed text into `field` whatever it holds; true with `value` set when it
+    // is an address, `token` or (with a token) empty.
+    static bool storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
+                             std::uint32_t& value);
+
+    void openAccessPointDialog();
+
+    QList<QWidget*> stationControls_;     // follow "STAモード 有効"
+    QList<QWidget*> accessPointControls_; // follow "APモード 有効"
+
+    QButtonGroup* band_ = nullptr;
+    QCheckBox* stationEnabled_ = nullptr;
+    QPushButton* stationProfilesButton_ = nullptr;
+    QComboBox* stationPriority_ = nullptr;
+    QCheckBox* keepAlive_ = nullptr;
+    QCheckBox* dhcpClient_ = nullptr;
+    std::array<QLineEdit*, addressCount> stationAddresses_{};
+
+    QCheckBox* accessPointEnabled_ = nullptr;
+    QPushButton* accessPointButton_ = nullptr;
+    QComboBox* accessPointPriority_ = nullptr;
+    QLineEdit* dhcpRangeStart_ = nullptr;
+    QLineEdit* dhcpRangeEnd_ = nullptr;
+    std::array<QLineEdit*, addressCount> accessPointAddresses_{};
+
+    QLabel* currentAddressLabel_ = nullptr;
+    QLabel* currentAddressValue_ = nullptr;
 };
 
 } // namespace marlo

@@ -1,0 +1,27 @@
+#include "pages/AddressValue.h"
+
+#include "record/Codecs.h"
+
+#include <arpa/inet.h>
+
+namespace marlo {
+
+std::optional<std::uint32_t> addressValue(std::string_view text, std::string_view token) {
+    const bool hasToken = !token.empty();
+    if (text.empty()) {
+        return hasToken ? std::optional<std::uint32_t>(0) : std::nullopt;
+    }
+    if (hasToken && text == token) {
+        return 0;
+    }
+    if (text == "255.255.255.255") {
+        return 0xFFFFFFFFu;
+    }
+    return parseDottedAddress(text);
+}
+
+std::uint8_t lastNumber(std::uint32_t networkOrder) {
+    return static_cast<std::uint8_t>(ntohl(networkOrder) & 0xFFu);
+}
+
+} // namespace marlo

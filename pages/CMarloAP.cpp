@@ -1,0 +1,234 @@
+#include "pages/CMarloAP.h"
+
+#include "pages/PageFields.h"
+#include "pages/TrimmedText.h"
+#include "resources/DialogIds.h"
+#include "ui/ControlId.h"
+#include "ui/TypedLengthLimit.h"
+#include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace marlo {
+
+namespace {
+
+enum Suite : std::int32_t { suiteNone = 0, suiteWpa = 1, suiteWpa2 = 2 };
+
+constexpr int ssidLimit = 32;
+constexpr int passwordLimit = 64;
+constexpr std::size_t shortestPassword = 8;
+constexpr std::size_t longestPassword = 63;
+constexpr std::string_view ssidCharacters =
+    "1234567890abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
+
+// The channel list in its order; 0 is "自動".
+constexpr std::array<std::uint32_t, 18> channels = {0, 1,  2,  3,  4,  5,  6,  7,  8,
+                                                    9, 10, 11, 12, 13, 36, 40, 44, 48};
+
+constexpr const char* ssidLengthMessage = "SSIDは最大32文字です。";
+constexpr const char* ssidCharacterMessage =
+    "SSIDは数字、アルファベット、ハイフン、アンダーバーのみ指定できます。";
+constexpr const char* passwordLengthMessage = "パスワードは8文字以上、63文字以内である必要があります。";
+constexpr const char* passwordCharacterMessage = "パスワードに使用できない文字が含まれています。";
+
+} // namespace
+
+CMarloAP::CMarloAP(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , document_(document)
+    , dialogs_(dialogs) {
+    setDialogTemplate(this, ids::accessPointTemplate);
+    setWindowTitle(QStringLiteral("APモードの設定"));
+
+    ssid_ = new QLineEdit(this);
+    setControlId(ssid_, ids::apSsid);
+    new TypedLengthLimit(ssid_, ssidLimit);
+
+    channel_ = new QComboBox(this);
+    setControlId(channel_, ids::apChannel);
+    scanRequests_ = new QCheckBox(QStringLiteral("スキャン要求を許可"), this);
+    setControlId(scanRequests_, ids::apScanRequests);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    setControlId(ok, ids::apOk);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CMarloAP::accept);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(labelFor(ssid_, QStringLiteral("SSID:")), 0, 0);
+    fields->addWidget(ssid_, 0, 1);
+    QWidget* security = createSecurityGroup();
+    fields->addWidget(security, 1, 0, 1, 2);
+    fields->addWidget(labelFor(channel_, QStringLiteral("無線LANチャンネル:")), 2, 0);
+    auto* channelRow = new QHBoxLayout;
+    channelRow->addWidget(channel_);
+    channelRow->addStretch(1);
+    fields->addLayout(channelRow, 2, 1);
+    fields->addWidget(scanRequests_, 3, 0, 1, 2);
+    fields->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ssid_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('W')) * 20);
+
+    const QList<QWidget*> order = {ssid_,
+                                   encryption_,
+                                   suite_->button(suiteWpa),
+                                   suite_->button(suiteWpa2),
+                                   ccmp_,
+                                   tkip_,
+                                   password_,
+                                   channel_,
+                                   scanRequests_,
+                                   ok};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
+    connect(encryption_, &QCheckBox::clicked, this, &CMarloAP::applyEncryptionRule);
+    connect(suite_, &QButtonGroup::buttonClicked, this, &CMarloAP::applyEncryptionRule);
+
+    loadControls();
+}
+
+QWidget* CMarloAP::createSecurityGroup() {
+    const QString title = QStringLiteral("セキュリティ");
+    auto* box = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(box);
+    grid->setColumnMinimumWidth(0, 16);
+
+    encryption_ = new QCheckBox(QStringLiteral("暗号化の有効"), this);
+    setControlId(encryption_, ids::apEncryption);
+    grid->addWidget(encryption_, 0, 0, 1, 4);
+
+    suite_ = new QButtonGroup(this);
+    const std::pair<Suite, int> radios[] = {{suiteWpa, ids::apWpa}, {suiteWpa2, ids::apWpa2}};
+    int column = 1;
+    for (const auto& [suite, id] : radios) {
+        auto* radio =
+            new QRadioButton(suite == suiteWpa ? QStringLiteral("WPA") : QStringLiteral("WPA2"), this);
+        setControlId(radio, id);
+        nameInGroup(radio, title);
+        suite_->addButton(radio, suite);
+        grid->addWidget(radio, 1, column++);
+    }
+
+    ccmp_ = new QCheckBox(QStringLiteral("CCMP"), this);
+    setControlId(ccmp_, ids::apCcmp);
+    tkip_ = new QCheckBox(QStringLiteral("TKIP"), this);
+    setControlId(tkip_, ids::apTkip);
+    grid->addWidget(ccmp_, 2, 1);
+    grid->addWidget(tkip_, 2, 2);
+
+    password_ = new QLineEdit(this);
+    setControlId(password_, ids::apPassword);
+    new TypedLengthLimit(password_, passwordLimit);
+    grid->addWidget(labelFor(password_, QStringLiteral("パスワード:")), 3, 1);
+    grid->addWidget(password_, 3, 2, 1, 2);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+void CMarloAP::loadControls() {
+    const bool fromEdited = document_.loaded.accessPoint.edited != 0;
+    shown_ = fromEdited ? document_.edited.accessPoint : document_.loaded.accessPoint;
+
+    ssid_->setText(displayText(shown_.ssid));
+    encryption_->setChecked(shown_.suite != suiteNone);
+    tickValue(suite_, shown_.suite);
+    ccmp_->setChecked(shown_.ccmp != 0);
+    tkip_->setChecked(shown_.tkip != 0);
+    password_->setText(displayText(shown_.passphrase));
+    applyEncryptionRule();
+
+    channel_->clear();
+    int selected = -1;
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        channel_->addItem(channels[i] == 0 ? QStringLiteral("自動") : QString::number(channels[i]));
+        if (selected < 0 && channels[i] == shown_.channel) {
+            selected = static_cast<int>(i);
+        }
+    }
+    channel_->setCurrentIndex(selected);
+    scanRequests_->setChecked(shown_.guest != 0);
+}
+
+void CMarloAP::applyEncryptionRule() {
+    const bool on = encryption_->isChecked();
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             suite_->button(suiteWpa), suite_->button(suiteWpa2), ccmp_, tkip_, password_}) {
+        control->setEnabled(on);
+    }
+    if (on && suite_->checkedId() == -1) {
+        suite_->button(suiteWpa2)->setChecked(true);
+    }
+}
+
+void CMarloAP::accept() {
+    if (store()) {
+        QDialog::accept();
+    }
+}
+
+bool CMarloAP::refuse(const char* message) {
+    dialogs_.message(this, QString::fromUtf8(message));
+    return false;
+}
+
+bool CMarloAP::store() {
+    DeviceSettings::AccessPoint& ap = document_.edited.accessPoint;
+    const std::optional<Text> ssid = trimmedText(ssid_->text());
+    if (ssid && ssid->size() > static_cast<std::size_t>(ssidLimit)) {
+        return refuse(ssidLengthMessage);
+    }
+    if (!ssid || ssid->find_first_not_of(ssidCharacters) != std::string::npos) {
+        return refuse(ssidCharacterMessage);
+    }
+    ap.ssid = *ssid;
+
+    if (!encryption_->isChecked()) {
+        // The ciphers and the password keep the values shown, even when `edited` held others.
+        ap.suite = suiteNone;
+        ap.ccmp = shown_.ccmp;
+        ap.tkip = shown_.tkip;
+        ap.passphrase = shown_.passphrase;
+    } else {
+        ap.suite = suite_->checkedId() == suiteWpa2 ? suiteWpa2 : suiteWpa;
+        ap.ccmp = ccmp_->isChecked() ? 1 : 0;
+        ap.tkip = tkip_->isChecked() ? 1 : 0;
+        const std::optional<Text> password = encodeText(password_->text());
+        if (!password) {
+            return refuse(passwordCharacterMessage);
+        }
+        ap.passphrase = *password;
+        if (password->size() < shortestPassword || password->size() > longestPassword) {
+            return refuse(passwordLengthMessage);
+        }
+    }
+
+    const int channel = channel_->currentIndex();
+    ap.channel = channel < 0 ? 0 : channels[static_cast<std::size_t>(channel)];
+    ap.guest = scanRequests_->isChecked() ? 1 : 0;
+    document_.loaded.accessPoint.edited = 1;
+    return true;
+}
+
+} // namespace marlo

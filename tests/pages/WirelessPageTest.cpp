@@ -1,0 +1,525 @@
+#include "pages/CMarloDlgTabWiFi.h"
+#include "resources/DialogIds.h"
+#include "tests/ui/ScriptedDialogs.h"
+#include "ui/ControlId.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <utility>
+#include <vector>
+
+using namespace marlo;
+
+namespace {
+
+const QList<int> pageControls = {ids::bandDual,
+                                 ids::band5GHz,
+                                 ids::band24GHz,
+                                 ids::stationEnabled,
+                                 ids::stationProfilesButton,
+                                 ids::stationPriority,
+                                 ids::keepAlive,
+                                 ids::dhcpClient,
+                                 ids::stationIpAddress,
+                                 ids::stationSubnetMask,
+                                 ids::stationGateway,
+                                 ids::stationPrimaryDns,
+                                 ids::stationSecondaryDns,
+                                 ids::accessPointEnabled,
+                                 ids::accessPointButton,
+                                 ids::accessPointPriority,
+                                 ids::dhcpRangeStart,
+                                 ids::dhcpRangeEnd,
+                                 ids::accessPointIpAddress,
+                                 ids::accessPointSubnetMask,
+                                 ids::accessPointGateway,
+                                 ids::accessPointPrimaryDns,
+                                 ids::accessPointSecondaryDns};
+
+const QList<int> stationRuleControls = {
+    ids::stationProfilesButton, ids::stationPriority,   ids::keepAlive,      ids::dhcpClient,
+    ids::stationIpAddress,      ids::stationSubnetMask, ids::stationGateway, ids::stationPrimaryDns,
+    ids::stationSecondaryDns};
+const QList<int> stationAddressIds = {ids::stationIpAddress, ids::stationSubnetMask, ids::stationGateway,
+                                      ids::stationPrimaryDns, ids::stationSecondaryDns};
+const QList<int> accessPointRuleControls = {
+    ids::accessPointButton,  ids::accessPointPriority,   ids::dhcpRangeStart,
+    ids::dhcpRangeEnd,       ids::accessPointIpAddress,  ids::accessPointSubnetMask,
+    ids::accessPointGateway, ids::accessPointPrimaryDns, ids::accessPointSecondaryDns};
+
+// A device with both interfaces on, a fixed station address and the access point's factory range.
+DeviceSettings validSettings() {
+    DeviceSettings settings;
+    settings.radio = {.band = 0, .keepAlive = 1};
+    settings.sta = {.state = 1,
+                    .priority = 1,
+                    .dhcpClient = 0,
+                    .ipAddress = "192.168.1.10",
+                    .subnetMask = "255.255.255.0",
+                    .defaultGateway = "192.168.1.1",
+                    .primaryDns = "<None>",
+                    .secondaryDns = "",
+                    .currentIpAddress = "192.168.1.10"};
+    settings.ap = {.state = 1,
+                   .priority = 2,
+                   .ipAddress = "192.168.0.1",
+                   .subnetMask = "255.255.255.0",
+                   .defaultGateway = "<None>",
+                   .primaryDns = "<None>",
+                   .secondaryDns = "<None>",
+                   .dhcpRangeStart = "<Minimum>",
+                   .dhcpRangeEnd = "<Maximum>"};
+    return settings;
+}
+
+struct WirelessPage {
+    SettingsDocument document;
+    ScriptedDialogs dialogs;
+    CMarloDlgTabWiFi page{document, dialogs};
+
+    explicit WirelessPage(const DeviceSettings& loaded = validSettings()) {
+        document.configRecord = "<?xml version=\"1.0\" standalone=\"yes\"?>";
+        document.loaded = loaded;
+        page.loadFromSettings();
+    }
+
+    QLineEdit* edit(int id) { return control<QLineEdit>(&page, id); }
+    QAbstractButton* button(int id) { return control<QAbstractButton>(&page, id); }
+    QComboBox* list(int id) { return control<QComboBox>(&page, id); }
+    QString text(int id) { return edit(id)->text(); }
+    QString label(int id) { return control<QLabel>(&page, id)->text(); }
+    void type(int id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
+    bool ticked(int id) { return button(id)->isChecked(); }
+    void click(int id) { button(id)->click(); }
+
+    // Checks the page and expects it to fail with `message`.
+    bool refuses(const char* message) {
+        dialogs.expectMessage(QString::fromUtf8(message), &page);
+        return !page.validateAndStore() && dialogs.done();
+    }
+};
+
+struct Refusal {
+    std::vector<int> clicks;
+    std::vector<std::pair<int, const char*>> texts;
+    const char* message;
+};
+
+struct Entry {
+    std::vector<int> clicks;
+    std::vector<std::pair<int, const char*>> texts;
+};
+
+// Runs `answer` on the next modal dialog; the dialog is closed when it is still open after it.
+void onNextModal(std::function<void(QDialog*)> answer, bool* opened) {
+    QTimer::singleShot(0, [answer = std::move(answer), opened] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        *opened = true;
+        answer(dialog);
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+}
+
+} // namespace
+
+class WirelessPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsDisabledWithoutCurrentAddress() {
+        SettingsDocument document;
+        ScriptedDialogs dialogs;
+        CMarloDlgTabWiFi page(document, dialogs);
+        for (const int id : pageControls) {
+            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QCOMPARE(control<QLabel>(&page, ids::currentAddressLabel)->text(), QString());
+        QCOMPARE(control<QLabel>(&page, ids::currentAddressValue)->text(), QString());
+        for (const int id : {ids::stationPriority, ids::accessPointPriority}) {
+            auto* list = control<QComboBox>(&page, id);
+            QCOMPARE(list->count(), 2);
+            QCOMPARE(list->itemText(0), QStringLiteral("1"));
+            QCOMPARE(list->itemText(1), QStringLiteral("2"));
+        }
+    }
+
+    void loadsTheControlsAndTheCurrentAddress() {
+        WirelessPage wireless;
+        QVERIFY(wireless.ticked(ids::bandDual));
+        QVERIFY(wireless.ticked(ids::stationEnabled));
+        QVERIFY(wireless.ticked(ids::keepAlive));
+        QVERIFY(!wireless.ticked(ids::dhcpClient));
+        QVERIFY(wireless.ticked(ids::accessPointEnabled));
+        QCOMPARE(wireless.list(ids::stationPriority)->currentIndex(), 0);
+        QCOMPARE(wireless.list(ids::accessPointPriority)->currentIndex(), 1);
+        const std::pair<int, const char*> texts[] = {{ids::stationIpAddress, "192.168.1.10"},
+                                                     {ids::stationSubnetMask, "255.255.255.0"},
+                                                     {ids::stationGateway, "192.168.1.1"},
+                                                     {ids::stationPrimaryDns, "<None>"},
+                                                     {ids::stationSecondaryDns, ""},
+                                                     {ids::dhcpRangeStart, "<Minimum>"},
+                                                     {ids::dhcpRangeEnd, "<Maximum>"},
+                                                     {ids::accessPointIpAddress, "192.168.0.1"},
+                                                     {ids::accessPointSubnetMask, "255.255.255.0"},
+                                                     {ids::accessPointGateway, "<None>"}};
+        for (const auto& [id, text] : texts) {
+            QCOMPARE(wireless.text(id), QString::fromUtf8(text));
+        }
+        QCOMPARE(wireless.label(ids::currentAddressLabel), QStringLiteral("現在のIPアドレス :"));
+        QCOMPARE(wireless.label(ids::currentAddressValue), QStringLiteral("192.168.1.10"));
+        for (const int id : pageControls) {
+            QVERIFY2(wireless.enabled(id), qPrintable(QString::number(id)));
+        }
+
+        DeviceSettings settings = validSettings();
+        settings.radio.band = 2;
+        settings.sta.priority = 0;
+        settings.ap.priority = 3;
+        settings.sta.currentIpAddress.clear();
+        wireless.document.loaded = settings;
+        wireless.page.loadFromSettings();
+        QVERIFY(wireless.ticked(ids::band24GHz));
+        QVERIFY(!wireless.ticked(ids::bandDual));
+        QCOMPARE(wireless.list(ids::stationPriority)->currentIndex(), -1);
+        QCOMPARE(wireless.list(ids::accessPointPriority)->currentIndex(), -1);
+        QCOMPARE(wireless.label(ids::currentAddressLabel), QString());
+        QCOMPARE(wireless.label(ids::currentAddressValue), QString());
+
+        settings.radio.band = 7;
+        wireless.document.loaded = settings;
+        wireless.page.loadFromSettings();
+        for (const int id : {ids::bandDual, ids::band5GHz, ids::band24GHz}) {
+            QVERIFY(!wireless.ticked(id));
+        }
+    }
+
+    void hidesACurrentAddressThatNamesNoneOrDhcp() {
+        for (const char* current : {"&lt;None&gt;", "DHCP", "0.0.0.0 (DHCP)", "None"}) {
+            DeviceSettings settings = validSettings();
+            settings.sta.currentIpAddress = current;
+            WirelessPage wireless(settings);
+            QCOMPARE(wireless.label(ids::currentAddressLabel), QString());
+            QCOMPARE(wireless.label(ids::currentAddressValue), QString());
+        }
+        DeviceSettings settings = validSettings();
+        settings.sta.currentIpAddress = "10.0.0.7 (dhcp)";
+        WirelessPage wireless(settings);
+        QCOMPARE(wireless.label(ids::currentAddressValue), QStringLiteral("10.0.0.7 (dhcp)"));
+    }
+
+    void enableRulesFollowTheBoxesAndLeaveTheirContents() {
+        DeviceSettings settings = validSettings();
+        settings.sta.dhcpClient = 1;
+        settings.ap.state = 0;
+        WirelessPage wireless(settings);
+        for (const int id : stationAddressIds) {
+            QVERIFY(!wireless.enabled(id));
+        }
+        QVERIFY(wireless.enabled(ids::stationPriority) && wireless.enabled(ids::stationProfilesButton));
+        for (const int id : accessPointRuleControls) {
+            QVERIFY2(!wireless.enabled(id), qPrintable(QString::number(id)));
+        }
+
+        wireless.click(ids::dhcpClient);
+        for (const int id : stationAddressIds) {
+            QVERIFY(wireless.enabled(id));
+        }
+        wireless.click(ids::stationEnabled);
+        for (const int id : stationRuleControls) {
+            QVERIFY2(!wireless.enabled(id), qPrintable(QString::number(id)));
+        }
+        wireless.click(ids::accessPointEnabled);
+        for (const int id : accessPointRuleControls) {
+            QVERIFY(wireless.enabled(id));
+        }
+
+        wireless.page.enableAll(false);
+        for (const int id : pageControls) {
+            QVERIFY2(!wireless.enabled(id), qPrintable(QString::number(id)));
+        }
+        wireless.page.enableAll(true);
+        for (const int id : stationRuleControls) {
+            QVERIFY(!wireless.enabled(id));
+        }
+        QVERIFY(wireless.enabled(ids::accessPointIpAddress));
+        QVERIFY(!wireless.ticked(ids::stationEnabled));
+        QVERIFY(!wireless.ticked(ids::dhcpClient));
+        QCOMPARE(wireless.text(ids::stationIpAddress), QStringLiteral("192.168.1.10"));
+    }
+
+    void refusesEachInvalidAddressWithItsMessage() {
+        const char* const staAddress = "STAモードのIPアドレスが正しくありません。";
+        const char* const dhcpStart = "APモードのDHCP 開始アドレスが正しくありません。";
+        const char* const dhcpEnd = "APモードのDHCP 終了アドレスが正しくありません。";
+        const char* const apAddress = "APモードのIPアドレスが正しくありません。";
+        const char* const apMask = "APモードのサブネットマスクが正しくありません。";
+        const std::vector<Refusal> refusals = {
+            {{}, {{ids::stationIpAddress, "192.168.1.256"}}, staAddress},
+            {{}, {{ids::stationIpAddress, "<none>"}}, staAddress},
+            {{}, {{ids::stationIpAddress, "１９２.168.1.1"}}, staAddress},
+            {{}, {{ids::stationSubnetMask, "<Minimum>"}}, "STAモードのサブネットマスクが正しくありません。"},
+            {{},
+             {{ids::stationGateway, "1.2.3.4.5"}},
+             "STAモードのデフォルトゲートウェイが正しくありません。"},
+            {{}, {{ids::stationPrimaryDns, "dns"}}, "STAモードのプライマリDNSが正しくありません。"},
+            {{}, {{ids::stationSecondaryDns, "1.2.3.4x"}}, "STAモードのセカンダリDNSが正しくありません。"},
+            {{}, {{ids::dhcpRangeStart, "<Maximum>"}}, dhcpStart},
+            {{}, {{ids::dhcpRangeEnd, "<Minimum>"}}, dhcpEnd},
+            {{}, {{ids::accessPointIpAddress, ""}}, apAddress},
+            {{}, {{ids::accessPointIpAddress, "<None>"}}, apAddress},
+            {{}, {{ids::accessPointSubnetMask, "255.255.255.0/24"}}, apMask},
+            {{},
+             {{ids::accessPointGateway, "gateway"}},
+             "APモードのデフォルトゲートウェイが正しくありません。"},
+            {{}, {{ids::accessPointPrimaryDns, "-1"}}, "APモードのプライマリDNSが正しくありません。"},
+            {{},
+             {{ids::accessPointSecondaryDns, "<Maximum>"}},
+             "APモードのセカンダリDNSが正しくありません。"},
+            // The zero address is refused only after the four edits below it have passed.
+            {{}, {{ids::accessPointIpAddress, "0.0.0.0"}}, apAddress},
+            {{}, {{ids::accessPointIpAddress, "0.0.0.0"}, {ids::accessPointSubnetMask, "mask"}}, apMask},
+            {{}, {{ids::dhcpRangeStart, "192.168.1.5"}}, dhcpStart},
+            {{}, {{ids::dhcpRangeStart, "192.168.0.0"}}, dhcpStart},
+            {{}, {{ids::dhcpRangeStart, "255.255.255.255"}}, dhcpStart},
+            {{}, {{ids::dhcpRangeEnd, "192.168.0.255"}}, dhcpEnd},
+            {{}, {{ids::dhcpRangeEnd, "10.0.0.20"}}, dhcpEnd},
+            // The range is checked after every address edit, so a bad range start waits its turn.
+            {{},
+             {{ids::dhcpRangeStart, "10.0.0.1"}, {ids::accessPointGateway, "x"}},
+             "APモードのデフォルトゲートウェイが正しくありません。"},
+            // A station address is checked before the access point's, whatever the order of typing.
+            {{},
+             {{ids::accessPointIpAddress, ""}, {ids::stationSecondaryDns, "1..3"}},
+             "STAモードのセカンダリDNSが正しくありません。"},
+        };
+        for (const Refusal& refusal : refusals) {
+            WirelessPage wireless;
+            QString change;
+            for (const int id : refusal.clicks) {
+                wireless.click(id);
+            }
+            for (const auto& [id, text] : refusal.texts) {
+                wireless.type(id, QString::fromUtf8(text));
+                change += QStringLiteral("%1=\"%2\" ").arg(id).arg(QString::fromUtf8(text));
+            }
+            QVERIFY2(wireless.refuses(refusal.message), qPrintable(change));
+        }
+    }
+
+    void acceptsTokensBroadcastAndRangesThatSkipTheNetworkTest() {
+        const std::vector<Entry> entries = {
+            {{}, {{ids::stationIpAddress, ""}, {ids::stationSubnetMask, "<None>"}}},
+            {{}, {{ids::stationGateway, "255.255.255.255"}, {ids::accessPointGateway, "255.255.255.255"}}},
+            {{},
+             {{ids::accessPointIpAddress, "255.255.255.255"},
+              {ids::accessPointSubnetMask, "255.255.255.255"}}},
+            {{}, {{ids::dhcpRangeStart, "192.168.0.2"}, {ids::dhcpRangeEnd, "192.168.0.254"}}},
+            {{}, {{ids::dhcpRangeStart, ""}, {ids::dhcpRangeEnd, ""}}},
+            // Without a mask every start and end lies in the access point's network.
+            {{}, {{ids::accessPointSubnetMask, "<None>"}, {ids::dhcpRangeStart, "10.1.2.3"}}},
+            {{}, {{ids::accessPointSubnetMask, ""}, {ids::dhcpRangeEnd, "172.16.0.9"}}},
+            // inet_addr's short and octal forms.
+            {{}, {{ids::stationIpAddress, "10.1"}, {ids::accessPointIpAddress, "0300.0250.0.1"}}},
+            // With the DHCP client ticked the station edits are not read.
+            {{ids::dhcpClient}, {{ids::stationIpAddress, "nonsense"}, {ids::stationSecondaryDns, "x"}}},
+            // The access point's edits are checked but its channel is not while it is off.
+            {{ids::accessPointEnabled, ids::band5GHz}, {}},
+        };
+        for (const Entry& entry : entries) {
+            DeviceSettings settings = validSettings();
+            settings.accessPoint.channel = 6;
+            WirelessPage wireless(settings);
+            QString change;
+            for (const int id : entry.clicks) {
+                wireless.click(id);
+            }
+            for (const auto& [id, text] : entry.texts) {
+                wireless.type(id, QString::fromUtf8(text));
+                change += QStringLiteral("%1=\"%2\" ").arg(id).arg(QString::fromUtf8(text));
+            }
+            QVERIFY2(wireless.page.validateAndStore(), qPrintable(change));
+            QVERIFY2(wireless.dialogs.shown().isEmpty(), qPrintable(change));
+        }
+    }
+
+    void comparesTheAccessPointChannelWithTheBand() {
+        const char* const mismatch = "APモードの無線LANチャンネル設定が無線バント設定と合っていません。";
+        struct Case {
+            int band;
+            std::uint32_t channel;
+            bool passes;
+        };
+        const Case cases[] = {{ids::band5GHz, 13, false},  {ids::band5GHz, 1, false},
+                              {ids::band5GHz, 36, true},   {ids::band24GHz, 36, false},
+                              {ids::band24GHz, 48, false}, {ids::band24GHz, 13, true},
+                              {ids::band5GHz, 0, true},    {ids::band24GHz, 0, true},
+                              {ids::bandDual, 13, true},   {ids::bandDual, 36, true}};
+        for (const Case& c : cases) {
+            DeviceSettings settings = validSettings();
+            settings.accessPoint.channel = c.channel;
+            WirelessPage wireless(settings);
+            wireless.click(c.band);
+            const QString which = QStringLiteral("band %1 channel %2").arg(c.band).arg(c.channel);
+            if (c.passes) {
+                QVERIFY2(wireless.page.validateAndStore(), qPrintable(which));
+            } else {
+                QVERIFY2(wireless.refuses(mismatch), qPrintable(which));
+            }
+        }
+
+        // Once the access point dialog stored its values, the channel comes from `edited`.
+        DeviceSettings settings = validSettings();
+        settings.accessPoint.channel = 36;
+        settings.accessPoint.edited = 1;
+        WirelessPage wireless(settings);
+        wireless.click(ids::band24GHz);
+        wireless.document.edited.accessPoint.channel = 11;
+        QVERIFY(wireless.page.validateAndStore());
+        wireless.document.loaded.accessPoint.edited = 0;
+        QVERIFY(wireless.refuses(mismatch));
+    }
+
+    void storesTheControlsIntoEdited() {
+        WirelessPage wireless;
+        wireless.click(ids::band5GHz);
+        wireless.click(ids::keepAlive);
+        wireless.list(ids::stationPriority)->setCurrentIndex(1);
+        wireless.list(ids::accessPointPriority)->setCurrentIndex(-1);
+        wireless.type(ids::stationIpAddress, QStringLiteral("  10.0.0.5\t"));
+        wireless.type(ids::stationPrimaryDns, QStringLiteral(" <None> "));
+        wireless.type(ids::dhcpRangeStart, QStringLiteral("192.168.0.100"));
+        wireless.click(ids::accessPointEnabled);
+        QVERIFY(wireless.page.validateAndStore());
+
+        const DeviceSettings& edited = wireless.document.edited;
+        QCOMPARE(edited.radio.band, 1);
+        QCOMPARE(edited.radio.keepAlive, 0);
+        QCOMPARE(edited.sta.state, 1);
+        QCOMPARE(edited.sta.priority, 2u);
+        QCOMPARE(edited.sta.dhcpClient, 0);
+        QCOMPARE(edited.sta.ipAddress, std::string("10.0.0.5"));
+        QCOMPARE(edited.sta.subnetMask, std::string("255.255.255.0"));
+        QCOMPARE(edited.sta.defaultGateway, std::string("192.168.1.1"));
+        QCOMPARE(edited.sta.primaryDns, std::string("<None>"));
+        QCOMPARE(edited.sta.secondaryDns, std::string());
+        QCOMPARE(edited.ap.state, 0);
+        QCOMPARE(edited.ap.priority, 0u);
+        QCOMPARE(edited.ap.dhcpRangeStart, std::string("192.168.0.100"));
+        QCOMPARE(edited.ap.dhcpRangeEnd, std::string("<Maximum>"));
+        QCOMPARE(edited.ap.ipAddress, std::string("192.168.0.1"));
+        QCOMPARE(edited.ap.subnetMask, std::string("255.255.255.0"));
+        QCOMPARE(edited.ap.defaultGateway, std::string("<None>"));
+        QCOMPARE(edited.ap.secondaryDns, std::string("<None>"));
+        QCOMPARE(edited.sta.currentIpAddress, std::string());
+
+        wireless.click(ids::dhcpClient);
+        wireless.type(ids::stationGateway, QStringLiteral("not read"));
+        QVERIFY(wireless.page.validateAndStore());
+        QCOMPARE(edited.sta.dhcpClient, 1);
+        for (const std::string* field :
+             {&edited.sta.ipAddress, &edited.sta.subnetMask, &edited.sta.defaultGateway,
+              &edited.sta.primaryDns, &edited.sta.secondaryDns}) {
+            QCOMPARE(*field, std::string());
+        }
+    }
+
+    void keepsWhatWasStoredBeforeAFailure() {
+        WirelessPage wireless;
+        DeviceSettings& edited = wireless.document.edited;
+        edited.ap.secondaryDns = "10.9.9.9";
+        wireless.click(ids::band24GHz);
+        wireless.type(ids::stationGateway, QStringLiteral("192.168.1.254"));
+        wireless.type(ids::accessPointSubnetMask, QStringLiteral(" 255.255.0.0 "));
+        wireless.type(ids::accessPointGateway, QStringLiteral(" bad gateway "));
+        QVERIFY(wireless.refuses("APモードのデフォルトゲートウェイが正しくありません。"));
+        QCOMPARE(edited.radio.band, 2);
+        QCOMPARE(edited.sta.defaultGateway, std::string("192.168.1.254"));
+        QCOMPARE(edited.ap.subnetMask, std::string("255.255.0.0"));
+        QCOMPARE(edited.ap.defaultGateway, std::string("bad gateway"));
+        QCOMPARE(edited.ap.secondaryDns, std::string("10.9.9.9"));
+
+        wireless.type(ids::accessPointGateway, QString());
+        wireless.type(ids::accessPointIpAddress, QStringLiteral("0.0.0.0"));
+        QVERIFY(wireless.refuses("APモードのIPアドレスが正しくありません。"));
+        QCOMPARE(edited.ap.ipAddress, std::string("0.0.0.0"));
+        QCOMPARE(edited.ap.secondaryDns, std::string("<None>"));
+
+        wireless.type(ids::stationIpAddress, QStringLiteral("１"));
+        QVERIFY(wireless.refuses("STAモードのIPアドレスが正しくありません。"));
+        QCOMPARE(edited.sta.ipAddress, std::string("\x82\x50"));
+        QCOMPARE(edited.sta.defaultGateway, std::string());
+    }
+
+    void accessPointButtonOpensTheDialogOnceRecordsExist() {
+        WirelessPage wireless;
+        wireless.document.configRecord.clear();
+        bool opened = false;
+        onNextModal([](QDialog*) {}, &opened);
+        wireless.click(ids::accessPointButton);
+        QTest::qWait(10);
+        QVERIFY(!opened);
+
+        wireless.document.configRecord = "<configrecord>";
+        wireless.document.loaded.accessPoint.ssid = "office";
+        QString title;
+        onNextModal(
+            [&](QDialog* dialog) {
+                title = dialog->windowTitle();
+                QCOMPARE(dialogTemplate(dialog), static_cast<int>(ids::accessPointTemplate));
+                control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("plant-7"));
+                control<QAbstractButton>(dialog, ids::apOk)->click();
+            },
+            &opened);
+        wireless.click(ids::accessPointButton);
+        QVERIFY(opened);
+        QCOMPARE(title, QStringLiteral("APモードの設定"));
+        QCOMPARE(wireless.document.edited.accessPoint.ssid, std::string("plant-7"));
+        QCOMPARE(wireless.document.loaded.accessPoint.edited, 1);
+    }
+
+    void keyboardOrderAndNamesFollowTheLayout() {
+        WirelessPage wireless;
+        QList<int> order;
+        QWidget* first = findControl(&wireless.page, ids::bandDual);
+        QWidget* widget = first;
+        do {
+            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
+                order.append(controlId(widget));
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(order, pageControls);
+
+        const auto name = [&](int id) {
+            return QAccessible::queryAccessibleInterface(findControl(&wireless.page, id))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name(ids::band5GHz), QStringLiteral("バンド 5GHz"));
+        QCOMPARE(name(ids::stationIpAddress), QStringLiteral("STAモード IPアドレス:"));
+        QCOMPARE(name(ids::accessPointIpAddress), QStringLiteral("APモード IPアドレス:"));
+        QCOMPARE(name(ids::dhcpRangeEnd), QStringLiteral("DHCPの範囲: 終了:"));
+        // A list is named by its selected item on this platform; its label comes as a relation.
+        const auto labels = QAccessible::queryAccessibleInterface(wireless.list(ids::accessPointPriority))
+                                ->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("優先度:"));
+        QCOMPARE(name(ids::accessPointButton), QStringLiteral("APモードの設定"));
+    }
+};
+
+QTEST_MAIN(WirelessPageTest)
+#include "WirelessPageTest.moc"
