@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/CMarloDlg.h"
+#include "resources/DialogIds.h"
+#include "sim/SimulatedDevice.h"
+#include "tests/app/FakePortDiscovery.h"
+#include "tests/ui/ScriptedDialogs.h"
+#include "ui/ControlId.h"
+#include "ui/TabControl.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace marlo {
+
+inline const QString readSucceeded = QStringLiteral("デバイスからデータを読み込みました。");
+
+// The main window on the simulated device, with the flows driven through its buttons.
+struct FlowWindow {
+    // A read or a write with its quiet read is given far longer than it needs.
+    static constexpr int flowLimitMs = 60000;
+
+    explicit FlowWindow(sim::DeviceOptions options = {})
+        : device(std::move(options)) {
+        discovery.ports = {{"Simulated USB device server", device.portPath()}};
+    }
+
+    sim::SimulatedDevice device;
+    FakePortDiscovery discovery;
+    ScriptedDialogs dialogs;
+    CMarloDlg window{dialogs, discovery};
+    QSignalSpy reads{&window, &CMarloDlg::readFinished};
+    QSignalSpy writes{&window, &CMarloDlg::writeFinished};
+
+    QWidget* widget(int id) { return findControl(&window, id); }
+    TabControl* tabs() { return control<TabControl>(&window, ids::pageTabs); }
+    QWidget* page(int templateId) {
+        for (QWidget* page : tabs()->pageArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (dialogTemplate(page) == templateId) {
+                return page;
+            }
+        }
+        return nullptr;
+    }
+    QLineEdit* serialEdit(int id) { return control<QLineEdit>(page(ids::serialPageTemplate), id); }
+    void click(int id) { control<QAbstractButton>(&window, id)->click(); }
+
+    // Waits for the `count`th signal of `spy` since the window was made; its result.
+    static bool waitFor(QSignalSpy& spy, qsizetype count) {
+        return QTest::qWaitFor([&] { return spy.size() >= count; }, flowLimitMs) &&
+               spy.at(count - 1).at(0).toBool();
+    }
+    bool read() {
+        dialogs.expectMessage(readSucceeded, &window);
+        const qsizetype count = reads.size() + 1;
+        click(ids::readButton);
+        return waitFor(reads, count);
+    }
+};
+
+} // namespace marlo

@@ -1,0 +1,167 @@
+#include "tests/app/FlowWindow.h"
+
+#include <QLabel>
+
+using namespace marlo;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString writeSucceeded = QStringLiteral("デバイスに設定を書き込みました。");
+const QString gapTimeRefused =
+    QStringLiteral("受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください");
+
+std::optional<std::string> gapTimer(const sim::SimulatedDevice& device) {
+    return device.configuration().value({"Line", "1", "Gap Timer"});
+}
+
+std::size_t recordsReceived(const sim::SimulatedDevice& device) {
+    const std::vector<std::string> log = device.commandLog();
+    return static_cast<std::size_t>(std::count(log.begin(), log.end(), "<configrecord>"));
+}
+
+} // namespace
+
+class WriteFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aWriteSendsThePagesAndReadsTheDeviceBackQuietly() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.serialEdit(ids::gapTime)->setText(QStringLiteral("250"));
+
+        w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
+        w.dialogs.expectMessage(writeSucceeded, &w.window);
+        w.click(ids::writeButton);
+        for (const int id :
+             {ids::portSelector, ids::readButton, ids::writeButton, ids::loadButton, ids::saveButton}) {
+            QVERIFY2(!w.widget(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(!w.widget(ids::progressBar)->isHidden());
+        QVERIFY(w.tabs()->isEnabled());
+
+        QVERIFY(FlowWindow::waitFor(w.writes, 1));
+        QVERIFY(FlowWindow::waitFor(w.reads, 2));
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(gapTimer(w.device), std::optional<std::string>("250 milliseconds"));
+        QCOMPARE(w.window.settings().edited.reboot, 0);
+        QCOMPARE(w.window.settings().loaded.line.gapTimer, 250u);
+        QVERIFY(w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(w.widget(ids::progressBar)->isHidden());
+        for (const int id :
+             {ids::portSelector, ids::readButton, ids::writeButton, ids::loadButton, ids::saveButton}) {
+            QVERIFY2(w.widget(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+    }
+
+    void writeAndResetRebootsTheDevice() {
+        sim::DeviceOptions options;
+        // Long enough that the read after the write finds the device still restarting.
+        options.behaviour.rebootSilence = 60s;
+        FlowWindow w(options);
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.dialogs.expectWriteConfirmation(WriteMode::writeAndReset);
+        w.dialogs.expectMessage(writeSucceeded, &w.window);
+        w.click(ids::writeButton);
+        QVERIFY(FlowWindow::waitFor(w.writes, 1));
+        QCOMPARE(w.window.settings().edited.reboot, 1);
+        QVERIFY(QTest::qWaitFor([&] { return w.reads.size() == 2; }, FlowWindow::flowLimitMs));
+        QCOMPARE(w.reads.at(1).at(0).toBool(), false);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(w.window.settings().configRecord.empty());
+    }
+
+    void cancellingSendsNothingAndKeepsTheResetChoice() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.dialogs.expectWriteConfirmation(std::nullopt);
+        w.click(ids::writeButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(recordsReceived(w.device), 0u);
+        QVERIFY(w.writes.isEmpty());
+        QVERIFY(w.widget(ids::progressBar)->isHidden());
+        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+    }
+
+    void aRefusedRecordIsReportedAndPutOnTheClipboard() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.importsRefused = true; });
+        const QString failure = QStringLiteral("設定の書き込みに失敗しました。\n\n"
+                                               "\r\nERROR: configuration import is locked\r\n>");
+        w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
+        w.dialogs.expectMessage(failure, &w.window);
+        w.click(ids::writeButton);
+        QVERIFY(!FlowWindow::waitFor(w.writes, 1));
+        QCOMPARE(w.writes.size(), 1);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(w.dialogs.clipboard(), QStringList{failure});
+        QCOMPARE(w.reads.size(), 1);
+        QVERIFY(w.widget(ids::readButton)->isEnabled());
+        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+        QVERIFY(w.widget(ids::progressBar)->isHidden());
+        QVERIFY(!w.serialEdit(ids::gapTime)->isEnabled());
+
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.importsRefused = false; });
+        QVERIFY(w.read());
+        QVERIFY(w.serialEdit(ids::gapTime)->isEnabled());
+    }
+
+    void aPageThatRefusesIsShownUnderTheSelectedTab() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.serialEdit(ids::gapTime)->setText(QStringLiteral("5001"));
+        w.dialogs.expectMessage(gapTimeRefused);
+        w.click(ids::writeButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(w.tabs()->currentIndex(), 0);
+        QVERIFY(!w.page(ids::serialPageTemplate)->isHidden());
+        QVERIFY(w.page(ids::wirelessPageTemplate)->isHidden());
+        QVERIFY(w.page(ids::connectionPageTemplate)->isHidden());
+        QCOMPARE(recordsReceived(w.device), 0u);
+    }
+
+    void nothingIsWrittenAfterAFailedRead() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.device.silenceAfter(0, std::nullopt);
+        w.dialogs.expectMessage(
+            QStringLiteral(
+                "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
+                "または一度アプリケーションを閉じてやりなおしてください。"),
+            &w.window);
+        w.click(ids::readButton);
+        QVERIFY(QTest::qWaitFor([&] { return w.reads.size() == 2; }, FlowWindow::flowLimitMs));
+        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+        w.click(ids::writeButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(w.writes.isEmpty());
+    }
+
+    void aWriteWithoutAPortCannotReachTheDevice() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.discovery.ports.clear();
+        w.window.refreshPorts();
+        w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
+        const QString failure = QStringLiteral("設定の書き込みに失敗しました。\n\n対象と通信できません");
+        w.dialogs.expectMessage(failure, &w.window);
+        w.click(ids::writeButton);
+        QVERIFY(!FlowWindow::waitFor(w.writes, 1));
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(w.dialogs.clipboard(), QStringList{failure});
+        QCOMPARE(recordsReceived(w.device), 0u);
+    }
+};
+
+QTEST_MAIN(WriteFlowTest)
+#include "WriteFlowTest.moc"
