@@ -1,0 +1,283 @@
+#include "tests/app/FlowWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace marlo;
+
+namespace {
+
+const QString saved = QStringLiteral("設定データをファイルに保存しました。");
+const QString loaded = QStringLiteral("設定データをファイルからロードしました。");
+const QString importFailed = QStringLiteral("設定データの解析に失敗しました。");
+const QString serverPasswordPrompt =
+    QStringLiteral("ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n（31文字以内）");
+
+constexpr char serverPasswordRecord[] = R"(<?xml version="1.0" standalone="yes"?>
+<configrecord version = "0.1.0.1">
+<configgroup name = "Tunnel Accept" instance = "1">
+<configitem name = "Password"><value>hunter22</value></configitem>
+</configgroup>
+</configrecord>
+)";
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+unsigned permissions(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+// The folder's entries, hidden ones included: a save leaves nothing of its own behind.
+QStringList entries(const QTemporaryDir& folder) {
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Files this process writes are cut off at `bytes` while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit previous_{};
+};
+
+} // namespace
+
+class FileFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSavedFileLoadsBackIntoThePages() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("device.xml"));
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.serialEdit(ids::gapTime)->setText(QStringLiteral("321"));
+
+        w.dialogs.expectSaveFile(path);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        const QByteArray record = contents(path);
+        QVERIFY(record.startsWith("<?xml"));
+        QVERIFY(record.endsWith("</configrecord>\r"));
+        QVERIFY(!record.contains('\n'));
+        QVERIFY(record.contains("<configitem name = \"Reboot\">\r         <value>Disable</value>"));
+        QVERIFY(record.contains("<configitem name = \"Gap Timer\">\r         <value>321</value>"));
+        QCOMPARE(permissions(path), 0600u);
+        QCOMPARE(entries(folder), QStringList{"device.xml"});
+
+        w.serialEdit(ids::gapTime)->setText(QStringLiteral("99"));
+        w.dialogs.expectOpenFile(path);
+        w.dialogs.expectMessage(loaded, &w.window);
+        w.click(ids::loadButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(w.serialEdit(ids::gapTime)->text(), QStringLiteral("321"));
+        QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(), QString());
+        const SettingsDocument& document = w.window.settings();
+        QCOMPARE(QByteArray::fromStdString(document.configRecord), record);
+        QCOMPARE(document.loadedFromFile, 1);
+        QVERIFY(document.statusRecord.empty());
+        QVERIFY(document.firmwareVersion.empty());
+        QVERIFY(w.widget(ids::saveButton)->isEnabled());
+        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+    }
+
+    void aFileLoadsWithoutAnyRead() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("device.xml"));
+        {
+            FlowWindow source;
+            QVERIFY(source.window.initDialog());
+            QVERIFY(source.read());
+            source.dialogs.expectSaveFile(path);
+            source.dialogs.expectMessage(saved);
+            source.click(ids::saveButton);
+            QVERIFY(source.dialogs.done());
+        }
+        put(path, contents(path) + QByteArray("\0<configgroup name = \"Radio\">", 30));
+
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(!w.serialEdit(ids::gapTime)->isEnabled());
+        w.dialogs.expectOpenFile(path);
+        w.dialogs.expectMessage(loaded, &w.window);
+        w.click(ids::loadButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(QByteArray::fromStdString(w.window.settings().configRecord).endsWith("</configrecord>\r"));
+        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+    }
+
+    void savingReplacesTheOldFileAsAWhole() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("shared.xml"));
+        put(path, QByteArray(100000, 'x'));
+        QFile::setPermissions(path,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        const QString link = folder.filePath(QStringLiteral("link.xml"));
+        QVERIFY(QFile::link(path, link));
+
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.dialogs.expectSaveFile(link);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(QFileInfo(link).isSymLink());
+        const QByteArray record = contents(path);
+        QVERIFY(record.startsWith("<?xml"));
+        QVERIFY(!record.contains('x' + QByteArray(10, 'x')));
+        QCOMPARE(permissions(path), 0644u);
+        QCOMPARE(entries(folder), QStringList({"link.xml", "shared.xml"}));
+    }
+
+    void aFailedSaveLeavesTheOldFileIntact() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("device.xml"));
+        const QByteArray old = "<?xml version=\"1.0\" standalone=\"yes\"?>\rold\r";
+        put(path, old);
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+
+        w.dialogs.expectSaveFile(path);
+        w.dialogs.expectMessage(QStringLiteral("File too large"), &w.window);
+        {
+            FileSizeLimit limit(256);
+            w.click(ids::saveButton);
+        }
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(contents(path), old);
+        QCOMPARE(entries(folder), QStringList{"device.xml"});
+
+        w.dialogs.expectSaveFile(folder.filePath(QStringLiteral("missing/device.xml")));
+        w.dialogs.expectMessage(QStringLiteral("No such file or directory"), &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(entries(folder), QStringList{"device.xml"});
+    }
+
+    void aSecretIsAskedForAndStoppingSavesNothing() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("device.xml"));
+        FlowWindow w;
+        QVERIFY(w.device.applyRecord(serverPasswordRecord).errors.empty());
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+
+        w.dialogs.expectPassword(serverPasswordPrompt, {promptStop, {}});
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(!QFile::exists(path));
+
+        w.dialogs.expectPassword(serverPasswordPrompt, {promptEntered, "hunter22"});
+        w.dialogs.expectSaveFile(std::nullopt);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(!QFile::exists(path));
+
+        w.dialogs.expectPassword(serverPasswordPrompt, {promptEntered, "hunter22"});
+        w.dialogs.expectSaveFile(path);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(
+            contents(path).contains("<configitem name = \"Password\">\r         <value>hunter22</value>"));
+    }
+
+    void aRejectedFileEmptiesTheRecordsButLeavesNoPartOfItInTheSettings() {
+        QTemporaryDir folder;
+        const QString good = folder.filePath(QStringLiteral("good.xml"));
+        const QString broken = folder.filePath(QStringLiteral("broken.xml"));
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.dialogs.expectSaveFile(good);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click(ids::saveButton);
+        // Without its serial line the record fails late, after the import has taken the access
+        // point and the destinations.
+        QByteArray record = contents(good);
+        const qsizetype lineStart = record.indexOf("<configgroup name = \"Line\"");
+        const qsizetype lineEnd = record.indexOf("</configgroup>\r", lineStart) + 15;
+        QVERIFY(lineStart > 0 && lineEnd > lineStart);
+        put(broken, record.remove(lineStart, lineEnd - lineStart));
+        const SettingsDocument before = w.window.settings();
+
+        w.dialogs.expectOpenFile(broken);
+        w.dialogs.expectDiagnostic(
+            QStringLiteral("*** not found ***\ngroup: <configgroup name = \"Line\" instance = \"1\">\n"
+                           "item: <configitem name = \"Baud Rate\">\nvalue: <value>"));
+        w.dialogs.expectMessage(importFailed, &w.window);
+        w.click(ids::loadButton);
+        QVERIFY(w.dialogs.done());
+        const SettingsDocument& document = w.window.settings();
+        QVERIFY(document.configRecord.empty());
+        QVERIFY(document.statusRecord.empty());
+        QVERIFY(document.firmwareVersion.empty());
+        QCOMPARE(document.loadedFromFile, 0);
+        DeviceSettings expected = before.loaded;
+        expected.sta.currentIpAddress.clear();
+        QVERIFY(document.loaded == expected);
+        QVERIFY(document.edited == before.edited);
+
+        w.click(ids::writeButton);
+        QVERIFY(w.dialogs.done());
+        const QString copy = folder.filePath(QStringLiteral("copy.xml"));
+        w.dialogs.expectSaveFile(copy);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(contents(copy), contents(good));
+    }
+
+    void aFileThatCannotBeReadChangesNothing() {
+        QTemporaryDir folder;
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.dialogs.expectOpenFile(std::nullopt);
+        w.click(ids::loadButton);
+        w.dialogs.expectOpenFile(folder.filePath(QStringLiteral("absent.xml")));
+        w.dialogs.expectMessage(QStringLiteral("No such file or directory"), &w.window);
+        w.click(ids::loadButton);
+        w.dialogs.expectOpenFile(folder.path());
+        w.dialogs.expectMessage(QStringLiteral("Is a directory"), &w.window);
+        w.click(ids::loadButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(!w.window.settings().configRecord.empty());
+        QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(),
+                 QStringLiteral("Firmware version : 2.0.1.4R3"));
+    }
+};
+
+QTEST_MAIN(FileFlowTest)
+#include "FileFlowTest.moc"
