@@ -49,8 +49,8 @@ int editWidth(const QWidget* widget, const char* sample) {
 CMarloDlgTabConnect::CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
     : SettingsPage(ids::connectionPageTemplate, document, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(6);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
     layout->addWidget(createServerGroup());
     layout->addWidget(createClientGroup());
     layout->addWidget(createDisconnectGroup());
@@ -78,18 +78,34 @@ template <class Control> Control* CMarloDlgTabConnect::add(Control* control, int
     return control;
 }
 
-QButtonGroup* CMarloDlgTabConnect::addConditions(int firstId, QWidget* box) {
+QButtonGroup* CMarloDlgTabConnect::addConditions(int firstId, const char* title, QGridLayout* grid, int row) {
+    const QString label = QString::fromUtf8(title);
+    grid->addWidget(new QLabel(label + QLatin1Char(':')), row, 0, 2, 1, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
-    auto* grid = new QGridLayout(box);
-    const QString title = box->property("title").toString();
     for (int value = tunnelAlways; value <= tunnelModemControlAsserted; ++value) {
         auto* radio = add(new QRadioButton(QString::fromUtf8(conditionTexts[value - 1]), this),
                           firstId + value - tunnelAlways);
-        nameInGroup(radio, title);
+        nameInGroup(radio, label);
         group->addButton(radio, value);
-        grid->addWidget(radio, (value - 1) / 2, (value - 1) % 2);
+        grid->addWidget(radio, row + (value - 1) / 2, 1 + (value - 1) % 2);
     }
     return group;
+}
+
+QLayout* CMarloDlgTabConnect::addStartCharacterRow(const StartCharacterIds& id, const QString& side,
+                                                   StartCharacterControls& controls) {
+    controls.label = add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), id.label);
+    controls.edit = addCharacterEdit(id.edit);
+    controls.label->setBuddy(controls.edit);
+    controls.edit->setAccessibleName(side + QLatin1Char(' ') + controls.label->text());
+    controls.flush = add(new QCheckBox(QStringLiteral("開始キャラクタを送信しない"), this), id.flush);
+    auto* row = new QHBoxLayout;
+    row->addWidget(controls.label);
+    row->addWidget(controls.edit);
+    row->addSpacing(16);
+    row->addWidget(controls.flush);
+    row->addStretch(1);
+    return row;
 }
 
 QLineEdit* CMarloDlgTabConnect::addCharacterEdit(int id) {
@@ -99,109 +115,99 @@ QLineEdit* CMarloDlgTabConnect::addCharacterEdit(int id) {
     return edit;
 }
 
+QGridLayout* CMarloDlgTabConnect::groupGrid(QGroupBox* box) {
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 4, 8, 4);
+    grid->setVerticalSpacing(2);
+    return grid;
+}
+
 QWidget* CMarloDlgTabConnect::createServerGroup() {
     auto* box = new QGroupBox(this);
-    auto* column = new QVBoxLayout(box);
+    QGridLayout* grid = groupGrid(box);
     serverMode_ = add(new QCheckBox(QStringLiteral("サーバモード有効"), this), ids::serverMode);
-    column->addWidget(serverMode_);
+    grid->addWidget(serverMode_, 0, 0, 1, 3);
+    serverCondition_ = addConditions(ids::serverAlways, "接続待ち開始条件", grid, 1);
 
-    auto* conditions = new QGroupBox(QStringLiteral("接続待ち開始条件"), this);
-    serverCondition_ = addConditions(ids::serverAlways, conditions);
-    column->addWidget(conditions);
+    StartCharacterControls start;
+    grid->addLayout(addStartCharacterRow({ids::serverStartCharacterLabel, ids::serverStartCharacter,
+                                          ids::serverFlushStartCharacter},
+                                         QStringLiteral("サーバ"), start),
+                    3, 1, 1, 2);
+    serverStartLabel_ = start.label;
+    serverStart_ = start.edit;
+    serverFlushStart_ = start.flush;
 
-    auto* startRow = new QHBoxLayout;
-    serverStartLabel_ =
-        add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), ids::serverStartCharacterLabel);
-    serverStart_ = addCharacterEdit(ids::serverStartCharacter);
-    serverStartLabel_->setBuddy(serverStart_);
-    serverStart_->setAccessibleName(QStringLiteral("サーバ ") + serverStartLabel_->text());
-    serverFlushStart_ = add(new QCheckBox(QStringLiteral("開始キャラクタを送信しない"), this),
-                            ids::serverFlushStartCharacter);
-    startRow->addSpacing(16);
-    startRow->addWidget(serverStartLabel_);
-    startRow->addWidget(serverStart_);
-    startRow->addSpacing(12);
-    startRow->addWidget(serverFlushStart_);
-    startRow->addStretch(1);
-    column->addLayout(startRow);
-
-    auto* grid = new QGridLayout;
     localPort_ = add(new QLineEdit(this), ids::serverLocalPort);
     new TypedLengthLimit(localPort_, 5);
     localPort_->setMaximumWidth(editWidth(this, "<None>"));
     multipleConnections_ =
         add(new QCheckBox(QStringLiteral("複数接続の許可"), this), ids::serverMultipleConnections);
-    grid->addWidget(labelFor(localPort_, QStringLiteral("ローカルポート番号:")), 0, 0);
-    grid->addWidget(localPort_, 0, 1, Qt::AlignLeft);
-    grid->addWidget(multipleConnections_, 0, 2);
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(labelFor(localPort_, QStringLiteral("ローカルポート番号:")));
+    portRow->addWidget(localPort_);
+    portRow->addSpacing(16);
+    portRow->addWidget(multipleConnections_);
+    portRow->addStretch(1);
+    grid->addLayout(portRow, 4, 0, 1, 3);
 
     usePassword_ = add(new QCheckBox(QStringLiteral("接続パスワードを使用"), this), ids::serverUsePassword);
     password_ = add(new QLineEdit(this), ids::serverPassword);
     new TypedLengthLimit(password_, 31);
-    grid->addWidget(usePassword_, 1, 0, 1, 3);
     auto* passwordRow = new QHBoxLayout;
-    passwordRow->addSpacing(16);
+    passwordRow->addWidget(usePassword_);
+    passwordRow->addSpacing(8);
     passwordRow->addWidget(labelFor(password_, QStringLiteral("パスワード文字列:")));
     passwordRow->addWidget(password_, 1);
-    grid->addLayout(passwordRow, 2, 0, 1, 3);
-    grid->setColumnStretch(2, 1);
-    column->addLayout(grid);
+    grid->addLayout(passwordRow, 5, 0, 1, 3);
 
     serverFlushLine_ =
         add(new QCheckBox(QStringLiteral("接続時シリアルバッファをクリア"), this), ids::serverFlushLine);
-    column->addWidget(serverFlushLine_);
+    grid->addWidget(serverFlushLine_, 6, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
     return box;
 }
 
 QWidget* CMarloDlgTabConnect::createClientGroup() {
     auto* box = new QGroupBox(this);
-    auto* column = new QVBoxLayout(box);
+    QGridLayout* grid = groupGrid(box);
     clientMode_ = add(new QCheckBox(QStringLiteral("クライアントモード有効 "), this), ids::clientMode);
-    column->addWidget(clientMode_);
+    grid->addWidget(clientMode_, 0, 0, 1, 3);
+    clientCondition_ = addConditions(ids::clientAlways, "接続要求条件", grid, 1);
 
-    auto* conditions = new QGroupBox(QStringLiteral("接続要求条件"), this);
-    clientCondition_ = addConditions(ids::clientAlways, conditions);
-    column->addWidget(conditions);
+    StartCharacterControls start;
+    grid->addLayout(addStartCharacterRow({ids::clientStartCharacterLabel, ids::clientStartCharacter,
+                                          ids::clientFlushStartCharacter},
+                                         QStringLiteral("クライアント"), start),
+                    3, 1, 1, 2);
+    clientStartLabel_ = start.label;
+    clientStart_ = start.edit;
+    clientFlushStart_ = start.flush;
 
-    auto* startRow = new QHBoxLayout;
-    clientStartLabel_ =
-        add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), ids::clientStartCharacterLabel);
-    clientStart_ = addCharacterEdit(ids::clientStartCharacter);
-    clientStartLabel_->setBuddy(clientStart_);
-    clientStart_->setAccessibleName(QStringLiteral("クライアント ") + clientStartLabel_->text());
-    clientFlushStart_ = add(new QCheckBox(QStringLiteral("開始キャラクタを送信しない"), this),
-                            ids::clientFlushStartCharacter);
-    startRow->addSpacing(16);
-    startRow->addWidget(clientStartLabel_);
-    startRow->addWidget(clientStart_);
-    startRow->addSpacing(12);
-    startRow->addWidget(clientFlushStart_);
-    startRow->addStretch(1);
-    column->addLayout(startRow);
-
-    auto* destinationRow = new QHBoxLayout;
     summary_ = new QLabel(this);
     setControlId(summary_, ids::destinationsSummary);
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     summary_->setTextFormat(Qt::PlainText);
     summary_->setAccessibleName(QStringLiteral("接続先:"));
-    summary_->setMinimumHeight(5 * fontMetrics().height());
+    summary_->setMinimumHeight(5 * fontMetrics().lineSpacing());
     destinations_ = add(new QPushButton(QStringLiteral("接続先の登録"), this), ids::destinationsButton);
     destinations_->setAutoDefault(false);
-    destinationRow->addWidget(new QLabel(QStringLiteral("接続先:")), 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(QStringLiteral("接続先:")), 4, 0, Qt::AlignTop);
+    auto* destinationRow = new QHBoxLayout;
     destinationRow->addWidget(summary_, 1);
     destinationRow->addWidget(destinations_, 0, Qt::AlignTop);
-    column->addLayout(destinationRow);
+    grid->addLayout(destinationRow, 4, 1, 1, 2);
 
     clientFlushLine_ =
         add(new QCheckBox(QStringLiteral("接続時シリアルバッファクリアする"), this), ids::clientFlushLine);
-    column->addWidget(clientFlushLine_);
+    grid->addWidget(clientFlushLine_, 5, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
     return box;
 }
 
 QWidget* CMarloDlgTabConnect::createDisconnectGroup() {
     auto* box = new QGroupBox(this);
-    auto* grid = new QGridLayout(box);
+    QGridLayout* grid = groupGrid(box);
     stopEnabled_ =
         add(new QCheckBox(QStringLiteral("指定キャラクタで切断"), this), ids::stopCharacterEnabled);
     auto* hexLabel = new QLabel(QStringLiteral("0x"), this);
@@ -230,10 +236,14 @@ QWidget* CMarloDlgTabConnect::createDisconnectGroup() {
 
     disconnectOnModemControl_ = add(new QCheckBox(QStringLiteral("DSRノンアクティブ時に切断(Orvane)"), this),
                                     ids::disconnectOnModemControl);
-    grid->addWidget(disconnectOnModemControl_, 2, 0, 1, 2);
     disconnectFlushLine_ =
         add(new QCheckBox(QStringLiteral("切断時シリアルバッファをクリア"), this), ids::disconnectFlushLine);
-    grid->addWidget(disconnectFlushLine_, 3, 0, 1, 2);
+    auto* lastRow = new QHBoxLayout;
+    lastRow->addWidget(disconnectOnModemControl_);
+    lastRow->addSpacing(16);
+    lastRow->addWidget(disconnectFlushLine_);
+    lastRow->addStretch(1);
+    grid->addLayout(lastRow, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return box;
 }

@@ -7,7 +7,10 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -29,8 +32,22 @@ private:
     QWidget* createClientGroup();
     QWidget* createDisconnectGroup();
     template <class Control> Control* add(Control* control, int id);
-    QButtonGroup* addConditions(int firstId, QWidget* box);
+    // The four condition radios, two by two beside the group's label, at `row` and the row below.
+    QButtonGroup* addConditions(int firstId, const char* title, QGridLayout* grid, int row);
+    struct StartCharacterIds {
+        int label;
+        int edit;
+        int flush;
+    };
+    struct StartCharacterControls {
+        QLabel* label = nullptr;
+        QLineEdit* edit = nullptr;
+        QCheckBox* flush = nullptr;
+    };
+    QLayout* addStartCharacterRow(const StartCharacterIds& id, const QString& side,
+                                  StartCharacterControls& controls);
     QLineEdit* addCharacterEdit(int id);
+    static QGridLayout* groupGrid(QGroupBox* box);
 
     void applyServerRules();
     void applyPasswordRule();
