@@ -1,0 +1,221 @@
+#include "pages/CMarloprofile.h"
+#include "resources/DialogIds.h"
+#include "tests/pages/StationDevice.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <functional>
+
+using namespace marlo;
+using namespace marlo::testing;
+
+namespace {
+
+const QString registerQuestion =
+    QStringLiteral("この内容のプロファイルを登録します。\r\nこの操作は即座に反映されます。");
+const QString addedMessage = QStringLiteral("プロファイルを追加しました。");
+
+const EditedProfile newProfile{.ssid = {}, .name = {}, .state = 1, .encryption = 1, .suite = 2, .keyType = 0};
+
+constexpr int keyIds[keyRows] = {ids::editorKey1, ids::editorKey2, ids::editorKey3, ids::editorKey4};
+constexpr int transmitIds[keyRows] = {ids::editorTransmit1, ids::editorTransmit2, ids::editorTransmit3,
+                                      ids::editorTransmit4};
+
+// The editor on the simulated device, shown as the station dialog shows it.
+struct Editor {
+    StationDevice d;
+    CMarloprofile editor;
+    QSignalSpy finished{&editor, &QDialog::finished};
+
+    explicit Editor(const EditedProfile& start = newProfile)
+        : editor(start, d.linked.link, d.dialogs) {
+        editor.show();
+    }
+
+    QAbstractButton* button(int id) { return buttonOf(&editor, id); }
+    QLineEdit* edit(int id) { return control<QLineEdit>(&editor, id); }
+    void type(int id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(int id) { return findControl(&editor, id)->isEnabled(); }
+    // Presses OK and waits until the registration it started, if any, has shown its message.
+    bool pressOk() {
+        button(ids::editorOk)->click();
+        return operationEnded(d.dialogs, &editor, ids::editorSsid);
+    }
+};
+
+} // namespace
+
+class ProfileEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enableLevelsFollowEncryptionAndWep() {
+        Editor e;
+        QCOMPARE(e.editor.windowTitle(), QStringLiteral("プロファイルの編集"));
+        QVERIFY(e.button(ids::editorWpa2)->isChecked());
+        QVERIFY(e.button(ids::editorTransmit1)->isChecked());
+        QVERIFY(e.button(ids::editorPassphrase)->isChecked());
+        QCOMPARE(control<QProgressBar>(&e.editor, ids::editorProgress)->maximum(), 10);
+        const auto level = [&] {
+            if (!e.enabled(ids::editorWpa)) {
+                return 1;
+            }
+            return e.enabled(ids::editorKey2) ? 3 : 2;
+        };
+        QCOMPARE(level(), 2);
+        QVERIFY(e.enabled(ids::editorPassphrase) && e.enabled(ids::editorHex) && e.enabled(ids::editorKey1));
+        QVERIFY(!e.enabled(ids::editorTransmit4));
+
+        e.button(ids::editorWep)->click();
+        QCOMPARE(level(), 3);
+        QVERIFY(e.button(ids::editorHex)->isChecked());
+        QVERIFY(!e.enabled(ids::editorPassphrase));
+        e.button(ids::editorTransmit3)->click();
+
+        e.button(ids::editorWpa)->click();
+        QCOMPARE(level(), 2);
+        QVERIFY(e.button(ids::editorTransmit1)->isChecked());
+        QVERIFY(e.button(ids::editorHex)->isChecked());
+
+        e.button(ids::editorEncryption)->click();
+        QCOMPARE(level(), 1);
+        QVERIFY(e.enabled(ids::editorSsid) && e.enabled(ids::editorOk) && !e.enabled(ids::editorHex));
+        QVERIFY(e.d.dialogs.shown().isEmpty());
+
+        Editor plain(EditedProfile{
+            .ssid = "guest", .name = {}, .state = 0, .encryption = 0, .suite = 0, .keyType = 0});
+        QCOMPARE(plain.edit(ids::editorSsid)->text(), QStringLiteral("guest"));
+        QVERIFY(!plain.button(ids::editorProfileOn)->isChecked());
+        for (const int id : {ids::editorWpa, ids::editorWpa2, ids::editorWep}) {
+            QVERIFY(!plain.button(id)->isChecked());
+        }
+    }
+
+    void everyRefusalLeavesTheEditorOpen() {
+        struct Case {
+            const char* name;
+            std::function<void(Editor&)> fill;
+            QString message;
+        };
+        const auto wep = [](Editor& e, std::initializer_list<const char*> keys, int transmitRow) {
+            e.type(ids::editorSsid, QStringLiteral("lab"));
+            e.button(ids::editorWep)->click();
+            int row = 0;
+            for (const char* key : keys) {
+                e.type(keyIds[row++], QString::fromLatin1(key));
+            }
+            e.button(transmitIds[transmitRow])->click();
+        };
+        const auto wpa = [](Editor& e, const QString& key, bool hex) {
+            e.type(ids::editorSsid, QStringLiteral("office"));
+            e.type(ids::editorKey1, key);
+            e.button(hex ? ids::editorHex : ids::editorPassphrase)->click();
+        };
+        const Case cases[] = {
+            {"blank SSID", [](Editor& e) { e.type(ids::editorSsid, QStringLiteral("  ")); },
+             QStringLiteral("SSIDを入力してください")},
+            {"no password", [&](Editor& e) { wpa(e, QStringLiteral(" "), false); },
+             QStringLiteral("パスワードを入力してください")},
+            {"7 characters", [&](Editor& e) { wpa(e, QStringLiteral("1234567"), false); },
+             QStringLiteral("パスワードは8文字以上、63文字以内である必要があります。")},
+            {"64 characters", [&](Editor& e) { wpa(e, QString(64, QLatin1Char('p')), false); },
+             QStringLiteral("パスワードは8文字以上、63文字以内である必要があります。")},
+            {"63 hex digits", [&](Editor& e) { wpa(e, QString(63, QLatin1Char('a')), true); },
+             QStringLiteral("入力桁数は 64 または 91 桁である必要があります。")},
+            {"not hex", [&](Editor& e) { wpa(e, QString(63, QLatin1Char('a')) + QLatin1Char('x'), true); },
+             QStringLiteral("HEX指定時のKeyは0-9 A-Fで入力してください。")},
+            {"mixed WEP lengths",
+             [&](Editor& e) {
+                 wep(e, {"0123456789", "0123456789abcdef0123456789"}, 0);
+             },
+             QStringLiteral("入力桁数は 10 または 26 桁で統一してください。")},
+            {"empty transmit key", [&](Editor& e) { wep(e, {"0123456789"}, 1); },
+             QStringLiteral("選択した欄のパスワードを入力してください")},
+        };
+        for (const Case& c : cases) {
+            Editor e;
+            c.fill(e);
+            e.d.dialogs.expectMessage(c.message, &e.editor);
+            e.button(ids::editorOk)->click();
+            QVERIFY2(e.d.dialogs.done(), c.name);
+            QVERIFY2(e.editor.isVisible() && e.finished.isEmpty(), c.name);
+            QVERIFY2(e.d.linked.device.commandLog().empty(), c.name);
+        }
+    }
+
+    void aWepProfileIsRegisteredAndTheEditorClosesWithOk() {
+        Editor e;
+        e.type(ids::editorSsid, QStringLiteral(" lab \t"));
+        e.button(ids::editorProfileOn)->click();
+        e.button(ids::editorWep)->click();
+        e.type(ids::editorKey4, QStringLiteral("0123456789abcdef0123456789"));
+        e.button(ids::editorTransmit4)->click();
+        e.d.dialogs.expectConfirm(registerQuestion, true);
+        e.d.dialogs.expectMessage(addedMessage, &e.editor);
+        QVERIFY(e.pressOk());
+        QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QCOMPARE(e.finished.first().at(0).toInt(), int(QDialog::Accepted));
+        QCOMPARE(e.editor.profile(), (EditedProfile{"lab", "_ab", 0, 1, 3, 1}));
+        QCOMPARE(e.d.deviceValue("_ab", "Basic", "State"), std::optional<std::string>("Disabled"));
+        QCOMPARE(e.d.deviceValue("_ab", "Security", "WEP TX Key Index"), std::optional<std::string>("4"));
+        QCOMPARE(e.d.deviceValue("_ab", "Security", "WEP Key 4 Key"),
+                 std::optional<std::string>("0123456789abcdef0123456789"));
+    }
+
+    void aRefusedRegistrationCanBeCorrectedAndSentAgain() {
+        Editor e;
+        e.type(ids::editorSsid, QStringLiteral("office"));
+        e.type(ids::editorKey1, QStringLiteral("a<b&c>d'e"));
+
+        e.d.dialogs.expectConfirm(registerQuestion, false);
+        e.button(ids::editorOk)->click();
+        QVERIFY(e.d.dialogs.done());
+        QVERIFY(e.d.linked.device.commandLog().empty());
+
+        e.d.refuseImports(true);
+        e.d.dialogs.expectConfirm(registerQuestion, true);
+        e.d.dialogs.expectMessage(QStringLiteral("プロファイルの追加に失敗しました。\n\n") + refusedReply,
+                                  &e.editor);
+        e.button(ids::editorOk)->click();
+        QVERIFY(!e.enabled(ids::editorOk) && !e.enabled(ids::editorSsid) && !e.enabled(ids::editorWpa2));
+        QTest::keyClick(&e.editor, Qt::Key_Escape);
+        e.editor.close();
+        QVERIFY(e.editor.isVisible());
+        QVERIFY(operationEnded(e.d.dialogs, &e.editor, ids::editorSsid));
+        QVERIFY(e.enabled(ids::editorOk) && e.enabled(ids::editorKey1) && !e.enabled(ids::editorKey2));
+        QVERIFY(e.editor.isVisible() && e.finished.isEmpty());
+        QCOMPARE(control<QProgressBar>(&e.editor, ids::editorProgress)->value(), 0);
+
+        e.d.refuseImports(false);
+        e.button(ids::editorWpa)->click();
+        e.d.dialogs.expectConfirm(registerQuestion, true);
+        e.d.dialogs.expectMessage(addedMessage, &e.editor);
+        QVERIFY(e.pressOk());
+        QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QCOMPARE(e.d.deviceValue("_ffice", "Security", "Suite"),
+                 std::optional<std::string>("WPA-WPA2 Mixed Mode"));
+        QCOMPARE(e.d.deviceValue("_ffice", "Security", "WPAx Passphrase"),
+                 std::optional<std::string>("a<b&c>d'e"));
+        QCOMPARE(e.editor.profile().suite, 1);
+    }
+
+    void aHexKeyIsSentAsTyped() {
+        Editor e;
+        e.type(ids::editorSsid, QStringLiteral("hexnet"));
+        e.button(ids::editorHex)->click();
+        const QString key = QStringLiteral("00ff") + QString(60, QLatin1Char('c'));
+        e.type(ids::editorKey1, key);
+        e.d.dialogs.expectConfirm(registerQuestion, true);
+        e.d.dialogs.expectMessage(addedMessage, &e.editor);
+        QVERIFY(e.pressOk());
+        QCOMPARE(e.d.deviceValue("_exnet", "Security", "WPAx Key Type"), std::optional<std::string>("Hex"));
+        QCOMPARE(e.d.deviceValue("_exnet", "Security", "WPAx Key"),
+                 std::optional<std::string>(key.toStdString()));
+        QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QCOMPARE(e.editor.profile().keyType, 1);
+    }
+};
+
+QTEST_MAIN(ProfileEditorTest)
+#include "ProfileEditorTest.moc"

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "record/SettingsImport.h"
+#include "tests/device/LinkTestSupport.h"
+#include "tests/ui/ScriptedDialogs.h"
+#include "ui/ControlId.h"
+
+#include <QAbstractButton>
+#include <QTest>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace marlo::testing {
+
+// Three profiles: on with WPA2, off without security, on with WEP.
+inline constexpr char threeProfiles[] = R"(<?xml version="1.0" standalone="yes"?>
+<configrecord version = "0.1.0.1">
+<configgroup name = "WLAN Profile" instance = "_ffice">
+<configitem name = "Basic"><value name = "Network Name">office</value><value name = "State">Enabled</value></configitem>
+<configitem name = "Security"><value name = "Suite">WPA2</value><value name = "WPAx Key Type">Passphrase</value>
+<value name = "WPAx Passphrase">office-pass</value></configitem>
+</configgroup>
+<configgroup name = "WLAN Profile" instance = "_uest">
+<configitem name = "Basic"><value name = "Network Name">guest</value><value name = "State">Disabled</value></configitem>
+</configgroup>
+<configgroup name = "WLAN Profile" instance = "_ab">
+<configitem name = "Basic"><value name = "Network Name">lab</value><value name = "State">Enabled</value></configitem>
+<configitem name = "Security"><value name = "Suite">WEP</value><value name = "WEP Key 1 Key">0123456789</value>
+</configitem>
+</configgroup>
+</configrecord>
+)";
+
+// What `sendRecord` hands back while the device refuses every import.
+inline const QString refusedReply = QStringLiteral("\r\nERROR: configuration import is locked\r\n>");
+
+// A device operation is given far longer than it needs.
+inline constexpr int operationLimitMs = 30000;
+
+// The simulated device, read and imported the way the main window does it, and the boxes the
+// dialogs under test may raise.
+struct StationDevice {
+    LinkedDevice linked;
+    SettingsDocument document;
+    ScriptedDialogs dialogs;
+
+    // False when the profiles were refused or the device could not be read.
+    bool load(std::string_view profiles) {
+        if (!profiles.empty() && !linked.device.applyRecord(profiles).errors.empty()) {
+            return false;
+        }
+        return reread();
+    }
+    bool reread() {
+        const auto records = linked.read();
+        document.configRecord = records.config;
+        document.statusRecord = records.status;
+        return records.ok && importSettings(document, 0, [](const std::string&) {});
+    }
+    std::optional<std::string> deviceValue(std::string_view profile, std::string_view item,
+                                           std::string_view value) const {
+        return linked.device.configuration().value(
+            {.group = "WLAN Profile", .groupInstance = profile, .item = item, .value = value});
+    }
+    void refuseImports(bool refused) {
+        linked.device.update([refused](sim::Behaviour& b) { b.importsRefused = refused; });
+    }
+};
+
+inline QAbstractButton* buttonOf(QWidget* dialog, int id) {
+    return control<QAbstractButton>(dialog, id);
+}
+
+// Waits until every scripted box was shown and the control `id`, disabled while the device
+// operation runs, is enabled again.
+inline bool operationEnded(ScriptedDialogs& dialogs, QWidget* dialog, int id) {
+    return QTest::qWaitFor([&] { return dialogs.done() && findControl(dialog, id)->isEnabled(); },
+                           operationLimitMs);
+}
+
+} // namespace marlo::testing
