@@ -96,7 +96,7 @@ void CMarloDlg::createControls() {
     tabs_ = new TabControl(this);
     setControlId(tabs_, ids::pageTabs);
     tabs_->setGeometry(units.toPixels(10, 45, 290, 355));
-    wirelessPage_ = new CMarloDlgTabWiFi(document_, dialogs_);
+    wirelessPage_ = new CMarloDlgTabWiFi(document_, link_, dialogs_);
     connectionPage_ = new CMarloDlgTabConnect(document_, dialogs_);
     serialPage_ = new CMarloDlgTabSerial(document_, dialogs_);
     tabs_->addTab(QStringLiteral("無線/IPアドレス"), wirelessPage_);

@@ -2,6 +2,7 @@
 
 #include "pages/AddressValue.h"
 #include "pages/CMarloAP.h"
+#include "pages/CMarloSTA.h"
 #include "pages/PageFields.h"
 #include "pages/TrimmedText.h"
 #include "resources/DialogIds.h"
@@ -45,6 +46,8 @@ constexpr const char* accessPointMessages[] = {
     "APモードのデフォルトゲートウェイが正しくありません。", "APモードのプライマリDNSが正しくありません。",
     "APモードのセカンダリDNSが正しくありません。"};
 constexpr const char* channelMessage = "APモードの無線LANチャンネル設定が無線バント設定と合っていません。";
+constexpr const char* readFromDeviceFirstMessage =
+    "STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。";
 constexpr const char* currentAddressCaption = "現在のIPアドレス :";
 
 const QString stationPrefix = QStringLiteral("STAモード");
@@ -65,8 +68,10 @@ Flag ticked(const QCheckBox* box) {
 
 } // namespace
 
-CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
-    : SettingsPage(ids::wirelessPageTemplate, document, dialogs, parent) {
+CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
+                                   QWidget* parent)
+    : SettingsPage(ids::wirelessPageTemplate, document, dialogs, parent)
+    , link_(link) {
     auto* columns = new QHBoxLayout;
     columns->addWidget(createStationColumn(), 1);
     columns->addWidget(createAccessPointColumn(), 1);
@@ -104,6 +109,8 @@ CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, UserDialogs& dial
     connect(stationEnabled_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyStationRule);
     connect(dhcpClient_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyDhcpRule);
     connect(accessPointEnabled_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyAccessPointRule);
+    connect(stationProfilesButton_, &QPushButton::clicked, this,
+            &CMarloDlgTabWiFi::openStationProfilesDialog);
     connect(accessPointButton_, &QPushButton::clicked, this, &CMarloDlgTabWiFi::openAccessPointDialog);
 
     currentAddressLabel_->clear();
@@ -412,6 +419,18 @@ bool CMarloDlgTabWiFi::checkChannelAgainstBand() {
     const bool mismatch =
         (band == band5GHz && channel >= 1 && channel <= 13) || (band == band24GHz && channel >= 36);
     return mismatch ? refuse(channelMessage) : true;
+}
+
+void CMarloDlgTabWiFi::openStationProfilesDialog() {
+    if (document_.configRecord.empty()) {
+        return;
+    }
+    if (document_.loadedFromFile != 0) {
+        refuse(readFromDeviceFirstMessage);
+        return;
+    }
+    CMarloSTA dialog(document_, link_, dialogs_, this);
+    dialog.exec();
 }
 
 void CMarloDlgTabWiFi::openAccessPointDialog() {

@@ -17,12 +17,15 @@ class QPushButton;
 
 namespace marlo {
 
+class DeviceLink;
+
 // The wireless and IP page: the radio band and keep-alive, the station interface and the access
 // point interface with their addresses, the buttons to the station profiles and the access point
-// dialogs, and the station's current address. It never talks to the device.
+// dialogs, and the station's current address. It never talks to the device itself.
 class CMarloDlgTabWiFi : public SettingsPage {
 public:
-    CMarloDlgTabWiFi(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
+    CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
+                     QWidget* parent = nullptr);
 
     void enableAll(bool on) override;
     void loadFromSettings() override;
@@ -54,7 +57,10 @@ private:
     static bool storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
                              std::uint32_t& value);
 
+    void openStationProfilesDialog();
     void openAccessPointDialog();
+
+    DeviceLink& link_; // handed on to the station profiles dialog
 
     QList<QWidget*> stationControls_;     // follow "STAモード 有効"
     QList<QWidget*> accessPointControls_; // follow "APモード 有効"

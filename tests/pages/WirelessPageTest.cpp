@@ -1,3 +1,4 @@
+#include "device/DeviceLink.h"
 #include "pages/CMarloDlgTabWiFi.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -83,7 +84,8 @@ DeviceSettings validSettings() {
 struct WirelessPage {
     SettingsDocument document;
     ScriptedDialogs dialogs;
-    CMarloDlgTabWiFi page{document, dialogs};
+    DeviceLink link{[](const std::string&) {}};
+    CMarloDlgTabWiFi page{document, link, dialogs};
 
     explicit WirelessPage(const DeviceSettings& loaded = validSettings()) {
         document.configRecord = "<?xml version=\"1.0\" standalone=\"yes\"?>";
@@ -143,7 +145,8 @@ private slots:
     void startsDisabledWithoutCurrentAddress() {
         SettingsDocument document;
         ScriptedDialogs dialogs;
-        CMarloDlgTabWiFi page(document, dialogs);
+        DeviceLink link{[](const std::string&) {}};
+        CMarloDlgTabWiFi page(document, link, dialogs);
         for (const int id : pageControls) {
             QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
         }
@@ -489,6 +492,35 @@ private slots:
         QCOMPARE(title, QStringLiteral("APモードの設定"));
         QCOMPARE(wireless.document.edited.accessPoint.ssid, std::string("plant-7"));
         QCOMPARE(wireless.document.loaded.accessPoint.edited, 1);
+    }
+
+    void stationProfilesButtonNeedsRecordsReadFromTheDevice() {
+        WirelessPage wireless;
+        wireless.document.configRecord.clear();
+        bool opened = false;
+        onNextModal([](QDialog*) {}, &opened);
+        wireless.click(ids::stationProfilesButton);
+        QTest::qWait(10);
+        QVERIFY(!opened);
+        QVERIFY(wireless.dialogs.shown().isEmpty());
+
+        wireless.document.configRecord = "<configrecord>";
+        wireless.document.loadedFromFile = 1;
+        wireless.dialogs.expectMessage(
+            QStringLiteral("STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。"),
+            &wireless.page);
+        onNextModal([](QDialog*) {}, &opened);
+        wireless.click(ids::stationProfilesButton);
+        QTest::qWait(10);
+        QVERIFY(!opened);
+        QVERIFY(wireless.dialogs.done());
+
+        wireless.document.loadedFromFile = 0;
+        int openedTemplate = 0;
+        onNextModal([&](QDialog* dialog) { openedTemplate = dialogTemplate(dialog); }, &opened);
+        wireless.click(ids::stationProfilesButton);
+        QVERIFY(opened);
+        QCOMPARE(openedTemplate, static_cast<int>(ids::stationProfilesTemplate));
     }
 
     void keyboardOrderAndNamesFollowTheLayout() {
