@@ -59,7 +59,10 @@ struct DeviceWindow {
 
     QWidget* widget(int id) { return findControl(&window, id); }
     QWidget* serialPage() {
-        return control<TabControl>(&window, ids::pageTabs)->pageArea()->findChildren<QWidget*>().at(2);
+        return control<TabControl>(&window, ids::pageTabs)
+            ->pageArea()
+            ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
+            .at(2);
     }
     QString serialText(int id) { return control<QLineEdit>(serialPage(), id)->text(); }
     QString firmwareLine() { return control<QLabel>(&window, ids::firmwareLine)->text(); }
