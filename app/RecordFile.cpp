@@ -99,14 +99,23 @@ int writeRecordFile(const std::string& path, std::string_view text) {
 }
 
 int readRecordFile(const std::string& path, std::string& text) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking, so that a pipe without a writer cannot hold the window.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) {
         return errno;
     }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) {
+        return errno;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return EISDIR;
+    }
+    // The length the file has now: a device or a file that keeps growing is not read forever.
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t count = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -116,8 +125,9 @@ int readRecordFile(const std::string& path, std::string& text) {
         if (count == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(count));
+        filled += static_cast<std::size_t>(count);
     }
+    bytes.resize(filled);
     text = bytes.substr(0, bytes.find('\0'));
     return 0;
 }

@@ -277,6 +277,21 @@ private slots:
         QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(),
                  QStringLiteral("Firmware version : 2.0.1.4R3"));
     }
+
+    void aPipeReadsAsAnEmptyRecord() {
+        QTemporaryDir folder;
+        const QString pipe = folder.filePath(QStringLiteral("pipe.xml"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        w.dialogs.expectOpenFile(pipe);
+        w.dialogs.expectDiagnostic(QStringLiteral("*** not found ***\ngroup: <configgroup name = \"Radio\">\n"
+                                                  "item: <configitem name = \"Band\">\nvalue: <value>"));
+        w.dialogs.expectMessage(importFailed, &w.window);
+        w.click(ids::loadButton);
+        QVERIFY(w.dialogs.done());
+        QVERIFY(!w.widget(ids::writeButton)->isEnabled());
+    }
 };
 
 QTEST_MAIN(FileFlowTest)
