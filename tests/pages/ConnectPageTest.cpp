@@ -1,6 +1,7 @@
 #include "pages/CMarloDlgTabConnect.h"
 #include "pages/CMarloHost.h"
 #include "record/Codecs.h"
+#include "record/RecordWriter.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
@@ -108,8 +109,14 @@ HostEntry host(const char* address, std::uint32_t port) {
 // Runs `drive` on the destinations dialog once the page has opened it modally.
 void whenDestinationsOpen(const std::function<void(CMarloHost*)>& drive) {
     QTimer::singleShot(0, [drive] {
-        auto* dialog = dynamic_cast<CMarloHost*>(QApplication::activeModalWidget());
-        QVERIFY(dialog != nullptr);
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = dynamic_cast<CMarloHost*>(modal);
+        if (dialog == nullptr) {
+            if (modal != nullptr) {
+                modal->close();
+            }
+            QFAIL("the destinations dialog is not open");
+        }
         drive(dialog);
     });
 }
@@ -410,6 +417,31 @@ private slots:
         QVERIFY(connect.page.validateAndStore());
         QCOMPARE(connect.document.edited.connect.hosts[1], host("10.0.0.2", 20));
         QCOMPARE(connect.document.edited.connect.reconnectTime, 99);
+    }
+
+    // The written record carries destinations only once the dialog has confirmed them.
+    void confirmedDestinationsReachTheWrittenRecord() {
+        DeviceSettings settings = startCharacterSettings();
+        settings.connect.hosts[0] = host("10.0.0.1", 10001);
+        ConnectPage connect(settings);
+        connect.document.edited = settings;
+        QVERIFY(connect.page.validateAndStore());
+        const std::optional<std::string> before = buildRecord(connect.document, RecordTarget::device);
+        QVERIFY(before.has_value());
+        QVERIFY(before->find("\"Host\"") == std::string::npos);
+
+        whenDestinationsOpen([](CMarloHost* dialog) {
+            control<QLineEdit>(dialog, ids::hostAddress2)->setText(QStringLiteral("10.0.0.2"));
+            control<QLineEdit>(dialog, ids::hostPort2)->setText(QStringLiteral("20"));
+            control<QPushButton>(dialog, ids::destinationsOk)->click();
+        });
+        connect.click(ids::destinationsButton);
+        const std::optional<std::string> after = buildRecord(connect.document, RecordTarget::device);
+        QVERIFY(after.has_value());
+        const std::size_t second = after->find("<configitem name = \"Host\" instance = \"2\">");
+        QVERIFY(second != std::string::npos);
+        QVERIFY(after->find("<value name = \"Address\">10.0.0.2</value>", second) != std::string::npos);
+        QVERIFY(after->find("<value name = \"Port\">20</value>", second) != std::string::npos);
     }
 
     void keyboardOrderAndNames() {

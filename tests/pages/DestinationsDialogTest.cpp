@@ -3,6 +3,7 @@
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -219,6 +220,35 @@ private slots:
         QVERIFY(destinations.dialogs.done());
         destinations.dialog->reject();
         QCOMPARE(destinations.stored(), confirmed);
+    }
+
+    void keyboardOrderAndNames() {
+        Destinations destinations(fourDestinations(0));
+        QList<int> order;
+        QWidget* first = findControl(destinations.dialog.get(), ids::protocolTcp);
+        QWidget* widget = first;
+        do {
+            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
+                order.append(controlId(widget));
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QList<int> expected = {ids::protocolTcp, ids::protocolUdp};
+        for (int row = 0; row < 4; ++row) {
+            expected << addressIds[row] << portIds[row] << localPortIds[row] << initialSendIds[row];
+        }
+        expected << ids::reconnectTime << ids::connectSequential << ids::connectSimultaneous
+                 << ids::connectRoundRobin << ids::dropOtherSenders << ids::destinationsOk;
+        QCOMPARE(order, expected);
+
+        const auto name = [&](int id) {
+            return QAccessible::queryAccessibleInterface(findControl(destinations.dialog.get(), id))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(name(ids::hostLocalPort3), QStringLiteral("接続先3: ローカルポート"));
+        QCOMPARE(name(ids::hostInitialSend1), QStringLiteral("接続先1: 接続時送信文字列"));
+        QCOMPARE(name(ids::protocolUdp), QStringLiteral("プロトコル UDP"));
+        QCOMPARE(name(ids::reconnectTime), QStringLiteral("再接続時間:"));
     }
 
     void limitsWhatIsTyped() {
