@@ -156,6 +156,9 @@ void CMarloSTA::fillProfileList() {
 void CMarloSTA::setProfileRow(int index) {
     const WlanProfile& profile = loaded_.profiles[static_cast<std::size_t>(index)];
     QTreeWidgetItem* item = profileList_->topLevelItem(index);
+    if (item == nullptr) {
+        return;
+    }
     item->setText(0, stateLabel(profile.state != 0));
     item->setText(1, displayText(profile.networkName));
     item->setText(2, displayText(enumerationName(tables::profileSuite, profile.suite)));
