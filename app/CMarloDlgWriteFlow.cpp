@@ -63,6 +63,8 @@ void CMarloDlg::writeToDevice() {
 
 void CMarloDlg::finishWrite(bool succeeded, const std::string& reply) {
     stopProgress();
+    // The end of a write is what switches a selector back on that a refresh left without ports.
+    portsPresent_ = true;
     if (!succeeded) {
         const QString message = QString::fromUtf8(writeFailedMessage) + displayText(reply);
         dialogs_.copyToClipboard(message);

@@ -152,6 +152,7 @@ private slots:
         QVERIFY(w.read());
         w.discovery.ports.clear();
         w.window.refreshPorts();
+        QVERIFY(!w.widget(ids::portSelector)->isEnabled());
         w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
         const QString failure = QStringLiteral("設定の書き込みに失敗しました。\n\n対象と通信できません");
         w.dialogs.expectMessage(failure, &w.window);
@@ -160,6 +161,7 @@ private slots:
         QVERIFY(w.dialogs.done());
         QCOMPARE(w.dialogs.clipboard(), QStringList{failure});
         QCOMPARE(recordsReceived(w.device), 0u);
+        QVERIFY(w.widget(ids::portSelector)->isEnabled());
     }
 };
 
