@@ -394,11 +394,11 @@ bool CMarloDlgTabConnect::readCharacter(const QLineEdit* edit, std::uint8_t& cod
     if (text.empty() || text == none) {
         return refuse(missing);
     }
-    const std::uint32_t value = parseUnsigned(text, 16);
-    if (!isHexDigits(text) || value > 0xff) {
+    const std::optional<std::uint8_t> character = hexCharacter(text);
+    if (!character) {
         return refuse(invalid);
     }
-    code = static_cast<std::uint8_t>(value);
+    code = *character;
     return true;
 }
 

@@ -391,11 +391,11 @@ bool CMarloDlgTabSerial::validateAndStore() {
 }
 
 bool CMarloDlgTabSerial::readHexCharacter(const std::string& text, std::uint8_t& code) {
-    const std::uint32_t value = parseUnsigned(text, 16);
-    if (!isHexDigits(text) || value > 0xff) {
+    const std::optional<std::uint8_t> character = hexCharacter(text);
+    if (!character) {
         return false;
     }
-    code = static_cast<std::uint8_t>(value);
+    code = *character;
     return true;
 }
 
