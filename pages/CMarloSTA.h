@@ -10,7 +10,6 @@
 #include <vector>
 
 class QProgressBar;
-class QPushButton;
 class QTimer;
 class QTreeWidget;
 

@@ -20,7 +20,9 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 namespace marlo {
 

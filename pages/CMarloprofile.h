@@ -7,13 +7,11 @@
 #include <array>
 #include <optional>
 
-class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QRadioButton;
 class QTimer;
 
 namespace marlo {
