@@ -40,10 +40,6 @@ int modeOf(const QCheckBox* enabled, const QButtonGroup* condition) {
     return enabled->isChecked() && condition->checkedId() != -1 ? condition->checkedId() : tunnelDisable;
 }
 
-int editWidth(const QWidget* widget, const char* sample) {
-    return widget->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 12;
-}
-
 } // namespace
 
 CMarloDlgTabConnect::CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
@@ -111,7 +107,7 @@ QLayout* CMarloDlgTabConnect::addStartCharacterRow(const StartCharacterIds& id, 
 QLineEdit* CMarloDlgTabConnect::addCharacterEdit(int id) {
     auto* edit = add(new QLineEdit(this), id);
     new TypedLengthLimit(edit, 2);
-    edit->setMaximumWidth(editWidth(this, "WWW"));
+    edit->setMaximumWidth(editWidthFor(this, "WWW"));
     return edit;
 }
 
@@ -140,7 +136,7 @@ QWidget* CMarloDlgTabConnect::createServerGroup() {
 
     localPort_ = add(new QLineEdit(this), ids::serverLocalPort);
     new TypedLengthLimit(localPort_, 5);
-    localPort_->setMaximumWidth(editWidth(this, "<None>"));
+    localPort_->setMaximumWidth(editWidthFor(this, "<None>"));
     multipleConnections_ =
         add(new QCheckBox(QStringLiteral("複数接続の許可"), this), ids::serverMultipleConnections);
     auto* portRow = new QHBoxLayout;
@@ -225,7 +221,7 @@ QWidget* CMarloDlgTabConnect::createDisconnectGroup() {
     silenceEnabled_ =
         add(new QCheckBox(QStringLiteral("シリアル無通信時間で切断"), this), ids::silenceEnabled);
     silence_ = add(new QLineEdit(this), ids::silenceTimeout);
-    silence_->setMaximumWidth(editWidth(this, "000000000"));
+    silence_->setMaximumWidth(editWidthFor(this, "000000000"));
     silence_->setAccessibleName(silenceEnabled_->text() + QStringLiteral(" ミリ秒"));
     grid->addWidget(silenceEnabled_, 1, 0);
     auto* silenceRow = new QHBoxLayout;

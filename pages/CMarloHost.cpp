@@ -48,10 +48,6 @@ constexpr RowIds rowIds[DeviceSettings::maxHosts] = {
     {ids::hostAddress4, ids::hostPort4, ids::hostLocalPort4, ids::hostInitialSend4},
 };
 
-int editWidth(const QWidget* widget, const char* sample) {
-    return widget->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 12;
-}
-
 } // namespace
 
 CMarloHost::CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
@@ -69,7 +65,7 @@ CMarloHost::CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserD
 
     reconnectTime_ = new QLineEdit(this);
     setControlId(reconnectTime_, ids::reconnectTime);
-    reconnectTime_->setMaximumWidth(editWidth(this, "00000"));
+    reconnectTime_->setMaximumWidth(editWidthFor(this, "00000"));
     auto* reconnectRow = new QHBoxLayout;
     reconnectRow->addWidget(labelFor(reconnectTime_, QStringLiteral("再接続時間:")));
     reconnectRow->addWidget(reconnectTime_);
@@ -125,7 +121,7 @@ QWidget* CMarloHost::createDestinationTable() {
         auto* edit = new QLineEdit(this);
         setControlId(edit, id);
         new TypedLengthLimit(edit, maxBytes);
-        edit->setMinimumWidth(editWidth(this, sample));
+        edit->setMinimumWidth(editWidthFor(this, sample));
         edit->setAccessibleName(name);
         return edit;
     };

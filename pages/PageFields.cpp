@@ -75,6 +75,10 @@ void untickAll(QButtonGroup* group) {
     group->setExclusive(true);
 }
 
+int editWidthFor(const QWidget* widget, const char* sample) {
+    return widget->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 12;
+}
+
 QWidget* labelFor(QWidget* control, const QString& text) {
     auto* label = new QLabel(text);
     label->setBuddy(control);

@@ -39,6 +39,9 @@ void setFieldText(QLineEdit* edit, std::string_view text);
 void tickValue(QButtonGroup* group, int value);
 void untickAll(QButtonGroup* group);
 
+// The width of an edit in `widget`'s font that shows `sample` whole.
+int editWidthFor(const QWidget* widget, const char* sample);
+
 // A label that names `control` for the keyboard and for assistive technology.
 QWidget* labelFor(QWidget* control, const QString& text);
 
