@@ -337,6 +337,27 @@ private slots:
         QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("<None>"));
     }
 
+    void limitsWhatIsTyped() {
+        ConnectPage connect;
+        const std::pair<int, int> limits[] = {{ids::serverStartCharacter, 2},
+                                              {ids::serverLocalPort, 5},
+                                              {ids::serverPassword, 31},
+                                              {ids::clientStartCharacter, 2},
+                                              {ids::stopCharacter, 2}};
+        for (const auto& [id, limit] : limits) {
+            QLineEdit* edit = connect.edit(id);
+            edit->clear();
+            QTest::keyClicks(edit, QString(40, QLatin1Char('1')));
+            QCOMPARE(edit->text().size(), limit);
+        }
+
+        connect.edit(ids::serverStartCharacter)->clear();
+        QTest::keyClicks(connect.edit(ids::serverStartCharacter), QStringLiteral("0x0d"));
+        QCOMPARE(connect.text(ids::serverStartCharacter), QStringLiteral("0x"));
+        connect.dialogs.expectMessage(QStringLiteral("サーバ 開始キャラクタ指定エラー"));
+        QVERIFY(!connect.page.validateAndStore());
+    }
+
     void keepsWhatWasStoredBeforeAFailure() {
         ConnectPage connect;
         DeviceSettings& edited = connect.document.edited;
