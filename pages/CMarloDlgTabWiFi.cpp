@@ -120,8 +120,10 @@ CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link,
 
 QWidget* CMarloDlgTabWiFi::createBandGroup() {
     const QString title = QStringLiteral("バンド");
-    auto* box = new QGroupBox(title, this);
+    auto* box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
+    row->addWidget(new QLabel(title));
+    row->addSpacing(12);
     band_ = new QButtonGroup(this);
     const std::pair<Band, int> radios[] = {
         {bandDual, ids::bandDual}, {band5GHz, ids::band5GHz}, {band24GHz, ids::band24GHz}};
@@ -193,6 +195,8 @@ QWidget* CMarloDlgTabWiFi::createStationColumn() {
     grid->addWidget(dhcpClient_, 4, 1, 1, 2);
 
     addAddressEdits(grid, 5, stationAddressIds, stationPrefix, stationAddresses_);
+    grid->setVerticalSpacing(3);
+    grid->setRowStretch(grid->rowCount(), 1);
 
     stationControls_ = {stationProfilesButton_, stationPriority_, keepAlive_, dhcpClient_};
     for (QLineEdit* edit : stationAddresses_) {
@@ -238,6 +242,8 @@ QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
     grid->addLayout(range, 4, 1, 1, 2);
 
     addAddressEdits(grid, 5, accessPointAddressIds, accessPointPrefix, accessPointAddresses_);
+    grid->setVerticalSpacing(3);
+    grid->setRowStretch(grid->rowCount(), 1);
 
     accessPointControls_ = {accessPointButton_, accessPointPriority_, dhcpRangeStart_, dhcpRangeEnd_};
     for (QLineEdit* edit : accessPointAddresses_) {
