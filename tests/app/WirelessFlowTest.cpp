@@ -1,0 +1,128 @@
+#include "tests/app/FlowWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+
+using namespace marlo;
+
+namespace {
+
+const QString writeSucceeded = QStringLiteral("デバイスに設定を書き込みました。");
+
+std::optional<std::string> setting(const sim::SimulatedDevice& device, std::string_view group,
+                                   std::string_view instance, std::string_view item) {
+    return device.configuration().value({group, instance, item});
+}
+
+std::size_t recordsReceived(const sim::SimulatedDevice& device) {
+    const std::vector<std::string> log = device.commandLog();
+    return static_cast<std::size_t>(std::count(log.begin(), log.end(), "<configrecord>"));
+}
+
+struct WirelessWindow : FlowWindow {
+    QWidget* wireless() { return page(ids::wirelessPageTemplate); }
+    QLineEdit* edit(int id) { return control<QLineEdit>(wireless(), id); }
+    QAbstractButton* button(int id) { return control<QAbstractButton>(wireless(), id); }
+    QString label(int id) { return control<QLabel>(wireless(), id)->text(); }
+
+    bool write() {
+        dialogs.expectWriteConfirmation(WriteMode::writeOnly);
+        dialogs.expectMessage(writeSucceeded, &window);
+        const qsizetype writesBefore = writes.size();
+        const qsizetype readsBefore = reads.size();
+        click(ids::writeButton);
+        return waitFor(writes, writesBefore + 1) && waitFor(reads, readsBefore + 1);
+    }
+};
+
+} // namespace
+
+class WirelessFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aReadShowsTheDevicesInterfacesAndCurrentAddress() {
+        WirelessWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(!w.button(ids::stationEnabled)->isEnabled());
+        QVERIFY(w.read());
+        QVERIFY(w.button(ids::bandDual)->isChecked());
+        QVERIFY(w.button(ids::stationEnabled)->isChecked());
+        QVERIFY(w.button(ids::dhcpClient)->isChecked());
+        QVERIFY(!w.edit(ids::stationIpAddress)->isEnabled());
+        QCOMPARE(w.edit(ids::stationIpAddress)->text(), QStringLiteral("<None>"));
+        QCOMPARE(w.edit(ids::accessPointIpAddress)->text(), QStringLiteral("192.168.0.1"));
+        QCOMPARE(w.edit(ids::accessPointSubnetMask)->text(), QStringLiteral("255.255.255.0"));
+        QCOMPARE(w.edit(ids::dhcpRangeStart)->text(), QStringLiteral("<Minimum>"));
+        QCOMPARE(w.edit(ids::dhcpRangeEnd)->text(), QStringLiteral("<Maximum>"));
+        QCOMPARE(control<QComboBox>(w.wireless(), ids::accessPointPriority)->currentText(),
+                 QStringLiteral("2"));
+        QCOMPARE(w.label(ids::currentAddressLabel), QStringLiteral("現在のIPアドレス :"));
+        QCOMPARE(w.label(ids::currentAddressValue), QStringLiteral("192.168.11.23"));
+    }
+
+    void aWriteCarriesThePageAndTheAccessPointDialogToTheDevice() {
+        WirelessWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.button(ids::dhcpClient)->click();
+        w.edit(ids::stationIpAddress)->setText(QStringLiteral("10.0.0.5"));
+        w.edit(ids::stationSubnetMask)->setText(QStringLiteral("255.255.255.0"));
+        w.edit(ids::dhcpRangeStart)->setText(QStringLiteral("192.168.0.20"));
+        w.button(ids::band5GHz)->click();
+
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            opened = true;
+            control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("plant-7"));
+            control<QComboBox>(dialog, ids::apChannel)->setCurrentText(QStringLiteral("36"));
+            control<QAbstractButton>(dialog, ids::apOk)->click();
+        });
+        w.button(ids::accessPointButton)->click();
+        QVERIFY(opened);
+
+        QVERIFY(w.write());
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(setting(w.device, "Radio", "", "Band"), std::optional<std::string>("5 GHz Only"));
+        QCOMPARE(setting(w.device, "Interface", "wlan0", "DHCP Client"),
+                 std::optional<std::string>("Disabled"));
+        QCOMPARE(setting(w.device, "Interface", "wlan0", "IP Address"),
+                 std::optional<std::string>("10.0.0.5/24"));
+        QCOMPARE(setting(w.device, "Access Point", "ap0", "SSID"), std::optional<std::string>("plant-7"));
+        QCOMPARE(setting(w.device, "Access Point", "ap0", "Channel"), std::optional<std::string>("36"));
+        QCOMPARE(w.device.configuration().value({"Interface", "ap0", "DHCP IP Address Range", "Start"}),
+                 std::optional<std::string>("192.168.0.20"));
+
+        // The quiet read after the write shows the stored address as the current one.
+        QCOMPARE(w.edit(ids::stationIpAddress)->text(), QStringLiteral("10.0.0.5"));
+        QCOMPARE(w.label(ids::currentAddressValue), QStringLiteral("10.0.0.5"));
+        QCOMPARE(w.window.settings().loaded.accessPoint.edited, 0);
+    }
+
+    void aRefusedAddressSendsNothing() {
+        WirelessWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.tabs()->setCurrentIndex(2);
+        w.edit(ids::accessPointIpAddress)->setText(QStringLiteral("0.0.0.0"));
+        w.dialogs.expectMessage(QStringLiteral("APモードのIPアドレスが正しくありません。"), w.wireless());
+        w.click(ids::writeButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(recordsReceived(w.device), 0u);
+        QVERIFY(!w.wireless()->isHidden());
+        QVERIFY(w.page(ids::serialPageTemplate)->isHidden());
+        QCOMPARE(setting(w.device, "Interface", "ap0", "IP Address"),
+                 std::optional<std::string>("192.168.0.1/24"));
+    }
+};
+
+QTEST_MAIN(WirelessFlowTest)
+#include "WirelessFlowTest.moc"
