@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTimer>
+#include <functional>
 
 using namespace marlo;
 
@@ -28,6 +29,24 @@ struct WirelessWindow : FlowWindow {
     QLineEdit* edit(int id) { return control<QLineEdit>(wireless(), id); }
     QAbstractButton* button(int id) { return control<QAbstractButton>(wireless(), id); }
     QString label(int id) { return control<QLabel>(wireless(), id)->text(); }
+
+    // Opens the access point dialog, runs `use` on it and tells whether the dialog closed itself.
+    bool closesAccessPointDialog(const std::function<void(QDialog*)>& use) {
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            use(dialog);
+            closed = !dialog->isVisible();
+            if (!closed) {
+                dialog->reject();
+            }
+        });
+        button(ids::accessPointButton)->click();
+        return closed;
+    }
 
     bool write() {
         dialogs.expectWriteConfirmation(WriteMode::writeOnly);
@@ -75,19 +94,19 @@ private slots:
         w.edit(ids::dhcpRangeStart)->setText(QStringLiteral("192.168.0.20"));
         w.button(ids::band5GHz)->click();
 
-        bool opened = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            opened = true;
-            control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("plant-7"));
+        // The main window's key filter leaves the dialog's own Escape and Return alone.
+        QVERIFY(w.closesAccessPointDialog([](QDialog* dialog) {
+            control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("dropped"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }));
+        QCOMPARE(w.window.settings().loaded.accessPoint.edited, 0);
+        QVERIFY(w.closesAccessPointDialog([](QDialog* dialog) {
             control<QComboBox>(dialog, ids::apChannel)->setCurrentText(QStringLiteral("36"));
-            control<QAbstractButton>(dialog, ids::apOk)->click();
-        });
-        w.button(ids::accessPointButton)->click();
-        QVERIFY(opened);
+            auto* ssid = control<QLineEdit>(dialog, ids::apSsid);
+            ssid->setText(QStringLiteral("plant-7"));
+            QTest::keyClick(ssid, Qt::Key_Return);
+        }));
+        QCOMPARE(w.window.settings().loaded.accessPoint.edited, 1);
 
         QVERIFY(w.write());
         QVERIFY(w.dialogs.done());
