@@ -1,0 +1,91 @@
+#include "pages/CMarloHost.h"
+#include "tests/app/FlowWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace marlo;
+
+namespace {
+
+const QString writeSucceeded = QStringLiteral("デバイスに設定を書き込みました。");
+
+std::optional<std::string> hostValue(const sim::SimulatedDevice& device, std::string_view host,
+                                     std::string_view name) {
+    return device.configuration().value({.group = "Tunnel Connect",
+                                         .groupInstance = "1",
+                                         .item = "Host",
+                                         .value = name,
+                                         .itemInstance = host});
+}
+
+std::optional<std::string> itemValue(const sim::SimulatedDevice& device, std::string_view group,
+                                     std::string_view item) {
+    return device.configuration().value({.group = group, .groupInstance = "1", .item = item});
+}
+
+} // namespace
+
+// The network page and its destinations dialog against the simulated device: read, edit, write,
+// read back.
+class ConnectFlowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void editedTunnelSettingsReachTheDevice() {
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        QWidget* page = w.page(ids::connectionPageTemplate);
+        QVERIFY(page != nullptr);
+        const auto edit = [&](int id) { return control<QLineEdit>(page, id); };
+        const auto click = [&](int id) { control<QAbstractButton>(page, id)->click(); };
+        QCOMPARE(edit(ids::serverLocalPort)->text(), QStringLiteral("10001"));
+        QVERIFY(control<QAbstractButton>(page, ids::serverAlways)->isChecked());
+        QVERIFY(!control<QAbstractButton>(page, ids::clientMode)->isChecked());
+
+        edit(ids::serverLocalPort)->setText(QStringLiteral("2000"));
+        click(ids::clientMode);
+        click(ids::silenceEnabled);
+        edit(ids::silenceTimeout)->setText(QStringLiteral("5000"));
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dynamic_cast<CMarloHost*>(dialog) != nullptr);
+            control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("192.168.1.50"));
+            control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("8000"));
+            control<QLineEdit>(dialog, ids::reconnectTime)->setText(QStringLiteral("30"));
+            control<QAbstractButton>(dialog, ids::connectRoundRobin)->click();
+            control<QPushButton>(dialog, ids::destinationsOk)->click();
+        });
+        click(ids::destinationsButton);
+        QCOMPARE(w.window.settings().loaded.connect.edited, 1);
+
+        w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
+        w.dialogs.expectMessage(writeSucceeded, &w.window);
+        w.click(ids::writeButton);
+        QVERIFY(FlowWindow::waitFor(w.writes, 1));
+        QVERIFY(FlowWindow::waitFor(w.reads, 2));
+        QVERIFY(w.dialogs.done());
+
+        QCOMPARE(itemValue(w.device, "Tunnel Accept", "Local Port"), std::optional<std::string>("2000"));
+        QCOMPARE(itemValue(w.device, "Tunnel Connect", "Mode"), std::optional<std::string>("Any Character"));
+        QCOMPARE(itemValue(w.device, "Tunnel Connect", "Connections"),
+                 std::optional<std::string>("Round-Robin"));
+        QCOMPARE(itemValue(w.device, "Tunnel Disconnect", "Timeout"),
+                 std::optional<std::string>("5000 milliseconds"));
+        QCOMPARE(hostValue(w.device, "1", "Address"), std::optional<std::string>("192.168.1.50"));
+        QCOMPARE(hostValue(w.device, "1", "Port"), std::optional<std::string>("8000"));
+
+        QCOMPARE(w.window.settings().loaded.connect.edited, 0);
+        QCOMPARE(edit(ids::serverLocalPort)->text(), QStringLiteral("2000"));
+        QVERIFY(control<QAbstractButton>(page, ids::clientOnSerialData)->isChecked());
+        QCOMPARE(edit(ids::silenceTimeout)->text(), QStringLiteral("5000"));
+        QCOMPARE(control<QLabel>(page, ids::destinationsSummary)->text(),
+                 QStringLiteral("プロトコル: TCP\n1: 192.168.1.50 : 8000\n"));
+    }
+};
+
+QTEST_MAIN(ConnectFlowTest)
+#include "ConnectFlowTest.moc"
