@@ -184,7 +184,6 @@ QWidget* CMarloDlgTabWiFi::createStationColumn() {
     priorityRow->addWidget(labelFor(stationPriority_, QStringLiteral("優先度:")));
     priorityRow->addWidget(stationPriority_);
     priorityRow->addStretch(1);
-    stationPriority_->setAccessibleName(stationPrefix + QStringLiteral(" 優先度:"));
     grid->addLayout(priorityRow, 2, 1, 1, 2);
 
     keepAlive_ = new QCheckBox(QStringLiteral("キープアライブ有効"), this);
@@ -224,7 +223,6 @@ QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
     priorityRow->addWidget(labelFor(accessPointPriority_, QStringLiteral("優先度:")));
     priorityRow->addWidget(accessPointPriority_);
     priorityRow->addStretch(1);
-    accessPointPriority_->setAccessibleName(accessPointPrefix + QStringLiteral(" 優先度:"));
     grid->addLayout(priorityRow, 2, 1, 1, 2);
 
     const QString rangeLabel = QStringLiteral("DHCPの範囲:");
@@ -401,7 +399,7 @@ bool CMarloDlgTabWiFi::storeAccessPoint() {
     if (address == 0) {
         return refuse(accessPointMessages[0]);
     }
-    // A range end given as an address must be a host of the access point's network.
+    // A range start or end given as an address must be a host of the access point's network.
     const auto inNetwork = [&](std::uint32_t value) {
         const std::uint8_t last = lastNumber(value);
         return (address & mask) == (value & mask) && last != 0 && last != 255;

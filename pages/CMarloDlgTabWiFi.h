@@ -52,8 +52,9 @@ private:
     bool storeStation();
     bool storeAccessPoint();
     bool checkChannelAgainstBand();
-    // Stores the edit's trimmed text into `field` whatever it holds; true with `value` set when it
-    // is an address, `token` or (with a token) empty.
+    // Stores the edit's trimmed text into `field` whatever it holds (the empty text when code page
+    // 932 cannot hold it); true with `value` set when it is an address, `token` or (with a token)
+    // empty.
     static bool storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
                              std::uint32_t& value);
 
