@@ -237,6 +237,23 @@ private slots:
         QTest::keyClick(ap.dialog.get(), Qt::Key_Escape);
         QCOMPARE(stored.ssid, std::string("plant-7"));
     }
+
+    void keyboardOrderFollowsTheLayout() {
+        AccessPointDialog ap;
+        QList<int> order;
+        QWidget* first = ap.edit(ids::apSsid);
+        QWidget* widget = first;
+        do {
+            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
+                order.append(controlId(widget));
+            }
+            widget = widget->nextInFocusChain();
+        } while (widget != first);
+        QCOMPARE(order,
+                 QList<int>({ids::apSsid, ids::apEncryption, ids::apWpa, ids::apWpa2, ids::apCcmp,
+                             ids::apTkip, ids::apPassword, ids::apChannel, ids::apScanRequests, ids::apOk}));
+        QCOMPARE(ap.edit(ids::apPassword)->accessibleName(), QStringLiteral("パスワード:"));
+    }
 };
 
 QTEST_MAIN(AccessPointDialogTest)
