@@ -29,6 +29,7 @@ void takeScreenshots(CMarloDlg& window, const QString& folder) {
         auto* tabs = control<TabControl>(&window, ids::pageTabs);
         for (int tab = 0; tab < 3; ++tab) {
             tabs->setCurrentIndex(tab);
+            QCoreApplication::sendPostedEvents();
             window.grab().save(QDir(folder).filePath(QStringLiteral("tab-%1.png").arg(tab)));
         }
         window.accept();

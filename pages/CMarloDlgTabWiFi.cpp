@@ -122,6 +122,7 @@ QWidget* CMarloDlgTabWiFi::createBandGroup() {
     const QString title = QStringLiteral("バンド");
     auto* box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(8, 2, 8, 2);
     row->addWidget(new QLabel(title));
     row->addSpacing(12);
     band_ = new QButtonGroup(this);
@@ -168,6 +169,7 @@ void CMarloDlgTabWiFi::addAddressEdits(QGridLayout* grid, int row, const int (&c
 QWidget* CMarloDlgTabWiFi::createStationColumn() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 6, 8, 6);
     grid->setColumnMinimumWidth(0, 12);
     grid->setColumnStretch(2, 1);
 
@@ -207,6 +209,7 @@ QWidget* CMarloDlgTabWiFi::createStationColumn() {
 QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(8, 6, 8, 6);
     grid->setColumnMinimumWidth(0, 12);
     grid->setColumnStretch(2, 1);
 
@@ -231,6 +234,7 @@ QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
     dhcpRangeEnd_ = addEdit(ids::dhcpRangeEnd);
     auto* range = new QGridLayout;
     range->setColumnMinimumWidth(0, 12);
+    range->setVerticalSpacing(3);
     range->addWidget(labelFor(dhcpRangeStart_, QStringLiteral("開始:")), 0, 1);
     range->addWidget(dhcpRangeStart_, 0, 2);
     range->addWidget(labelFor(dhcpRangeEnd_, QStringLiteral("終了:")), 1, 1);
