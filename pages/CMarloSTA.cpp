@@ -54,7 +54,7 @@ QTreeWidget* createList(QWidget* dialog, int id, std::initializer_list<std::pair
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setAllColumnsShowFocus(true);
-    list->header()->setStretchLastSection(false);
+    list->header()->setStretchLastSection(true);
     QStringList labels;
     for (const auto& [label, width] : columns) {
         labels << QString::fromUtf8(label);
