@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <cstdio>
 #include <memory>
 #include <system_error>
@@ -44,6 +45,10 @@ CMarloApp::CMarloApp(int& argc, char** argv)
     setApplicationName(QStringLiteral("Marlo"));
     if (QFontDatabase::families().contains(QString::fromLatin1(dialogFontFamily))) {
         setFont(QFont(QString::fromLatin1(dialogFontFamily), 9));
+    }
+    if (standardTexts_.load(QStringLiteral("qtbase_ja"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&standardTexts_);
     }
 }
 

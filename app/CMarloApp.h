@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace marlo {
 
@@ -14,6 +15,9 @@ public:
 
     // The exit code: 0 after the window closed, 1 when no port was present.
     int run();
+
+private:
+    QTranslator standardTexts_; // Japanese texts of Qt's own buttons and dialogs
 };
 
 } // namespace marlo

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-base-dev-tools libudev-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxml2-utils fonts-noto-cjk xvfb xauth
+  qt6-translations-l10n libxml2-utils fonts-noto-cjk xvfb xauth
 )
 
 missing=()
