@@ -322,6 +322,11 @@ void CMarloprofile::reject() {
     if (busy_) {
         return;
     }
+    // Once the device took the profile the caller must list it, however the dialog is closed.
+    if (status_ == accepted) {
+        accept();
+        return;
+    }
     QDialog::reject();
 }
 

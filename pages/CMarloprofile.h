@@ -30,7 +30,8 @@ public:
 
     const EditedProfile& profile() const { return profile_; }
 
-    // Closes the dialog unless the registration is running.
+    // Closes the dialog unless the registration is running; with Accepted once the device took
+    // the profile.
     void reject() override;
 
 private:

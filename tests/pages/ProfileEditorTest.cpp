@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <functional>
 
 using namespace marlo;
@@ -198,6 +199,24 @@ private slots:
         QCOMPARE(e.d.deviceValue("_ffice", "Security", "WPAx Passphrase"),
                  std::optional<std::string>("a<b&c>d'e"));
         QCOMPARE(e.editor.profile().suite, 1);
+    }
+
+    void escapeAfterTheDeviceTookTheProfileStillClosesWithOk() {
+        Editor e;
+        // Without its status timer the editor waits for the user to close it.
+        for (QTimer* timer : e.editor.findChildren<QTimer*>()) {
+            timer->stop();
+        }
+        e.type(ids::editorSsid, QStringLiteral("guest"));
+        e.button(ids::editorEncryption)->click();
+        e.d.dialogs.expectConfirm(registerQuestion, true);
+        e.d.dialogs.expectMessage(addedMessage, &e.editor);
+        QVERIFY(e.pressOk());
+        QVERIFY(e.d.deviceValue("_uest", "Basic", "Network Name").has_value());
+        QTest::keyClick(&e.editor, Qt::Key_Escape);
+        QCOMPARE(e.finished.size(), 1);
+        QCOMPARE(e.finished.first().at(0).toInt(), int(QDialog::Accepted));
+        QCOMPARE(e.editor.profile(), (EditedProfile{"guest", "_uest", 1, 0, 0, 0}));
     }
 
     void aHexKeyIsSentAsTyped() {
