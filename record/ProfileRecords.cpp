@@ -104,7 +104,7 @@ std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedP
             return ProfileRefusal{ProfileRefusal::wepKeyLengthsDiffer};
         }
     }
-    if (keys[form.transmitRow].empty()) {
+    if (form.transmitRow < 0 || form.transmitRow >= keyRows || keys[form.transmitRow].empty()) {
         return ProfileRefusal{ProfileRefusal::noTransmitKey};
     }
     out.itemStart("Security");

@@ -41,7 +41,7 @@ struct ProfileForm {
     bool wep = false;
     bool hex = false;
     std::array<Text, keyRows> keys{}; // as typed
-    int transmitRow = 0;              // 0 to 3
+    int transmitRow = 0;              // 0 to 3; any other row holds no key
     std::int32_t keyType = 0;         // kept when encryption is off
 };
 

@@ -188,6 +188,10 @@ TEST(ComposeProfile, WepKeyRefusals) {
               (ProfileRefusal{ProfileRefusal::hexKeyLength, {10, 26}}));
     EXPECT_EQ(refusalOf(wepForm({"012345678z", "", "", ""}, 0)).reason, ProfileRefusal::notHexDigits);
     EXPECT_EQ(refusalOf(wepForm({"0123456789", "", "", ""}, 2)).reason, ProfileRefusal::noTransmitKey);
+    for (const int row : {-1, keyRows}) {
+        EXPECT_EQ(refusalOf(wepForm({"0123456789", "0123456789", "0123456789", "0123456789"}, row)).reason,
+                  ProfileRefusal::noTransmitKey);
+    }
 }
 
 TEST(ProfileName, ReplacesTheWholeFirstCharacter) {
