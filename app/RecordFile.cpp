@@ -50,16 +50,24 @@ int writeAll(int fd, std::string_view text) {
     return 0;
 }
 
-// The file a save replaces: where a link points, or the path itself for a new file.
-std::string replacedFile(const std::string& path, mode_t& mode) {
+// The file a save replaces: where a link points, or the path itself for a new file. An existing
+// file must open for writing, as an overwrite in place would need, so that a save never replaces a
+// file its user may not write. 0 or the error number.
+int replacedFile(const std::string& path, std::string& target, mode_t& mode) {
     struct stat existing {};
     if (::stat(path.c_str(), &existing) != 0) {
         mode = S_IRUSR | S_IWUSR;
-        return path;
+        target = path;
+        return 0;
+    }
+    if (FileDescriptor writable(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        writable.get() < 0) {
+        return errno;
     }
     mode = existing.st_mode & 07777;
     char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+    target = ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+    return 0;
 }
 
 int writeTemporary(int fd, std::string_view text, mode_t mode) {
@@ -76,7 +84,10 @@ int writeTemporary(int fd, std::string_view text, mode_t mode) {
 
 int writeRecordFile(const std::string& path, std::string_view text) {
     mode_t mode = 0;
-    const std::string target = replacedFile(path, mode);
+    std::string target;
+    if (const int error = replacedFile(path, target, mode); error != 0) {
+        return error;
+    }
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash);
     std::string temporary = folder + "/.marlo-record-XXXXXX";

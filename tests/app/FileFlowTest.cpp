@@ -7,6 +7,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace marlo;
 
@@ -42,9 +43,10 @@ unsigned permissions(const QString& path) {
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
-// The folder's entries, hidden ones included: a save leaves nothing of its own behind.
+// The folder's entries, hidden and special ones included: a save leaves nothing of its own behind.
 QStringList entries(const QTemporaryDir& folder) {
-    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder.path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // Files this process writes are cut off at `bytes` while it lives.
@@ -183,6 +185,37 @@ private slots:
         w.click(ids::saveButton);
         QVERIFY(w.dialogs.done());
         QCOMPARE(entries(folder), QStringList{"device.xml"});
+    }
+
+    void aFileThatCannotBeOpenedForWritingIsNotReplaced() {
+        QTemporaryDir folder;
+        const QString pipe = folder.filePath(QStringLiteral("pipe.xml"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString locked = folder.filePath(QStringLiteral("locked.xml"));
+        const QByteArray old = "<?xml version=\"1.0\" standalone=\"yes\"?>\rold\r";
+        put(locked, old);
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+
+        w.dialogs.expectSaveFile(pipe);
+        w.dialogs.expectMessage(QStringLiteral("No such device or address"), &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        struct stat status {};
+        QVERIFY(::stat(QFile::encodeName(pipe).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        QCOMPARE(entries(folder), QStringList({"locked.xml", "pipe.xml"}));
+
+        if (::geteuid() == 0) {
+            QSKIP("permissions do not bind the superuser");
+        }
+        w.dialogs.expectSaveFile(locked);
+        w.dialogs.expectMessage(QStringLiteral("Permission denied"), &w.window);
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(contents(locked), old);
+        QCOMPARE(permissions(locked), 0444u);
     }
 
     void aSecretIsAskedForAndStoppingSavesNothing() {
