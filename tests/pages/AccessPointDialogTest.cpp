@@ -219,7 +219,9 @@ private slots:
         ap.edit(ids::apSsid)->setText(QStringLiteral("plant-7"));
         ap.click(ids::apTkip);
         ap.edit(ids::apPassword)->setText(QStringLiteral("short"));
-        ap.channel()->setCurrentIndex(0);
+        ap.channel()->setCurrentText(QStringLiteral("44"));
+        ap.click(ids::apScanRequests);
+        ap.document.edited.accessPoint.guest = 1;
         QVERIFY(ap.refusesOk(passwordLength));
         QTest::keyClick(ap.dialog.get(), Qt::Key_Escape);
         QVERIFY(!ap.dialog->isVisible());
@@ -229,7 +231,9 @@ private slots:
         QCOMPARE(stored.suite, 2);
         QCOMPARE(stored.tkip, 1);
         QCOMPARE(stored.passphrase, std::string("short"));
+        // The channel and the scan requests come after the password and are not reached.
         QCOMPARE(stored.channel, 0u);
+        QCOMPARE(stored.guest, 1);
         QCOMPARE(ap.document.loaded.accessPoint.edited, 0);
 
         ap.open();
