@@ -4,6 +4,7 @@
 #include "ui/ControlId.h"
 #include "ui/WidgetText.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +80,31 @@ private slots:
         dialogs.expectMessage(QStringLiteral("パスワードに使用できない文字が含まれています。"));
         QCOMPARE(enter(dialogs, serverRequest(), QStringLiteral("pass😀")), 0);
         QVERIFY(dialogs.done());
+    }
+
+    void showsTheCallersTextsAndKeepsARefusedText() {
+        ScriptedDialogs dialogs;
+        PasswordRequest request = keyRequest(false);
+        request.okCaption = *encodeText(QStringLiteral("保存する"));
+        CMarloDlgInputPass prompt(dialogs, request);
+        QCOMPARE(dialogTemplate(&prompt), 138);
+        QCOMPARE(prompt.windowTitle(), QStringLiteral("パスワードの入力"));
+        QCOMPARE(control<QLabel>(&prompt, ids::passwordPromptLine)->text(),
+                 QStringLiteral("アクセスポイントのパスフレーズ"));
+        QCOMPARE(control<QPushButton>(&prompt, ids::passwordOk)->text(), QStringLiteral("保存する"));
+        QCOMPARE(control<QPushButton>(&prompt, ids::passwordStop)->text(),
+                 QStringLiteral("ファイルへの保存を中断する"));
+        QCOMPARE(control<QLineEdit>(&prompt, ids::passwordEdit)->echoMode(), QLineEdit::Normal);
+
+        prompt.open();
+        control<QLineEdit>(&prompt, ids::passwordEdit)->setText(QStringLiteral("short"));
+        dialogs.expectMessage(QStringLiteral("8文字以上、63文字以内である必要があります。"), &prompt);
+        QTest::keyClick(control<QLineEdit>(&prompt, ids::passwordEdit), Qt::Key_Return);
+        QVERIFY(dialogs.done());
+        QVERIFY(prompt.isVisible());
+        QCOMPARE(control<QLineEdit>(&prompt, ids::passwordEdit)->text(), QStringLiteral("short"));
+        prompt.close();
+        QCOMPARE(prompt.result(), promptStop);
     }
 
     void skipAndStopEndThePrompt() {
