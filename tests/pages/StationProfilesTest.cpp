@@ -235,6 +235,8 @@ private slots:
         QVERIFY(d.load(threeProfiles));
         d.linked.device.update([](sim::Behaviour& b) {
             b.scanLines.push_back(sim::scanLine("old-ap", "00:00:00:00:00:01", 1, -80, "WEP"));
+            b.scanLines.push_back(sim::scanLine("tkip-ap", "00:00:00:00:00:02", 11, -70, "WPA-PSK TKIP"));
+            b.scanLines.push_back(sim::scanLine("mixed-ap", "00:00:00:00:00:03", 11, -75, "WPA2 WEP"));
         });
         CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
         buttonOf(&dialog, ids::scanButton)->click();
@@ -246,7 +248,8 @@ private slots:
             int suite;
         };
         for (const Prefill& p :
-             {Prefill{0, true, ids::editorWpa2}, Prefill{1, false, 0}, Prefill{3, true, ids::editorWep}}) {
+             {Prefill{0, true, ids::editorWpa2}, Prefill{1, false, 0}, Prefill{3, true, ids::editorWep},
+              Prefill{4, true, ids::editorWpa}, Prefill{5, true, ids::editorWep}}) {
             select(&dialog, ids::scanList, p.row);
             bool opened = false;
             whenEditorOpens(&dialog, [&](CMarloprofile* editor) {
