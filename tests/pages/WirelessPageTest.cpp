@@ -284,6 +284,9 @@ private slots:
             {{}, {{ids::dhcpRangeEnd, "<Minimum>"}}, dhcpEnd},
             {{}, {{ids::accessPointIpAddress, ""}}, apAddress},
             {{}, {{ids::accessPointIpAddress, "<None>"}}, apAddress},
+            // The access point's edits are checked while access point mode is off as well.
+            {{ids::accessPointEnabled}, {{ids::accessPointIpAddress, ""}}, apAddress},
+            {{ids::accessPointEnabled}, {{ids::dhcpRangeEnd, "192.168.0.0"}}, dhcpEnd},
             {{}, {{ids::accessPointSubnetMask, "255.255.255.0/24"}}, apMask},
             {{},
              {{ids::accessPointGateway, "gateway"}},
@@ -398,6 +401,10 @@ private slots:
 
     void storesTheControlsIntoEdited() {
         WirelessPage wireless;
+        // Values an earlier store left behind, each unlike what the page now holds.
+        wireless.document.edited.radio.keepAlive = 1;
+        wireless.document.edited.ap.state = 1;
+        wireless.document.edited.ap.priority = 2;
         wireless.click(ids::band5GHz);
         wireless.click(ids::keepAlive);
         wireless.list(ids::stationPriority)->setCurrentIndex(1);
@@ -431,7 +438,9 @@ private slots:
 
         wireless.click(ids::dhcpClient);
         wireless.type(ids::stationGateway, QStringLiteral("not read"));
+        wireless.list(ids::accessPointPriority)->setCurrentIndex(0);
         QVERIFY(wireless.page.validateAndStore());
+        QCOMPARE(edited.ap.priority, 1u);
         QCOMPARE(edited.sta.dhcpClient, 1);
         for (const std::string* field :
              {&edited.sta.ipAddress, &edited.sta.subnetMask, &edited.sta.defaultGateway,
