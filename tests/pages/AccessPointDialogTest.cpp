@@ -64,6 +64,7 @@ struct AccessPointDialog {
 const char* const ssidLength = "SSIDは最大32文字です。";
 const char* const ssidCharacters = "SSIDは数字、アルファベット、ハイフン、アンダーバーのみ指定できます。";
 const char* const passwordLength = "パスワードは8文字以上、63文字以内である必要があります。";
+const char* const passwordCharacters = "パスワードに使用できない文字が含まれています。";
 
 } // namespace
 
@@ -144,6 +145,9 @@ private slots:
             {"工場", "password", ssidCharacters},
             {"plant", "1234567", passwordLength},
             {"plant", "1234567890123456789012345678901234567890123456789012345678901234", passwordLength},
+            // Characters that code page 932 cannot hold, set as the program sets texts.
+            {"plant\u00e9", "password", ssidCharacters},
+            {"plant", "password\u00e9", passwordCharacters},
         };
         for (const Case& c : cases) {
             AccessPointDialog ap;
