@@ -3,8 +3,9 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 
 using namespace marlo;
 
@@ -19,6 +20,25 @@ std::optional<std::string> hostValue(const sim::SimulatedDevice& device, std::st
                                          .item = "Host",
                                          .value = name,
                                          .itemInstance = host});
+}
+
+// Opens the destinations dialog from `page`, runs `use` on it and tells whether the dialog closed
+// itself.
+bool closesDestinations(QWidget* page, const std::function<void(QDialog*)>& use) {
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<CMarloHost*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        use(dialog);
+        closed = !dialog->isVisible();
+        if (!closed) {
+            dialog->reject();
+        }
+    });
+    control<QAbstractButton>(page, ids::destinationsButton)->click();
+    return closed;
 }
 
 std::optional<std::string> itemValue(const sim::SimulatedDevice& device, std::string_view group,
@@ -50,16 +70,23 @@ private slots:
         click(ids::clientMode);
         click(ids::silenceEnabled);
         edit(ids::silenceTimeout)->setText(QStringLiteral("5000"));
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dynamic_cast<CMarloHost*>(dialog) != nullptr);
+        // The main window's key filter leaves the dialog's own Escape and Return alone.
+        QVERIFY(closesDestinations(page, [](QDialog* dialog) {
+            control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("10.9.9.9"));
+            control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("9"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }));
+        QCOMPARE(w.window.settings().loaded.connect.edited, 0);
+        QCOMPARE(control<QLabel>(page, ids::destinationsSummary)->text(),
+                 QStringLiteral("プロトコル: TCP\n"));
+        QVERIFY(closesDestinations(page, [](QDialog* dialog) {
             control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("192.168.1.50"));
-            control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("8000"));
             control<QLineEdit>(dialog, ids::reconnectTime)->setText(QStringLiteral("30"));
             control<QAbstractButton>(dialog, ids::connectRoundRobin)->click();
-            control<QPushButton>(dialog, ids::destinationsOk)->click();
-        });
-        click(ids::destinationsButton);
+            auto* port = control<QLineEdit>(dialog, ids::hostPort1);
+            port->setText(QStringLiteral("8000"));
+            QTest::keyClick(port, Qt::Key_Return);
+        }));
         QCOMPARE(w.window.settings().loaded.connect.edited, 1);
 
         w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
