@@ -11,6 +11,9 @@ namespace marlo {
 
 namespace {
 
+// A record is a few kilobytes; a far larger file is no record and is not taken into memory.
+constexpr off_t maximumRecordFileBytes = 1 << 20;
+
 // The descriptor is closed on every path out.
 class FileDescriptor {
 public:
@@ -121,6 +124,9 @@ int readRecordFile(const std::string& path, std::string& text) {
     }
     if (S_ISDIR(status.st_mode)) {
         return EISDIR;
+    }
+    if (status.st_size > maximumRecordFileBytes) {
+        return EFBIG;
     }
     // The length the file has now: a device or a file that keeps growing is not read forever.
     std::string bytes(static_cast<std::size_t>(status.st_size), '\0');

@@ -13,7 +13,7 @@ namespace marlo {
 // keeps its permissions. A symbolic link is followed, not replaced.
 int writeRecordFile(const std::string& path, std::string_view text);
 
-// The file's text, which ends at its first zero byte.
+// The file's text, which ends at its first zero byte. A file over 1 MiB is refused with EFBIG.
 int readRecordFile(const std::string& path, std::string& text);
 
 } // namespace marlo

@@ -305,6 +305,13 @@ private slots:
         w.dialogs.expectOpenFile(folder.path());
         w.dialogs.expectMessage(QStringLiteral("Is a directory"), &w.window);
         w.click(ids::loadButton);
+        const QString huge = folder.filePath(QStringLiteral("huge.xml"));
+        QFile sparse(huge);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(2 << 20));
+        sparse.close();
+        w.dialogs.expectOpenFile(huge);
+        w.dialogs.expectMessage(QStringLiteral("File too large"), &w.window);
+        w.click(ids::loadButton);
         QVERIFY(w.dialogs.done());
         QVERIFY(!w.window.settings().configRecord.empty());
         QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(),
