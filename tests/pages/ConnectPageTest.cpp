@@ -371,6 +371,23 @@ private slots:
         QCOMPARE(edited.connect.startCharacter, 0x7f);
         QCOMPARE(edited.disconnect.stopCharacterEnabled, 1);
         QCOMPARE(edited.disconnect.timeout, 777u);
+
+        ConnectPage server;
+        server.type(ids::serverStartCharacter, QStringLiteral("g1"));
+        server.dialogs.expectMessage(QStringLiteral("サーバ 開始キャラクタ指定エラー"));
+        QVERIFY(!server.page.validateAndStore());
+        QCOMPARE(server.document.edited.accept.mode, std::int32_t{tunnelStartCharacter});
+        QCOMPARE(server.document.edited.accept.localPort, 0u);
+
+        // The client's flag for its start character is stored before the character is checked.
+        ConnectPage client;
+        client.type(ids::clientStartCharacter, QString());
+        client.dialogs.expectMessage(QStringLiteral("クライアント 開始キャラクタを設定してください"));
+        QVERIFY(!client.page.validateAndStore());
+        QCOMPARE(client.document.edited.accept.flushStartCharacter, 1);
+        QCOMPARE(client.document.edited.connect.mode, std::int32_t{tunnelStartCharacter});
+        QCOMPARE(client.document.edited.connect.flushStartCharacter, 1);
+        QCOMPARE(client.document.edited.connect.flushLine, 0);
     }
 
     void summarisesTheDestinations() {
