@@ -97,7 +97,6 @@ struct ConnectPage {
 };
 
 struct Refusal {
-    std::vector<int> clicks;
     std::vector<std::pair<int, const char*>> texts;
     const char* message;
 };
@@ -255,30 +254,26 @@ private slots:
         const char* const port = "サーバ ポート番号エラー";
         const char* const silence = "切断タイムアウトの設定範囲は2から86400000までです";
         const std::vector<Refusal> refusals = {
-            {{}, {{ids::serverStartCharacter, ""}}, serverMissing},
-            {{}, {{ids::serverStartCharacter, " <None> "}}, serverMissing},
-            {{}, {{ids::serverStartCharacter, "g1"}}, serverInvalid},
-            {{}, {{ids::serverStartCharacter, "-1"}}, serverInvalid},
-            {{}, {{ids::serverLocalPort, "70000"}}, port},
-            {{}, {{ids::serverLocalPort, "-1"}}, port},
-            {{}, {{ids::clientStartCharacter, "<None>"}}, "クライアント 開始キャラクタを設定してください"},
-            {{}, {{ids::clientStartCharacter, "0x"}}, "クライアント 開始キャラクタ指定エラー"},
-            {{}, {{ids::stopCharacter, " "}}, "切断キャラクタを設定してください"},
-            {{}, {{ids::stopCharacter, "1z"}}, "切断キャラクタ指定エラー"},
-            {{}, {{ids::silenceTimeout, "1"}}, silence},
-            {{}, {{ids::silenceTimeout, "86400001"}}, silence},
-            {{}, {{ids::silenceTimeout, "-2"}}, silence},
-            {{}, {{ids::silenceTimeout, ""}}, silence},
-            {{},
-             {{ids::serverPassword, "pass\xF0\x9F\x98\x80"}},
+            {{{ids::serverStartCharacter, ""}}, serverMissing},
+            {{{ids::serverStartCharacter, " <None> "}}, serverMissing},
+            {{{ids::serverStartCharacter, "g1"}}, serverInvalid},
+            {{{ids::serverStartCharacter, "-1"}}, serverInvalid},
+            {{{ids::serverLocalPort, "70000"}}, port},
+            {{{ids::serverLocalPort, "-1"}}, port},
+            {{{ids::clientStartCharacter, "<None>"}}, "クライアント 開始キャラクタを設定してください"},
+            {{{ids::clientStartCharacter, "0x"}}, "クライアント 開始キャラクタ指定エラー"},
+            {{{ids::stopCharacter, " "}}, "切断キャラクタを設定してください"},
+            {{{ids::stopCharacter, "1z"}}, "切断キャラクタ指定エラー"},
+            {{{ids::silenceTimeout, "1"}}, silence},
+            {{{ids::silenceTimeout, "86400001"}}, silence},
+            {{{ids::silenceTimeout, "-2"}}, silence},
+            {{{ids::silenceTimeout, ""}}, silence},
+            {{{ids::serverPassword, "pass\xF0\x9F\x98\x80"}},
              "パスワード文字列に使用できない文字が含まれています。"},
         };
         for (const Refusal& refusal : refusals) {
             ConnectPage connect;
             QString change;
-            for (const int id : refusal.clicks) {
-                connect.click(id);
-            }
             for (const auto& [id, text] : refusal.texts) {
                 connect.type(id, QString::fromUtf8(text));
                 change += QStringLiteral("%1=\"%2\" ").arg(id).arg(QString::fromUtf8(text));
