@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <string>
 
 namespace marlo {
 
@@ -373,7 +374,7 @@ void CMarloDlgTabConnect::loadFromSettings() {
     }
     silenceEnabled_->setChecked(disconnect.timeout != 0);
     if (disconnect.timeout != 0) {
-        setFieldText(silence_, numberOrEmpty(disconnect.timeout, 10));
+        setFieldText(silence_, std::to_string(disconnect.timeout));
     }
     disconnectOnModemControl_->setChecked(disconnect.modemControl != 0);
     disconnectFlushLine_->setChecked(disconnect.flushLine != 0);

@@ -246,6 +246,15 @@ private slots:
         for (const int id : {ids::serverStartCharacter, ids::clientStartCharacter, ids::stopCharacter}) {
             QCOMPARE(connect.text(id), QString());
         }
+
+        // A time-out beyond the range is shown as the unsigned number it is, then refused.
+        DeviceSettings longSilence = startCharacterSettings();
+        longSilence.disconnect.timeout = 3000000000u;
+        connect.document.loaded = longSilence;
+        connect.page.loadFromSettings();
+        QCOMPARE(connect.text(ids::silenceTimeout), QStringLiteral("3000000000"));
+        connect.dialogs.expectMessage(QStringLiteral("切断タイムアウトの設定範囲は2から86400000までです"));
+        QVERIFY(!connect.page.validateAndStore());
     }
 
     void refusesEachInvalidValueWithItsMessage() {
