@@ -4,6 +4,7 @@
 #include "app/UdevPortWatcher.h"
 #include "app/WindowDialogs.h"
 #include "device/UdevPortDiscovery.h"
+#include "record/ProfileRecords.h"
 #include "resources/DialogIds.h"
 #include "sim/SimulatedDevice.h"
 #include "ui/ControlId.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <memory>
 #include <system_error>
+#include <variant>
 
 namespace marlo {
 
@@ -36,6 +38,18 @@ void takeScreenshots(CMarloDlg& window, const QString& folder) {
         window.accept();
     });
     window.readFromDevice(true);
+}
+
+// The demonstration device holds one station profile, so that its list is not empty.
+void storeDemoProfile(sim::SimulatedDevice& device) {
+    ProfileForm form;
+    form.ssid = "office-net";
+    form.wpa2 = true;
+    form.keys[0] = "demo-passphrase";
+    const auto composed = composeProfile(form);
+    if (const auto* registration = std::get_if<ProfileRegistration>(&composed)) {
+        device.applyRecord(registration->record);
+    }
 }
 
 } // namespace
@@ -73,6 +87,7 @@ int CMarloApp::run() {
             std::fprintf(stderr, "marlo: the simulated device cannot start: %s\n", error.what());
             return 1;
         }
+        storeDemoProfile(*simulated);
         const std::string& path = simulated->portPath();
         fixedPorts.push_back(
             {portDisplayName("Simulated USB device server", path.substr(path.find('/', 1) + 1)), path});
