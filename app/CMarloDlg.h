@@ -92,7 +92,6 @@ private:
     DeviceLink link_;
     DeviceWorker worker_;
     std::vector<PortEntry> ports_;
-    std::string fileRecordText_; // the record the last save built
 
     bool portsPresent_ = true;  // false once a refresh found no port, until a write ends
     bool recordsReady_ = false; // after a successful read or file load

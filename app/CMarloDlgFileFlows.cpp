@@ -54,12 +54,11 @@ void CMarloDlg::saveToFile() {
     if (!record) {
         return;
     }
-    fileRecordText_ = std::move(*record);
     const std::optional<QString> path = dialogs_.saveRecordFile(this);
     if (!path) {
         return;
     }
-    if (const int error = writeRecordFile(localPath(*path), fileRecordText_); error != 0) {
+    if (const int error = writeRecordFile(localPath(*path), *record); error != 0) {
         dialogs_.message(this, systemText(error));
         return;
     }
