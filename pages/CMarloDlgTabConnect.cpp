@@ -41,6 +41,22 @@ int modeOf(const QCheckBox* enabled, const QButtonGroup* condition) {
     return enabled->isChecked() && condition->checkedId() != -1 ? condition->checkedId() : tunnelDisable;
 }
 
+// While a mode is on its conditions are enabled, `fallback` is checked if none is, and the start
+// character controls are enabled only under the start character condition.
+void applyConditionRules(bool on, QButtonGroup* condition, int fallback,
+                         std::initializer_list<QWidget*> startCharacterControls) {
+    for (QAbstractButton* radio : condition->buttons()) {
+        radio->setEnabled(on);
+    }
+    if (on && condition->checkedId() == -1) {
+        condition->button(fallback)->setChecked(true);
+    }
+    const bool startCharacter = on && condition->checkedId() == tunnelStartCharacter;
+    for (QWidget* control : startCharacterControls) {
+        control->setEnabled(startCharacter);
+    }
+}
+
 } // namespace
 
 CMarloDlgTabConnect::CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
@@ -252,25 +268,9 @@ void CMarloDlgTabConnect::enableAll(bool on) {
 }
 
 void CMarloDlgTabConnect::applyServerRules() {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{serverStartLabel_, serverStart_, serverFlushStart_}) {
-        control->setEnabled(false);
-    }
     const bool on = serverMode_->isChecked();
-    for (QAbstractButton* radio : serverCondition_->buttons()) {
-        radio->setEnabled(on);
-    }
-    if (on) {
-        if (serverCondition_->checkedId() == -1) {
-            serverCondition_->button(tunnelAlways)->setChecked(true);
-        }
-        if (serverCondition_->checkedId() == tunnelStartCharacter) {
-            for (QWidget* control :
-                 std::initializer_list<QWidget*>{serverStartLabel_, serverStart_, serverFlushStart_}) {
-                control->setEnabled(true);
-            }
-        }
-    }
+    applyConditionRules(on, serverCondition_, tunnelAlways,
+                        {serverStartLabel_, serverStart_, serverFlushStart_});
     localPort_->setEnabled(on);
     multipleConnections_->setEnabled(on);
     usePassword_->setEnabled(on);
@@ -283,25 +283,9 @@ void CMarloDlgTabConnect::applyPasswordRule() {
 }
 
 void CMarloDlgTabConnect::applyClientRules() {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{clientStartLabel_, clientStart_, clientFlushStart_}) {
-        control->setEnabled(false);
-    }
     const bool on = clientMode_->isChecked();
-    for (QAbstractButton* radio : clientCondition_->buttons()) {
-        radio->setEnabled(on);
-    }
-    if (on) {
-        if (clientCondition_->checkedId() == -1) {
-            clientCondition_->button(tunnelAnyCharacter)->setChecked(true);
-        }
-        if (clientCondition_->checkedId() == tunnelStartCharacter) {
-            for (QWidget* control :
-                 std::initializer_list<QWidget*>{clientStartLabel_, clientStart_, clientFlushStart_}) {
-                control->setEnabled(true);
-            }
-        }
-    }
+    applyConditionRules(on, clientCondition_, tunnelAnyCharacter,
+                        {clientStartLabel_, clientStart_, clientFlushStart_});
     destinations_->setEnabled(on);
     clientFlushLine_->setEnabled(on);
 }
