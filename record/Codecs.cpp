@@ -96,14 +96,8 @@ const Entity* leadingEntity(std::string_view text) {
 std::uint32_t parseHexadecimal(std::string_view digits) {
     std::uint32_t value = 0;
     for (char c : digits) {
-        unsigned digit = 0;
-        if (isDigit(c)) {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else if (c >= 'A' && c <= 'F') {
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        } else {
+        const unsigned digit = digitValue(c);
+        if (digit >= 16) {
             break;
         }
         value = (value << 4) | digit;
