@@ -305,7 +305,6 @@ void CMarloSTA::scan() {
 }
 
 void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool)> done) {
-    busy_ = true;
     progress_->setRange(0, progressSeconds);
     progressTicks_ = 0;
     progress_->setValue(0);
@@ -316,7 +315,6 @@ void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool
                       progressTimer_->stop();
                       progress_->setValue(0);
                       setControlsEnabled(true);
-                      busy_ = false;
                       done(succeeded != 0);
                   });
 }
@@ -333,13 +331,13 @@ void CMarloSTA::setControlsEnabled(bool on) {
 }
 
 void CMarloSTA::accept() {
-    if (!busy_) {
+    if (!worker_.busy()) {
         QDialog::accept();
     }
 }
 
 void CMarloSTA::reject() {
-    if (!busy_) {
+    if (!worker_.busy()) {
         QDialog::reject();
     }
 }

@@ -60,7 +60,6 @@ private:
     DeviceLink& link_;
     UserDialogs& dialogs_;
     std::vector<ScanResult> scanResults_;
-    bool busy_ = false;
     int progressTicks_ = 0;
     DeviceWorker worker_;
 

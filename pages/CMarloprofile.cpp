@@ -206,7 +206,7 @@ QWidget* CMarloprofile::createSecurityGroup() {
 
 void CMarloprofile::applyEnableLevels() {
     int level = 0;
-    if (!busy_) {
+    if (!worker_.busy()) {
         level = 1;
         if (encryption_->isChecked()) {
             level = suite_->button(suiteWep)->isChecked() ? 3 : 2;
@@ -247,7 +247,7 @@ std::optional<Text> CMarloprofile::ssidBytes() const {
 }
 
 void CMarloprofile::registerProfile() {
-    if (busy_) {
+    if (worker_.busy()) {
         return;
     }
     ProfileForm form;
@@ -287,21 +287,18 @@ void CMarloprofile::registerProfile() {
 }
 
 void CMarloprofile::startRegistration(const std::string& record) {
-    busy_ = true;
+    auto reply = std::make_shared<std::string>();
+    worker_.start([this, record, reply] { return link_.sendRecord(record, *reply) ? 1 : 0; },
+                  [this, reply](int succeeded) { finishRegistration(succeeded != 0, *reply); });
     progress_->setRange(0, progressSeconds);
     progressTicks_ = 0;
     progress_->setValue(0);
     applyEnableLevels();
     progressTimer_->start();
-
-    auto reply = std::make_shared<std::string>();
-    worker_.start([this, record, reply] { return link_.sendRecord(record, *reply) ? 1 : 0; },
-                  [this, reply](int succeeded) { finishRegistration(succeeded != 0, *reply); });
 }
 
 void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply) {
     progressTimer_->stop();
-    busy_ = false;
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
@@ -319,7 +316,7 @@ void CMarloprofile::advanceProgress() {
 }
 
 void CMarloprofile::reject() {
-    if (busy_) {
+    if (worker_.busy()) {
         return;
     }
     // Once the device took the profile the caller must list it, however the dialog is closed.

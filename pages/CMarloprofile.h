@@ -56,7 +56,6 @@ private:
     EditedProfile profile_;
     QString prefilledSsid_; // the SSID as shown, standing for the bytes of `start_`
     Status status_ = nothingSent;
-    bool busy_ = false;
     int progressTicks_ = 0;
     DeviceWorker worker_;
 
