@@ -1,5 +1,6 @@
 #include "pages/CMarloAP.h"
 #include "resources/DialogIds.h"
+#include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
 
@@ -248,15 +249,7 @@ private slots:
 
     void keyboardOrderFollowsTheLayout() {
         AccessPointDialog ap;
-        QList<int> order;
-        QWidget* first = ap.edit(ids::apSsid);
-        QWidget* widget = first;
-        do {
-            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
-                order.append(controlId(widget));
-            }
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
+        const QList<int> order = keyboardOrder(ap.edit(ids::apSsid));
         QCOMPARE(order,
                  QList<int>({ids::apSsid, ids::apEncryption, ids::apWpa, ids::apWpa2, ids::apCcmp,
                              ids::apTkip, ids::apPassword, ids::apChannel, ids::apScanRequests, ids::apOk}));

@@ -3,6 +3,7 @@
 #include "record/Codecs.h"
 #include "record/RecordWriter.h"
 #include "resources/DialogIds.h"
+#include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
 
@@ -489,15 +490,7 @@ private slots:
     void keyboardOrderAndNames() {
         ConnectPage connect;
         connect.page.enableAll(true);
-        QList<int> order;
-        QWidget* first = findControl(&connect.page, ids::serverMode);
-        QWidget* widget = first;
-        do {
-            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
-                order.append(controlId(widget));
-            }
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
+        const QList<int> order = keyboardOrder(findControl(&connect.page, ids::serverMode));
         QList<int> focusable = connectControls;
         focusable.removeAll(ids::serverStartCharacterLabel);
         focusable.removeAll(ids::clientStartCharacterLabel);

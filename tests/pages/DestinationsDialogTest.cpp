@@ -1,5 +1,6 @@
 #include "pages/CMarloHost.h"
 #include "resources/DialogIds.h"
+#include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
 
@@ -224,15 +225,7 @@ private slots:
 
     void keyboardOrderAndNames() {
         Destinations destinations(fourDestinations(0));
-        QList<int> order;
-        QWidget* first = findControl(destinations.dialog.get(), ids::protocolTcp);
-        QWidget* widget = first;
-        do {
-            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
-                order.append(controlId(widget));
-            }
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
+        const QList<int> order = keyboardOrder(findControl(destinations.dialog.get(), ids::protocolTcp));
         QList<int> expected = {ids::protocolTcp, ids::protocolUdp};
         for (int row = 0; row < 4; ++row) {
             expected << addressIds[row] << portIds[row] << localPortIds[row] << initialSendIds[row];

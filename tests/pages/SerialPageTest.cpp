@@ -1,5 +1,6 @@
 #include "pages/CMarloDlgTabSerial.h"
 #include "resources/DialogIds.h"
+#include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
 
@@ -396,15 +397,7 @@ private slots:
 
     void keyboardOrderAndNamesFollowTheLabels() {
         SerialPage serial;
-        QList<int> order;
-        QWidget* first = findControl(&serial.page, ids::baudRate);
-        QWidget* widget = first;
-        do {
-            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
-                order.append(controlId(widget));
-            }
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
+        const QList<int> order = keyboardOrder(findControl(&serial.page, ids::baudRate));
         QCOMPARE(order, serialControls);
 
         const auto name = [&](int id) {

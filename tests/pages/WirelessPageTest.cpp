@@ -1,6 +1,7 @@
 #include "device/DeviceLink.h"
 #include "pages/CMarloDlgTabWiFi.h"
 #include "resources/DialogIds.h"
+#include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
 
@@ -534,15 +535,7 @@ private slots:
 
     void keyboardOrderAndNamesFollowTheLayout() {
         WirelessPage wireless;
-        QList<int> order;
-        QWidget* first = findControl(&wireless.page, ids::bandDual);
-        QWidget* widget = first;
-        do {
-            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
-                order.append(controlId(widget));
-            }
-            widget = widget->nextInFocusChain();
-        } while (widget != first);
+        const QList<int> order = keyboardOrder(findControl(&wireless.page, ids::bandDual));
         QCOMPARE(order, pageControls);
 
         const auto name = [&](int id) {
