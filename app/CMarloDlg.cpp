@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 #include <memory>
 
@@ -114,9 +113,7 @@ void CMarloDlg::createControls() {
     progressBar_->setGeometry(units.toPixels(10, 425, 290, 14));
     progressBar_->setTextVisible(false);
     progressBar_->hide();
-    progressTimer_ = new QTimer(this);
-    progressTimer_->setInterval(1000);
-    connect(progressTimer_, &QTimer::timeout, this, &CMarloDlg::advanceProgress);
+    progressTimer_ = new ProgressTimer(progressBar_, this);
 
     setFixedSize(units.toPixels(315, 447));
 
@@ -263,15 +260,7 @@ void CMarloDlg::forgetRecords() {
 void CMarloDlg::startProgress(int maximumSeconds) {
     versionLine_->hide();
     progressBar_->show();
-    progressBar_->setRange(0, maximumSeconds);
-    progressSeconds_ = 0;
-    progressBar_->setValue(0);
-    progressTimer_->start();
-}
-
-void CMarloDlg::advanceProgress() {
-    ++progressSeconds_;
-    progressBar_->setValue(std::min(progressSeconds_, progressBar_->maximum()));
+    progressTimer_->restart(maximumSeconds);
 }
 
 void CMarloDlg::stopProgress() {

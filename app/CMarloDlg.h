@@ -5,6 +5,7 @@
 #include "record/RecordReader.h"
 #include "record/SettingsDocument.h"
 #include "ui/DeviceWorker.h"
+#include "ui/ProgressTimer.h"
 
 #include <QDialog>
 #include <vector>
@@ -13,7 +14,6 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace marlo {
 
@@ -81,7 +81,6 @@ private:
     void finishRead(const ReadResult& result, bool quiet);
     // Empties the records, the current IP address and the firmware version after a failed read.
     void forgetRecords();
-    void advanceProgress();
     // Enables the port selector and buttons from the window's state.
     void updateControls();
     QList<SettingsPage*> pages() const;
@@ -95,7 +94,6 @@ private:
 
     bool portsPresent_ = true;  // false once a refresh found no port, until a write ends
     bool recordsReady_ = false; // after a successful read or file load
-    int progressSeconds_ = 0;
 
     QComboBox* portSelector_ = nullptr;
     QPushButton* readButton_ = nullptr;
@@ -105,7 +103,7 @@ private:
     QLabel* firmwareLine_ = nullptr;
     QLabel* versionLine_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
-    QTimer* progressTimer_ = nullptr;
+    ProgressTimer* progressTimer_ = nullptr;
     TabControl* tabs_ = nullptr;
     CMarloDlgTabWiFi* wirelessPage_ = nullptr;
     CMarloDlgTabConnect* connectionPage_ = nullptr;

@@ -16,7 +16,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,7 +26,6 @@ namespace marlo {
 namespace {
 
 constexpr int progressSeconds = 10;
-constexpr int tickMs = 1000;
 
 constexpr const char* limitMessage = "プロファイルは最大4つまでです。";
 constexpr const char* switchQuestion =
@@ -140,9 +138,7 @@ void CMarloSTA::createControls() {
     progress_->setAccessibleName(QStringLiteral("Progress"));
     layout->addWidget(progress_);
 
-    progressTimer_ = new QTimer(this);
-    progressTimer_->setInterval(tickMs);
-    connect(progressTimer_, &QTimer::timeout, this, &CMarloSTA::advanceProgress);
+    progressTimer_ = new ProgressTimer(progress_, this);
 }
 
 void CMarloSTA::fillProfileList() {
@@ -305,11 +301,8 @@ void CMarloSTA::scan() {
 }
 
 void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool)> done) {
-    progress_->setRange(0, progressSeconds);
-    progressTicks_ = 0;
-    progress_->setValue(0);
     setControlsEnabled(false);
-    progressTimer_->start();
+    progressTimer_->restart(progressSeconds);
     worker_.start([operation = std::move(operation)] { return operation() ? 1 : 0; },
                   [this, done = std::move(done)](int succeeded) {
                       progressTimer_->stop();
@@ -317,11 +310,6 @@ void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool
                       setControlsEnabled(true);
                       done(succeeded != 0);
                   });
-}
-
-void CMarloSTA::advanceProgress() {
-    ++progressTicks_;
-    progress_->setValue(std::min(progressTicks_, progress_->maximum()));
 }
 
 void CMarloSTA::setControlsEnabled(bool on) {

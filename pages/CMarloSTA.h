@@ -4,13 +4,13 @@
 #include "record/ProfileRecords.h"
 #include "record/SettingsDocument.h"
 #include "ui/DeviceWorker.h"
+#include "ui/ProgressTimer.h"
 
 #include <QDialog>
 #include <functional>
 #include <vector>
 
 class QProgressBar;
-class QTimer;
 class QTreeWidget;
 
 namespace marlo {
@@ -52,7 +52,6 @@ private:
     // Runs `operation` on the worker with every control but the progress bar disabled; `done`
     // runs on the dialog's thread once the controls are back.
     void runBusy(std::function<bool()> operation, std::function<void(bool)> done);
-    void advanceProgress();
     void setControlsEnabled(bool on);
 
     SettingsDocument& document_;
@@ -60,14 +59,13 @@ private:
     DeviceLink& link_;
     UserDialogs& dialogs_;
     std::vector<ScanResult> scanResults_;
-    int progressTicks_ = 0;
     DeviceWorker worker_;
 
     QTreeWidget* profileList_ = nullptr;
     QTreeWidget* scanList_ = nullptr;
     QList<QWidget*> controls_;
     QProgressBar* progress_ = nullptr;
-    QTimer* progressTimer_ = nullptr;
+    ProgressTimer* progressTimer_ = nullptr;
 };
 
 } // namespace marlo

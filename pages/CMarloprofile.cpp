@@ -133,8 +133,7 @@ void CMarloprofile::createControls() {
     bottom->addWidget(ok_);
     layout->addLayout(bottom);
 
-    progressTimer_ = new QTimer(this);
-    progressTimer_->setInterval(tickMs);
+    progressTimer_ = new ProgressTimer(progress_, this);
     statusTimer_ = new QTimer(this);
     statusTimer_->setInterval(tickMs);
 
@@ -142,7 +141,6 @@ void CMarloprofile::createControls() {
     connect(encryption_, &QCheckBox::clicked, this, [this] { applyEnableLevels(); });
     connect(suite_, &QButtonGroup::buttonClicked, this, [this] { applySecurityRule(); });
     connect(ok_, &QPushButton::clicked, this, &CMarloprofile::registerProfile);
-    connect(progressTimer_, &QTimer::timeout, this, &CMarloprofile::advanceProgress);
     connect(statusTimer_, &QTimer::timeout, this, [this] {
         if (status_ == accepted) {
             statusTimer_->stop();
@@ -290,11 +288,8 @@ void CMarloprofile::startRegistration(const std::string& record) {
     auto reply = std::make_shared<std::string>();
     worker_.start([this, record, reply] { return link_.sendRecord(record, *reply) ? 1 : 0; },
                   [this, reply](int succeeded) { finishRegistration(succeeded != 0, *reply); });
-    progress_->setRange(0, progressSeconds);
-    progressTicks_ = 0;
-    progress_->setValue(0);
+    progressTimer_->restart(progressSeconds);
     applyEnableLevels();
-    progressTimer_->start();
 }
 
 void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply) {
@@ -308,11 +303,6 @@ void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply)
     }
     dialogs_.message(this, QString::fromUtf8(addedMessage));
     status_ = accepted;
-}
-
-void CMarloprofile::advanceProgress() {
-    ++progressTicks_;
-    progress_->setValue(std::min(progressTicks_, progress_->maximum()));
 }
 
 void CMarloprofile::reject() {

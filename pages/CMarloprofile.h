@@ -2,6 +2,7 @@
 
 #include "record/ProfileRecords.h"
 #include "ui/DeviceWorker.h"
+#include "ui/ProgressTimer.h"
 
 #include <QDialog>
 #include <array>
@@ -46,7 +47,6 @@ private:
     void registerProfile();
     void startRegistration(const std::string& record);
     void finishRegistration(bool succeeded, const std::string& reply);
-    void advanceProgress();
     // The bytes of the SSID edit: the prefilled bytes while the text is the one shown for them.
     std::optional<Text> ssidBytes() const;
 
@@ -56,7 +56,6 @@ private:
     EditedProfile profile_;
     QString prefilledSsid_; // the SSID as shown, standing for the bytes of `start_`
     Status status_ = nothingSent;
-    int progressTicks_ = 0;
     DeviceWorker worker_;
 
     QCheckBox* profileOn_ = nullptr;
@@ -68,7 +67,7 @@ private:
     std::array<QLineEdit*, keyRows> keys_{};
     QPushButton* ok_ = nullptr;
     QProgressBar* progress_ = nullptr;
-    QTimer* progressTimer_ = nullptr;
+    ProgressTimer* progressTimer_ = nullptr;
     QTimer* statusTimer_ = nullptr;
 };
 
