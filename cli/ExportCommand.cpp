@@ -89,7 +89,6 @@ std::optional<ExportArguments> parse(const std::vector<std::string>& arguments, 
 void storeShownSettings(SettingsDocument& document) {
     DeviceSettings shown = document.loaded;
     const DeviceSettings& edited = document.edited;
-    shown.reboot = edited.reboot;
     shown.accessPoint = edited.accessPoint;
     shown.connect.connections = edited.connect.connections;
     shown.connect.reconnectTime = edited.connect.reconnectTime;
