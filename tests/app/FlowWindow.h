@@ -9,13 +9,36 @@
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace marlo {
 
 inline const QString readSucceeded = QStringLiteral("デバイスからデータを読み込みました。");
+
+// Clicks `opener`, runs `use` on the modal dialog it opens and tells whether the dialog closed
+// itself; a dialog still open afterwards is rejected.
+inline bool closesDialogOpenedBy(QAbstractButton* opener, const std::function<void(QDialog*)>& use) {
+    bool closed = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        use(dialog);
+        closed = !dialog->isVisible();
+        if (!closed) {
+            dialog->reject();
+        }
+    });
+    opener->click();
+    return closed;
+}
 
 // The main window on the simulated device, with the flows driven through its buttons.
 struct FlowWindow {

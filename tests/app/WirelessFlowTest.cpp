@@ -1,12 +1,9 @@
 #include "tests/app/FlowWindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QTimer>
-#include <functional>
 
 using namespace marlo;
 
@@ -29,24 +26,6 @@ struct WirelessWindow : FlowWindow {
     QLineEdit* edit(int id) { return control<QLineEdit>(wireless(), id); }
     QAbstractButton* button(int id) { return control<QAbstractButton>(wireless(), id); }
     QString label(int id) { return control<QLabel>(wireless(), id)->text(); }
-
-    // Opens the access point dialog, runs `use` on it and tells whether the dialog closed itself.
-    bool closesAccessPointDialog(const std::function<void(QDialog*)>& use) {
-        bool closed = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            use(dialog);
-            closed = !dialog->isVisible();
-            if (!closed) {
-                dialog->reject();
-            }
-        });
-        button(ids::accessPointButton)->click();
-        return closed;
-    }
 
     bool write() {
         dialogs.expectWriteConfirmation(WriteMode::writeOnly);
@@ -95,12 +74,12 @@ private slots:
         w.button(ids::band5GHz)->click();
 
         // The main window's key filter leaves the dialog's own Escape and Return alone.
-        QVERIFY(w.closesAccessPointDialog([](QDialog* dialog) {
+        QVERIFY(closesDialogOpenedBy(w.button(ids::accessPointButton), [](QDialog* dialog) {
             control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("dropped"));
             QTest::keyClick(dialog, Qt::Key_Escape);
         }));
         QCOMPARE(w.window.settings().loaded.accessPoint.edited, 0);
-        QVERIFY(w.closesAccessPointDialog([](QDialog* dialog) {
+        QVERIFY(closesDialogOpenedBy(w.button(ids::accessPointButton), [](QDialog* dialog) {
             control<QComboBox>(dialog, ids::apChannel)->setCurrentText(QStringLiteral("36"));
             auto* ssid = control<QLineEdit>(dialog, ids::apSsid);
             ssid->setText(QStringLiteral("plant-7"));

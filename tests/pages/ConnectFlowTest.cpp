@@ -1,11 +1,8 @@
-#include "pages/CMarloHost.h"
 #include "tests/app/FlowWindow.h"
 
-#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace marlo;
 
@@ -20,25 +17,6 @@ std::optional<std::string> hostValue(const sim::SimulatedDevice& device, std::st
                                          .item = "Host",
                                          .value = name,
                                          .itemInstance = host});
-}
-
-// Opens the destinations dialog from `page`, runs `use` on it and tells whether the dialog closed
-// itself.
-bool closesDestinations(QWidget* page, const std::function<void(QDialog*)>& use) {
-    bool closed = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = dynamic_cast<CMarloHost*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
-        use(dialog);
-        closed = !dialog->isVisible();
-        if (!closed) {
-            dialog->reject();
-        }
-    });
-    control<QAbstractButton>(page, ids::destinationsButton)->click();
-    return closed;
 }
 
 std::optional<std::string> itemValue(const sim::SimulatedDevice& device, std::string_view group,
@@ -70,8 +48,9 @@ private slots:
         click(ids::clientMode);
         click(ids::silenceEnabled);
         edit(ids::silenceTimeout)->setText(QStringLiteral("5000"));
+        auto* destinations = control<QAbstractButton>(page, ids::destinationsButton);
         // The main window's key filter leaves the dialog's own Escape and Return alone.
-        QVERIFY(closesDestinations(page, [](QDialog* dialog) {
+        QVERIFY(closesDialogOpenedBy(destinations, [](QDialog* dialog) {
             control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("10.9.9.9"));
             control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("9"));
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -79,7 +58,7 @@ private slots:
         QCOMPARE(w.window.settings().loaded.connect.edited, 0);
         QCOMPARE(control<QLabel>(page, ids::destinationsSummary)->text(),
                  QStringLiteral("プロトコル: TCP\n"));
-        QVERIFY(closesDestinations(page, [](QDialog* dialog) {
+        QVERIFY(closesDialogOpenedBy(destinations, [](QDialog* dialog) {
             control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("192.168.1.50"));
             control<QLineEdit>(dialog, ids::reconnectTime)->setText(QStringLiteral("30"));
             control<QAbstractButton>(dialog, ids::connectRoundRobin)->click();
