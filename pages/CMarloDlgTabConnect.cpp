@@ -369,20 +369,6 @@ bool CMarloDlgTabConnect::validateAndStore() {
     return storeServer() && storeClient() && storeDisconnect();
 }
 
-bool CMarloDlgTabConnect::readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing,
-                                        const char* invalid) {
-    const std::string text = numberFieldText(edit);
-    if (text.empty() || text == none) {
-        return refuse(missing);
-    }
-    const std::optional<std::uint8_t> character = hexCharacter(text);
-    if (!character) {
-        return refuse(invalid);
-    }
-    code = *character;
-    return true;
-}
-
 bool CMarloDlgTabConnect::storeServer() {
     DeviceSettings::Accept& accept = edited_.accept;
     accept.mode = modeOf(serverMode_, serverCondition_);

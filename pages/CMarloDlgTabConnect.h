@@ -59,9 +59,6 @@ private:
     bool storeServer();
     bool storeClient();
     bool storeDisconnect();
-    // A two-digit hexadecimal character: blank or "<None>" shows `missing`, anything else that is
-    // not hexadecimal up to ff shows `invalid`.
-    bool readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing, const char* invalid);
 
     QList<QWidget*> controls_; // what enableAll switches, in tab order
 

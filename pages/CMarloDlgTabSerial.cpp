@@ -26,7 +26,6 @@ constexpr const char* baudRates[] = {"9600",   "14400",  "19200",  "38400",   "5
                                      "230400", "460800", "921600", "1000000", "2000000", "4000000"};
 
 constexpr std::string_view fourCharacterPeriods = "<Four Character Periods>";
-constexpr std::string_view none = "<None>";
 
 enum Parity { parityNone = 0, parityEven = 1, parityOdd = 2 };
 enum FlowControl { flowNone = 0, flowHardware = 1, flowSoftware = 2 };
@@ -462,23 +461,16 @@ bool CMarloDlgTabSerial::storePacking() {
     if (packingMode_->checkedId() == bySendCharacter) {
         packing.mode = bySendCharacter;
         packing.flushSendCharacter = flushSendCharacter_->isChecked() ? 1 : 0;
-        const std::string sendCharacter = numberFieldText(sendCharacter_);
-        if (sendCharacter.empty() || sendCharacter == none) {
-            return refuse("開始キャラクタを設定してください");
-        }
-        if (!readHexCharacter(sendCharacter, packing.sendCharacter)) {
-            return refuse("開始キャラクタ指定エラー");
+        if (!readCharacter(sendCharacter_, packing.sendCharacter, "開始キャラクタを設定してください",
+                           "開始キャラクタ指定エラー")) {
+            return false;
         }
         packing.trailingCharacter = 0;
         packing.trailingCharacterEnabled = trailingEnabled_->isChecked() ? 1 : 0;
-        if (trailingEnabled_->isChecked()) {
-            const std::string trailingCharacter = numberFieldText(trailingCharacter_);
-            if (trailingCharacter.empty() || trailingCharacter == none) {
-                return refuse("終了キャラクタを設定してください");
-            }
-            if (!readHexCharacter(trailingCharacter, packing.trailingCharacter)) {
-                return refuse("終了キャラクタ指定エラー");
-            }
+        if (trailingEnabled_->isChecked() &&
+            !readCharacter(trailingCharacter_, packing.trailingCharacter, "終了キャラクタを設定してください",
+                           "終了キャラクタ指定エラー")) {
+            return false;
         }
     }
     return true;

@@ -1,5 +1,6 @@
 #include "pages/SettingsPage.h"
 
+#include "pages/PageFields.h"
 #include "ui/ControlId.h"
 #include "ui/UserDialogs.h"
 
@@ -17,6 +18,20 @@ SettingsPage::SettingsPage(int templateId, SettingsDocument& document, UserDialo
 bool SettingsPage::refuse(const char* message) {
     dialogs_.message(this, QString::fromUtf8(message));
     return false;
+}
+
+bool SettingsPage::readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing,
+                                 const char* invalid) {
+    const std::string text = numberFieldText(edit);
+    if (text.empty() || text == "<None>") {
+        return refuse(missing);
+    }
+    const std::optional<std::uint8_t> character = hexCharacter(text);
+    if (!character) {
+        return refuse(invalid);
+    }
+    code = *character;
+    return true;
 }
 
 } // namespace marlo

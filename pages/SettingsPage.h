@@ -3,6 +3,9 @@
 #include "record/SettingsDocument.h"
 
 #include <QWidget>
+#include <cstdint>
+
+class QLineEdit;
 
 namespace marlo {
 
@@ -25,6 +28,9 @@ public:
 protected:
     // Shows `message` in a box owned by the page; returns false for the validation to return.
     bool refuse(const char* message);
+    // A two-digit hexadecimal character: blank or "<None>" shows `missing`, anything else that is
+    // not hexadecimal up to ff shows `invalid`.
+    bool readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing, const char* invalid);
 
     SettingsDocument& document_;
     const DeviceSettings& loaded_;
