@@ -124,15 +124,10 @@ void CMarloDlg::createControls() {
 }
 
 bool CMarloDlg::initDialog() {
-    if (!discovery_.discoverPorts(ports_) || ports_.empty()) {
-        ports_.clear();
+    if (!listPorts(std::nullopt)) {
         dialogs_.message(this, QString::fromUtf8(noDeviceMessage));
         return false;
     }
-    for (const PortEntry& port : ports_) {
-        portSelector_->addItem(QString::fromStdString(port.name));
-    }
-    portSelector_->setCurrentIndex(static_cast<int>(preferredPort(ports_, std::nullopt).value_or(0)));
 
     tabs_->setCurrentIndex(0);
     tabs_->showPage(wirelessPage_);
@@ -157,16 +152,22 @@ void CMarloDlg::refreshPorts() {
         remembered = ports_[static_cast<std::size_t>(selected)].path;
     }
     portSelector_->clear();
-    if (!discovery_.discoverPorts(ports_) || ports_.empty()) {
-        ports_.clear();
+    if (!listPorts(remembered)) {
         portsPresent_ = false;
         updateControls();
-        return;
+    }
+}
+
+bool CMarloDlg::listPorts(const std::optional<std::string>& rememberedPath) {
+    if (!discovery_.discoverPorts(ports_) || ports_.empty()) {
+        ports_.clear();
+        return false;
     }
     for (const PortEntry& port : ports_) {
         portSelector_->addItem(QString::fromStdString(port.name));
     }
-    portSelector_->setCurrentIndex(static_cast<int>(preferredPort(ports_, remembered).value_or(0)));
+    portSelector_->setCurrentIndex(static_cast<int>(preferredPort(ports_, rememberedPath).value_or(0)));
+    return true;
 }
 
 void CMarloDlg::readFromDevice(bool quiet) {

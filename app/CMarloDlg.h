@@ -65,6 +65,9 @@ private:
     };
 
     void createControls();
+    // Discovers the ports into the empty selector and selects the preferred one; false, with
+    // the list empty, when no port is present.
+    bool listPorts(const std::optional<std::string>& rememberedPath);
     // The selected entry of the port selector; none when the selector is empty.
     const PortEntry* selectedPort() const;
     MessageSink diagnosticSink();
