@@ -5,6 +5,7 @@
 #include "device/DeviceLink.h"
 #include "sim/SimulatedDevice.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
