@@ -1,6 +1,5 @@
 #include "app/CMarloDlg.h"
 
-#include "app/FlowMessages.h"
 #include "app/VersionText.h"
 #include "pages/CMarloDlgTabConnect.h"
 #include "pages/CMarloDlgTabSerial.h"

@@ -1,7 +1,6 @@
 #include "app/CMarloDlg.h"
-#include "app/FlowMessages.h"
-#include "app/RecordFile.h"
 #include "pages/SettingsPage.h"
+#include "record/RecordFile.h"
 #include "record/RecordWriter.h"
 #include "record/SettingsImport.h"
 #include "ui/UserDialogs.h"
@@ -9,7 +8,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <cstring>
 
 namespace marlo {
 
@@ -38,8 +36,8 @@ std::string localPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString systemText(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+QString fileErrorText(int error) {
+    return QString::fromLocal8Bit(recordFileErrorText(error));
 }
 
 } // namespace
@@ -59,7 +57,7 @@ void CMarloDlg::saveToFile() {
         return;
     }
     if (const int error = writeRecordFile(localPath(*path), *record); error != 0) {
-        dialogs_.message(this, systemText(error));
+        dialogs_.message(this, fileErrorText(error));
         return;
     }
     dialogs_.message(this, QString::fromUtf8(savedMessage));
@@ -75,7 +73,7 @@ void CMarloDlg::loadFromFile() {
     }
     std::string text;
     if (const int error = readRecordFile(localPath(*path), text); error != 0) {
-        dialogs_.message(this, systemText(error));
+        dialogs_.message(this, fileErrorText(error));
         return;
     }
     forgetRecords();

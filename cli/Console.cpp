@@ -1,10 +1,9 @@
 #include "cli/Console.h"
 
 #include "record/Cp932.h"
+#include "record/RecordFile.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace marlo::cli {
 
@@ -60,25 +59,13 @@ std::string displayMessage(std::string_view cp932) {
     return display(cp932, true);
 }
 
-std::optional<std::string> readFileBytes(const std::string& path, std::ostream& err) {
-    std::string bytes;
-    bool ok = false;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        char buffer[65536];
-        std::size_t count = 0;
-        while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-            bytes.append(buffer, count);
-        }
-        ok = !std::ferror(file);
-        const int error = errno;
-        std::fclose(file);
-        errno = error;
-    }
-    if (!ok) {
-        err << "marlo-cli: cannot read " << path << ": " << std::strerror(errno) << "\n";
+std::optional<std::string> readRecordText(const std::string& path, std::ostream& err) {
+    std::string text;
+    if (const int error = readRecordFile(path, text); error != 0) {
+        err << "marlo-cli: cannot read " << path << ": " << recordFileErrorText(error) << "\n";
         return std::nullopt;
     }
-    return bytes;
+    return text;
 }
 
 bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what) {

@@ -17,7 +17,8 @@ std::string displayMessage(std::string_view cp932);
 // Flushes `out`; false after saying on `err` that `what` could not be written.
 bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what);
 
-// The whole content of a file, or no value after printing why it could not be read.
-std::optional<std::string> readFileBytes(const std::string& path, std::ostream& err);
+// The text of a record file as the window's file load reads it, or no value after printing why it
+// could not be read.
+std::optional<std::string> readRecordText(const std::string& path, std::ostream& err);
 
 } // namespace marlo::cli

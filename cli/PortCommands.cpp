@@ -128,7 +128,7 @@ int runSend(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (!parsed) {
         return usageError("send", sendUsage, err);
     }
-    const auto record = readFileBytes(parsed->operands.front(), err);
+    const auto record = readRecordText(parsed->operands.front(), err);
     if (!record) {
         return exitUsage;
     }

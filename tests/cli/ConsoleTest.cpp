@@ -17,16 +17,15 @@ TEST(Console, ShowsCodePage932AsUtf8AndEscapesTheRest) {
     EXPECT_EQ(displayMessage("a\rb"), "a\\x0db");
 }
 
-TEST(Console, ReadsFilesWholeOrSaysWhyNot) {
+TEST(Console, ReadsRecordFilesToTheirFirstZeroByteOrSaysWhyNot) {
     testing::TemporaryFolder folder;
-    const std::string bytes("a\0\r\nb", 5);
     std::ostringstream err;
-    EXPECT_EQ(readFileBytes(folder.write("f.xml", bytes), err), bytes);
+    EXPECT_EQ(readRecordText(folder.write("f.xml", std::string("a\r\0\r\nb", 6)), err), "a\r");
     EXPECT_EQ(err.str(), "");
-    EXPECT_FALSE(readFileBytes(folder.path("missing.xml"), err));
+    EXPECT_FALSE(readRecordText(folder.path("missing.xml"), err));
     EXPECT_NE(err.str().find("cannot read " + folder.path("missing.xml")), std::string::npos);
     std::ostringstream directoryErr;
-    EXPECT_FALSE(readFileBytes(folder.path(""), directoryErr));
+    EXPECT_FALSE(readRecordText(folder.path(""), directoryErr));
     EXPECT_NE(directoryErr.str().find("cannot read"), std::string::npos);
 }
 

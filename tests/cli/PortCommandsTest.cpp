@@ -44,8 +44,8 @@ TEST(ReadCommand, PrintsTheFirmwareVersionThenTheSettings) {
     EXPECT_NE(result.out.find("\naccessPoint.ssid = devserver-4f2a\n"), std::string::npos);
     EXPECT_NE(result.out.find("\nsta.currentIpAddress = 192.168.11.23\n"), std::string::npos);
     EXPECT_TRUE(result.err.empty());
-    const auto config = readFileBytes(folder.path("config.xml"), std::cerr);
-    const auto status = readFileBytes(folder.path("status.xml"), std::cerr);
+    const auto config = readRecordText(folder.path("config.xml"), std::cerr);
+    const auto status = readRecordText(folder.path("status.xml"), std::cerr);
     ASSERT_TRUE(config && status);
     EXPECT_TRUE(config->starts_with("xcr dump\r\n<?xml") && config->ends_with("</configrecord>"));
     EXPECT_TRUE(status->ends_with("</statusrecord>"));
