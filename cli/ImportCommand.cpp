@@ -34,13 +34,12 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
     if (result == FileImportResult::unreadable) {
         return exitUsage;
     }
-    printSettings(document.loaded, out);
-    const bool written = flushOutput(out, err, "the settings");
     if (result == FileImportResult::importFailed) {
         err << importFailedMessage << "\n";
         return exitFailure;
     }
-    return written ? exitSuccess : exitFailure;
+    printSettings(document.loaded, out);
+    return flushOutput(out, err, "the settings") ? exitSuccess : exitFailure;
 }
 
 } // namespace

@@ -139,15 +139,14 @@ TEST(ImportCommand, PrintsEveryFieldInTableOrder) {
               replaced(sampleListing(), "sta.currentIpAddress = 192.168.10.20", "sta.currentIpAddress = "));
 }
 
-TEST(ImportCommand, AFailedImportPrintsTheFieldsAsTheyStand) {
+TEST(ImportCommand, AFailedImportPrintsNoSettings) {
     TemporaryFolder folder;
     const std::string config =
         folder.write("config.xml", replaced(samples::deviceConfigRecord(),
                                             "<configitem name = \"Modem Control\">", "<configitem>"));
     const auto result = run(importCommand, {config});
     EXPECT_EQ(result.exitCode, exitFailure);
-    EXPECT_NE(result.out.find("connect.hosts[1].port = 8001\n"), std::string::npos);
-    EXPECT_NE(result.out.find("line.baudRate = 0\n"), std::string::npos);
+    EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err,
               "*** not found ***\ngroup: <configgroup name = \"Tunnel Disconnect\" instance = \"1\">\n"
               "item: <configitem name = \"Modem Control\">\nvalue: <value>\n"
@@ -161,7 +160,7 @@ TEST(ImportCommand, TheRecordEndsAtTheFilesFirstZeroByte) {
     const std::string config = folder.write("config.xml", replaced(record, cut, std::string(1, '\0') + cut));
     const auto result = run(importCommand, {config});
     EXPECT_EQ(result.exitCode, exitFailure);
-    EXPECT_NE(result.out.find("connect.hosts[1].port = 8001\n"), std::string::npos);
+    EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err,
               "*** not found ***\ngroup: <configgroup name = \"Tunnel Disconnect\" instance = \"1\">\n"
               "item: <configitem name = \"Modem Control\">\nvalue: <value>\n"
