@@ -51,7 +51,13 @@ std::optional<std::string> cp932ToUtf8(std::string_view cp932) {
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8) {
-    return convert("CP932", "UTF-8", utf8);
+    auto cp932 = convert("CP932", "UTF-8", utf8);
+    // Some characters go one way only: the yen sign becomes the backslash, the overline the tilde,
+    // the wave dash the fullwidth tilde. Read back they would be other characters.
+    if (!cp932 || convert("UTF-8", "CP932", *cp932) != utf8) {
+        return std::nullopt;
+    }
+    return cp932;
 }
 
 std::string programText(std::string_view utf8) {

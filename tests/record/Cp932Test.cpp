@@ -17,6 +17,13 @@ TEST(Cp932, RefusesWhatTheOtherSideCannotHold) {
     EXPECT_FALSE(utf8ToCp932("\xc3\xa9t\xc3\xa9")); // accented Latin letters
     EXPECT_FALSE(utf8ToCp932("\xff"));              // not UTF-8
     EXPECT_FALSE(cp932ToUtf8("\x83"));              // a lead byte without its trail byte
+    // Characters that code page 932 gives back as others: the yen sign and the overline would
+    // come back as a backslash and a tilde, the wave dash and the minus sign as fullwidth forms.
+    for (const char* changed : {"pass¥word‾x", "〜", "−1"}) {
+        EXPECT_FALSE(utf8ToCp932(changed)) << changed;
+    }
+    EXPECT_EQ(utf8ToCp932("pass\\word~x"), std::optional<std::string>("pass\\word~x"));
+    EXPECT_EQ(utf8ToCp932("～－1"), std::optional<std::string>("\x81\x60\x81\x7c\x31"));
 }
 
 TEST(Cp932, GrowsItsBufferForLongTexts) {
