@@ -48,8 +48,12 @@ void CMarloDlg::saveToFile() {
     }
     document_.edited.reboot = 0;
     WindowPasswordPrompt prompt(dialogs_, this);
-    std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt);
+    std::string refusal;
+    std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt, &refusal);
     if (!record) {
+        if (!refusal.empty()) {
+            dialogs_.message(this, displayText(refusal));
+        }
         return;
     }
     const std::optional<QString> path = dialogs_.saveRecordFile(this);

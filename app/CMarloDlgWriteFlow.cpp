@@ -36,7 +36,13 @@ void CMarloDlg::writeToDevice() {
     }
     document_.edited.reboot = static_cast<Flag>(*mode);
 
-    auto record = std::make_shared<const std::string>(*buildRecord(document_, RecordTarget::device));
+    std::string refusal;
+    std::optional<std::string> built = buildRecord(document_, RecordTarget::device, nullptr, &refusal);
+    if (!built) {
+        dialogs_.message(this, displayText(refusal));
+        return;
+    }
+    auto record = std::make_shared<const std::string>(std::move(*built));
     auto reply = std::make_shared<std::string>();
     if (portPath) {
         link_.setPortPath(*portPath);

@@ -116,7 +116,13 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     storeShownSettings(document);
     document.edited.reboot = parsed->reboot ? 1 : 0;
-    const auto record = buildRecord(document, parsed->target, &parsed->secrets);
+    std::string refusal;
+    const auto record = buildRecord(document, parsed->target, &parsed->secrets, &refusal);
+    if (!record && !refusal.empty()) {
+        err << "marlo-cli: the record cannot hold a value of " << parsed->file << ": "
+            << displayMessage(refusal) << "\n";
+        return exitFailure;
+    }
     if (!record) {
         err << "marlo-cli: " << displayMessage(parsed->secrets.refusal) << "\n";
         return exitUsage;

@@ -5,6 +5,7 @@
 #include "pages/CMarloSTA.h"
 #include "pages/PageFields.h"
 #include "pages/TrimmedText.h"
+#include "record/AddressRefusal.h"
 #include "resources/DialogIds.h"
 #include "ui/ControlId.h"
 #include "ui/UserDialogs.h"
@@ -52,6 +53,13 @@ constexpr const char* currentAddressCaption = "現在のIPアドレス :";
 
 const QString stationPrefix = QStringLiteral("STAモード");
 const QString accessPointPrefix = QStringLiteral("APモード");
+
+// Once the mask edit has passed: the message for an address and mask that the record cannot write
+// as "address/prefix", else null.
+const char* unwritableAddress(int edit, AddressInterface interface, const Text& address, const Text& mask) {
+    constexpr int maskEdit = 1;
+    return edit == maskEdit ? addressPrefixRefusal(interface, address, mask) : nullptr;
+}
 
 void selectPriority(QComboBox* list, std::uint32_t priority) {
     const bool listed = priority >= 1 && priority <= static_cast<std::uint32_t>(list->count());
@@ -372,6 +380,10 @@ bool CMarloDlgTabWiFi::storeStation() {
         if (!storeAddress(stationAddresses_[i], *fields[i], addressTokens::none, value)) {
             return refuse(stationMessages[i]);
         }
+        if (const char* refusal =
+                unwritableAddress(i, AddressInterface::station, sta.ipAddress, sta.subnetMask)) {
+            return refuse(refusal);
+        }
     }
     return true;
 }
@@ -395,6 +407,10 @@ bool CMarloDlgTabWiFi::storeAccessPoint() {
         const std::string_view token = i == 0 ? addressTokens::noToken : addressTokens::none;
         if (!storeAddress(accessPointAddresses_[i], *fields[i], token, values[i])) {
             return refuse(accessPointMessages[i]);
+        }
+        if (const char* refusal =
+                unwritableAddress(i, AddressInterface::accessPoint, ap.ipAddress, ap.subnetMask)) {
+            return refuse(refusal);
         }
     }
 

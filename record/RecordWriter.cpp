@@ -1,5 +1,6 @@
 #include "record/RecordWriter.h"
 
+#include "record/AddressRefusal.h"
 #include "record/Codecs.h"
 #include "record/Cp932.h"
 #include "record/RecordBuilder.h"
@@ -25,18 +26,21 @@ std::string characterOrNone(std::int32_t enabled, std::uint8_t code) {
 
 class Writer {
 public:
-    Writer(const SettingsDocument& document, RecordTarget target, PasswordPrompt* prompt)
+    Writer(const SettingsDocument& document, RecordTarget target, PasswordPrompt* prompt,
+           std::string* refusal)
         : loaded_(document.loaded)
         , edited_(document.edited)
         , target_(target)
-        , prompt_(prompt) {}
+        , prompt_(prompt)
+        , refusal_(refusal) {}
 
     std::optional<std::string> build() {
         out_.append(recordHeader());
         importControl();
         radio();
-        stationInterface();
-        accessPointInterface();
+        if (!stationInterface() || !accessPointInterface()) {
+            return std::nullopt;
+        }
         if (loaded_.accessPoint.edited && !accessPoint()) {
             return std::nullopt;
         }
@@ -94,35 +98,53 @@ private:
         out_.groupEnd();
     }
 
-    void addressItems(const std::string& ipAddress, const std::string& subnetMask, const std::string& gateway,
-                      const std::string& primaryDns, const std::string& secondaryDns) {
-        out_.item("IP Address", formatAddressPrefix(ipAddress, subnetMask).value_or(""));
+    // False, after saying why, when the record cannot hold the address with its mask: an empty
+    // value in its place would lose the address and make a file that does not load.
+    bool addressItems(AddressInterface interface, const std::string& ipAddress, const std::string& subnetMask,
+                      const std::string& gateway, const std::string& primaryDns,
+                      const std::string& secondaryDns) {
+        if (const char* refusal = addressPrefixRefusal(interface, ipAddress, subnetMask)) {
+            if (refusal_) {
+                *refusal_ = programText(refusal);
+            }
+            return false;
+        }
+        out_.item("IP Address", *formatAddressPrefix(ipAddress, subnetMask));
         out_.item("Default Gateway", escapeText(gateway));
         out_.item("Primary DNS", escapeText(primaryDns));
         out_.item("Secondary DNS", escapeText(secondaryDns));
+        return true;
     }
 
-    void stationInterface() {
+    bool stationInterface() {
         const auto& sta = edited_.sta;
         out_.groupStart("Interface", "wlan0");
         out_.item("State", onOff(sta.state));
         out_.item("Priority", number(sta.priority));
         out_.item("DHCP Client", onOff(sta.dhcpClient));
-        addressItems(sta.ipAddress, sta.subnetMask, sta.defaultGateway, sta.primaryDns, sta.secondaryDns);
+        if (!addressItems(AddressInterface::station, sta.ipAddress, sta.subnetMask, sta.defaultGateway,
+                          sta.primaryDns, sta.secondaryDns)) {
+            return false;
+        }
         out_.groupEnd();
+        return true;
     }
 
-    void accessPointInterface() {
+    bool accessPointInterface() {
         const auto& ap = edited_.ap;
         out_.groupStart("Interface", "ap0");
         out_.item("State", onOff(ap.state));
         out_.item("Priority", number(ap.priority));
-        addressItems(ap.ipAddress, ap.subnetMask, ap.defaultGateway, ap.primaryDns, ap.secondaryDns);
+        if (!addressItems(AddressInterface::accessPoint, ap.ipAddress, ap.subnetMask, ap.defaultGateway,
+                          ap.primaryDns, ap.secondaryDns)) {
+            return false;
+        }
         out_.itemStart("DHCP IP Address Range");
         out_.namedValue("Start", escapeText(ap.dhcpRangeStart));
         out_.namedValue("End", escapeText(ap.dhcpRangeEnd));
         out_.itemEnd();
         out_.groupEnd();
+        return true;
     }
 
     bool accessPoint() {
@@ -319,14 +341,15 @@ private:
     const DeviceSettings& edited_;
     RecordTarget target_;
     PasswordPrompt* prompt_;
+    std::string* refusal_;
     RecordBuilder out_;
 };
 
 } // namespace
 
 std::optional<std::string> buildRecord(const SettingsDocument& document, RecordTarget target,
-                                       PasswordPrompt* prompt) {
-    return Writer(document, target, prompt).build();
+                                       PasswordPrompt* prompt, std::string* refusal) {
+    return Writer(document, target, prompt, refusal).build();
 }
 
 } // namespace marlo

@@ -236,6 +236,29 @@ private slots:
         QCOMPARE(permissions(locked), 0444u);
     }
 
+    void anAddressTheRecordCannotWriteBackIsRefusedBeforeSaving() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("device.xml"));
+        FlowWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        w.dialogs.expectSaveFile(path);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click(ids::saveButton);
+        QByteArray record = contents(path);
+        QVERIFY(record.contains("<value>192.168.0.1/24</value>"));
+        record.replace("<value>192.168.0.1/24</value>", "<value>192.168.0.1/32</value>");
+        put(path, record);
+
+        w.dialogs.expectOpenFile(path);
+        w.dialogs.expectMessage(loaded, &w.window);
+        w.click(ids::loadButton);
+        w.dialogs.expectMessage(QStringLiteral("APモードのサブネットマスクが正しくありません。"));
+        w.click(ids::saveButton);
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(contents(path), record);
+    }
+
     void aSecretIsAskedForAndStoppingSavesNothing() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("device.xml"));

@@ -149,6 +149,26 @@ TEST(ExportCommand, MatchesProfileSecretsByNetworkNameInCodePage932) {
     EXPECT_TRUE(isValidXml(result.out));
 }
 
+TEST(ExportCommand, FailsOnAnAddressTheRecordCannotWriteBack) {
+    TemporaryFolder folder;
+    const std::pair<std::string, std::string> cases[] = {
+        {"192.168.10.20/32", "STAモードのサブネットマスクが正しくありません。"},
+        {"station/24", "STAモードのIPアドレスが正しくありません。"},
+    };
+    for (const auto& [address, message] : cases) {
+        const std::string file =
+            folder.write("config.xml", replaced(samples::deviceConfigRecord(), "192.168.10.20/24", address));
+        ASSERT_EQ(run(importCommand, {file}).exitCode, exitSuccess);
+        for (const char* target : {"device", "file"}) {
+            const auto result = run(exportCommand, {file, "--target", target});
+            EXPECT_EQ(result.exitCode, exitFailure) << address;
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err,
+                      "marlo-cli: the record cannot hold a value of " + file + ": " + message + "\n");
+        }
+    }
+}
+
 TEST(ExportCommand, RefusesAWrongCommandLineAndReportsAFailedImport) {
     TemporaryFolder folder;
     const std::string file = folder.write("config.xml", samples::deviceConfigRecord());

@@ -267,6 +267,7 @@ private slots:
 
     void refusesEachInvalidAddressWithItsMessage() {
         const char* const staAddress = "STAモードのIPアドレスが正しくありません。";
+        const char* const staMask = "STAモードのサブネットマスクが正しくありません。";
         const char* const dhcpStart = "APモードのDHCP 開始アドレスが正しくありません。";
         const char* const dhcpEnd = "APモードのDHCP 終了アドレスが正しくありません。";
         const char* const apAddress = "APモードのIPアドレスが正しくありません。";
@@ -275,7 +276,16 @@ private slots:
             {{}, {{ids::stationIpAddress, "192.168.1.256"}}, staAddress},
             {{}, {{ids::stationIpAddress, "<none>"}}, staAddress},
             {{}, {{ids::stationIpAddress, "１９２.168.1.1"}}, staAddress},
-            {{}, {{ids::stationSubnetMask, "<Minimum>"}}, "STAモードのサブネットマスクが正しくありません。"},
+            {{}, {{ids::stationSubnetMask, "<Minimum>"}}, staMask},
+            // The record writes an address with its mask as a prefix length: a mask with a gap, of
+            // all ones or none at all, and an address of all ones, cannot be written.
+            {{}, {{ids::stationSubnetMask, "255.255.0.255"}}, staMask},
+            {{}, {{ids::stationSubnetMask, "255.255.255.255"}}, staMask},
+            {{}, {{ids::stationSubnetMask, "<None>"}}, staMask},
+            {{}, {{ids::stationIpAddress, "255.255.255.255"}}, staAddress},
+            {{}, {{ids::accessPointSubnetMask, "255.255.255.255"}}, apMask},
+            {{}, {{ids::accessPointSubnetMask, ""}}, apMask},
+            {{}, {{ids::accessPointIpAddress, "255.255.255.255"}}, apAddress},
             {{},
              {{ids::stationGateway, "1.2.3.4.5"}},
              "STAモードのデフォルトゲートウェイが正しくありません。"},
@@ -331,14 +341,13 @@ private slots:
         const std::vector<Entry> entries = {
             {{}, {{ids::stationIpAddress, ""}, {ids::stationSubnetMask, "<None>"}}},
             {{}, {{ids::stationGateway, "255.255.255.255"}, {ids::accessPointGateway, "255.255.255.255"}}},
-            {{},
-             {{ids::accessPointIpAddress, "255.255.255.255"},
-              {ids::accessPointSubnetMask, "255.255.255.255"}}},
             {{}, {{ids::dhcpRangeStart, "192.168.0.2"}, {ids::dhcpRangeEnd, "192.168.0.254"}}},
             {{}, {{ids::dhcpRangeStart, ""}, {ids::dhcpRangeEnd, ""}}},
-            // Without a mask every start and end lies in the access point's network.
-            {{}, {{ids::accessPointSubnetMask, "<None>"}, {ids::dhcpRangeStart, "10.1.2.3"}}},
-            {{}, {{ids::accessPointSubnetMask, ""}, {ids::dhcpRangeEnd, "172.16.0.9"}}},
+            // With the mask 0.0.0.0 every start and end lies in the access point's network.
+            {{},
+             {{ids::accessPointSubnetMask, "0.0.0.0"},
+              {ids::dhcpRangeStart, "10.1.2.3"},
+              {ids::dhcpRangeEnd, "172.16.0.9"}}},
             // inet_addr's short and octal forms.
             {{}, {{ids::stationIpAddress, "10.1"}, {ids::accessPointIpAddress, "0300.0250.0.1"}}},
             // With the DHCP client ticked the station edits are not read.

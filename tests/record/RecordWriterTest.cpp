@@ -1,5 +1,6 @@
 #include "record/RecordWriter.h"
 
+#include "record/AddressRefusal.h"
 #include "record/Codecs.h"
 #include "record/Cp932.h"
 #include "record/RecordFrame.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <tuple>
 #include <vector>
 
 namespace marlo {
@@ -249,14 +251,14 @@ SettingsDocument richDocument() {
     s.sta.priority = 3;
     s.sta.dhcpClient = 1;
     s.sta.ipAddress = "192.168.1.5";
-    s.sta.subnetMask = "255.255.0.255";
+    s.sta.subnetMask = "255.255.0.0";
     s.sta.defaultGateway = "192.168.1.1";
     s.sta.primaryDns = "8.8.4.4";
     s.sta.secondaryDns = "<None>";
     s.ap.state = 1;
     s.ap.priority = 4;
     s.ap.ipAddress = "10.0.0.1";
-    s.ap.subnetMask = "255.255.255.255";
+    s.ap.subnetMask = "255.0.0.0";
     s.ap.dhcpRangeStart = "10.0.0.10";
     s.ap.dhcpRangeEnd = "10.0.0.99";
     s.accessPoint = {.ssid = "AP & <Guest>",
@@ -339,7 +341,7 @@ constexpr std::string_view richFileGroups = R"(   <configgroup name = "XML Impor
          <value>Enabled</value>
       </configitem>
       <configitem name = "IP Address">
-         <value></value>
+         <value>192.168.1.5/16</value>
       </configitem>
       <configitem name = "Default Gateway">
          <value>192.168.1.1</value>
@@ -359,7 +361,7 @@ constexpr std::string_view richFileGroups = R"(   <configgroup name = "XML Impor
          <value>4</value>
       </configitem>
       <configitem name = "IP Address">
-         <value></value>
+         <value>10.0.0.1/8</value>
       </configitem>
       <configitem name = "Default Gateway">
          <value></value>
@@ -719,6 +721,43 @@ TEST(RecordWriter, StoppingInAnyPromptStopsTheBuild) {
         prompt.answers.push_back({promptStop, {}});
         EXPECT_FALSE(buildRecord(richDocument(), RecordTarget::file, &prompt)) << stopAt;
         EXPECT_EQ(prompt.requests.size(), stopAt + 1);
+    }
+}
+
+TEST(RecordWriter, RefusesAnAddressAndMaskItCannotWriteAsAPrefix) {
+    struct Case {
+        AddressInterface interface;
+        std::string address;
+        std::string mask;
+        std::string message;
+    };
+    const Case cases[] = {
+        {AddressInterface::station, "192.168.1.5", "255.255.0.255",
+         "STAモードのサブネットマスクが正しくありません。"},
+        {AddressInterface::station, "192.168.1.5", "255.255.255.255",
+         "STAモードのサブネットマスクが正しくありません。"},
+        {AddressInterface::station, "192.168.1.5", "<None>",
+         "STAモードのサブネットマスクが正しくありません。"},
+        {AddressInterface::station, "host", "255.255.255.0", "STAモードのIPアドレスが正しくありません。"},
+        {AddressInterface::accessPoint, "10.0.0.1", "255.255.255.255",
+         "APモードのサブネットマスクが正しくありません。"},
+        {AddressInterface::accessPoint, "255.255.255.255", "255.0.0.0",
+         "APモードのIPアドレスが正しくありません。"},
+    };
+    for (const Case& c : cases) {
+        SettingsDocument document = richDocument();
+        auto [address, mask] = c.interface == AddressInterface::station
+                                   ? std::tie(document.edited.sta.ipAddress, document.edited.sta.subnetMask)
+                                   : std::tie(document.edited.ap.ipAddress, document.edited.ap.subnetMask);
+        address = c.address;
+        mask = c.mask;
+        for (const RecordTarget target : {RecordTarget::device, RecordTarget::file}) {
+            ScriptedPrompt prompt;
+            std::string refusal;
+            EXPECT_FALSE(buildRecord(document, target, &prompt, &refusal)) << c.address << " " << c.mask;
+            EXPECT_EQ(cp932ToUtf8(refusal), c.message);
+            EXPECT_TRUE(prompt.requests.empty());
+        }
     }
 }
 
