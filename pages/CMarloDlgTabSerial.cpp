@@ -101,6 +101,8 @@ QWidget* CMarloDlgTabSerial::createLineGroup() {
     baudRate_ = new QComboBox(this);
     baudRate_->setEditable(true);
     baudRate_->setInsertPolicy(QComboBox::NoInsert);
+    // The list is there to pick from: what the user types is taken as typed, never completed.
+    baudRate_->setCompleter(nullptr);
     for (const char* rate : baudRates) {
         baudRate_->addItem(QString::fromLatin1(rate));
     }

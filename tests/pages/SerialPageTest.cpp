@@ -5,6 +5,7 @@
 #include "ui/ControlId.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -299,6 +300,25 @@ private slots:
             serial.dialogs.expectMessage(QString::fromUtf8(refusal.message), &serial.page);
             QVERIFY2(!serial.page.validateAndStore(), qPrintable(change));
             QVERIFY2(serial.dialogs.done(), qPrintable(change));
+        }
+    }
+
+    void aTypedBaudRateIsStoredAsTyped() {
+        // Each is the start of a longer rate in the list.
+        for (const auto& [typed, rate] :
+             {std::pair{"100000", 100000u}, std::pair{"200000", 200000u}, std::pair{"10000", 10000u}}) {
+            SerialPage serial;
+            serial.page.show();
+            QApplication::setActiveWindow(&serial.page);
+            QLineEdit* edit = serial.baud()->lineEdit();
+            serial.baud()->setFocus();
+            QVERIFY(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(edit, QString::fromLatin1(typed));
+            QTest::keyClick(edit, Qt::Key_Return);
+            QCOMPARE(serial.baud()->currentText(), QString::fromLatin1(typed));
+            QVERIFY(serial.page.validateAndStore());
+            QCOMPARE(serial.document.edited.line.baudRate, rate);
         }
     }
 
