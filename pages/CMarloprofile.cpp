@@ -204,7 +204,9 @@ QWidget* CMarloprofile::createSecurityGroup() {
 
 void CMarloprofile::applyEnableLevels() {
     int level = 0;
-    if (!worker_.busy()) {
+    // Once the device took the profile nothing is left to edit or send: the editor waits for its
+    // status timer to close it.
+    if (!worker_.busy() && status_ != accepted) {
         level = 1;
         if (encryption_->isChecked()) {
             level = suite_->button(suiteWep)->isChecked() ? 3 : 2;
@@ -245,7 +247,7 @@ std::optional<Text> CMarloprofile::ssidBytes() const {
 }
 
 void CMarloprofile::registerProfile() {
-    if (worker_.busy()) {
+    if (worker_.busy() || status_ == accepted) {
         return;
     }
     ProfileForm form;
@@ -294,27 +296,25 @@ void CMarloprofile::startRegistration(const std::string& record) {
 
 void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply) {
     progressTimer_->stop();
+    status_ = succeeded ? accepted : refused;
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
         dialogs_.message(this, QString::fromUtf8(failedMessage) + displayText(reply));
-        status_ = refused;
         return;
     }
+    // The dialog closes on the status timer's first tick after the user dismissed the message.
+    statusTimer_->stop();
     dialogs_.message(this, QString::fromUtf8(addedMessage));
-    status_ = accepted;
+    statusTimer_->start();
 }
 
-void CMarloprofile::reject() {
+void CMarloprofile::done(int result) {
     if (worker_.busy()) {
         return;
     }
     // Once the device took the profile the caller must list it, however the dialog is closed.
-    if (status_ == accepted) {
-        accept();
-        return;
-    }
-    QDialog::reject();
+    QDialog::done(status_ == accepted ? Accepted : result);
 }
 
 } // namespace marlo

@@ -31,9 +31,9 @@ public:
 
     const EditedProfile& profile() const { return profile_; }
 
-    // Closes the dialog unless the registration is running; with Accepted once the device took
-    // the profile.
-    void reject() override;
+    // Every way of closing ends here: nothing closes the dialog while the registration runs, and
+    // once the device took the profile it closes with Accepted.
+    void done(int result) override;
 
 private:
     enum Status { nothingSent, refused, accepted };

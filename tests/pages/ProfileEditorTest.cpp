@@ -41,7 +41,11 @@ struct Editor {
     // Presses OK and waits until the registration it started, if any, has shown its message.
     bool pressOk() {
         button(ids::editorOk)->click();
-        return operationEnded(d.dialogs, &editor, ids::editorSsid);
+        return QTest::qWaitFor([&] { return d.dialogs.done(); }, operationLimitMs);
+    }
+    std::size_t recordsSent() const {
+        const std::vector<std::string> log = d.linked.device.commandLog();
+        return static_cast<std::size_t>(std::count(log.begin(), log.end(), "<configrecord>"));
     }
 };
 
@@ -155,8 +159,14 @@ private slots:
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(addedMessage, &e.editor);
         QVERIFY(e.pressOk());
+        // A quick second Return after the message neither sends again nor ends the dialog early.
+        QVERIFY(!e.enabled(ids::editorOk) && !e.enabled(ids::editorSsid) && !e.enabled(ids::editorKey4));
+        QTest::keyClick(&e.editor, Qt::Key_Return);
+        QTest::keyClick(&e.editor, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QCOMPARE(e.finished.size(), 1);
         QCOMPARE(e.finished.first().at(0).toInt(), int(QDialog::Accepted));
+        QCOMPARE(e.recordsSent(), 1u);
         QCOMPARE(e.editor.profile(), (EditedProfile{"lab", "_ab", 0, 1, 3, 1}));
         QCOMPARE(e.d.deviceValue("_ab", "Basic", "State"), std::optional<std::string>("Disabled"));
         QCOMPARE(e.d.deviceValue("_ab", "Security", "WEP TX Key Index"), std::optional<std::string>("4"));
