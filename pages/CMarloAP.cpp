@@ -194,7 +194,9 @@ bool CMarloAP::refuse(const char* message) {
 }
 
 bool CMarloAP::store() {
-    DeviceSettings::AccessPoint& ap = document_.edited.accessPoint;
+    // Checked as a whole first: a refused entry leaves `edited` as it was, so Cancel keeps nothing
+    // the user was told is wrong.
+    DeviceSettings::AccessPoint ap = document_.edited.accessPoint;
     const std::optional<Text> ssid = trimmedText(ssid_->text());
     if (ssid && ssid->size() > static_cast<std::size_t>(ssidLimit)) {
         return refuse(ssidLengthMessage);
@@ -227,6 +229,7 @@ bool CMarloAP::store() {
     const int channel = channel_->currentIndex();
     ap.channel = channel < 0 ? 0 : channels[static_cast<std::size_t>(channel)];
     ap.guest = scanRequests_->isChecked() ? 1 : 0;
+    document_.edited.accessPoint = ap;
     document_.loaded.accessPoint.edited = 1;
     return true;
 }
