@@ -31,6 +31,15 @@ constexpr const char* communicationFailedMessage =
     "または一度アプリケーションを閉じてやりなおしてください。";
 constexpr const char* readSucceededMessage = "デバイスからデータを読み込みました。";
 constexpr const char* firmwarePrefix = "Firmware version : ";
+constexpr const char* firmwareName = "ファームウェア";
+constexpr const char* versionName = "バージョン";
+
+// A screen reader reads a status line's name, then what the line shows.
+void showStatusLine(QLabel* line, const char* name, const QString& text) {
+    line->setText(text);
+    const QString lineName = QString::fromUtf8(name);
+    line->setAccessibleName(text.isEmpty() ? lineName : lineName + QLatin1Char(' ') + text);
+}
 
 // A read of a typical record at 9600 baud takes a few seconds; the bar stops at its end.
 constexpr int readProgressSeconds = 30;
@@ -89,6 +98,7 @@ void CMarloDlg::createControls() {
 
     firmwareLine_ = new QLabel(this);
     setControlId(firmwareLine_, ids::firmwareLine);
+    firmwareLine_->setTextFormat(Qt::PlainText);
     placeText(firmwareLine_, 10, 30, 195, 8);
 
     tabs_ = new TabControl(this);
@@ -106,6 +116,7 @@ void CMarloDlg::createControls() {
 
     versionLine_ = new QLabel(this);
     setControlId(versionLine_, ids::versionLine);
+    versionLine_->setTextFormat(Qt::PlainText);
     placeText(versionLine_, 10, 430, 290, 8);
     progressBar_ = new QProgressBar(this);
     setControlId(progressBar_, ids::progressBar);
@@ -116,6 +127,11 @@ void CMarloDlg::createControls() {
 
     setFixedSize(units.toPixels(315, 447));
 
+    // Every device operation, the station profile dialogs' included, talks to the port shown.
+    connect(portSelector_, &QComboBox::currentIndexChanged, this, [this] {
+        const PortEntry* port = selectedPort();
+        link_.setPortPath(port != nullptr ? port->path : std::string());
+    });
     connect(readButton_, &QPushButton::clicked, this, [this] { readFromDevice(false); });
     connect(writeButton_, &QPushButton::clicked, this, &CMarloDlg::writeToDevice);
     connect(saveButton_, &QPushButton::clicked, this, &CMarloDlg::saveToFile);
@@ -137,10 +153,10 @@ bool CMarloDlg::initDialog() {
 
     recordsReady_ = false;
     updateControls();
-    versionLine_->setText(programVersionText());
+    showStatusLine(versionLine_, versionName, programVersionText());
     versionLine_->show();
     progressBar_->hide();
-    firmwareLine_->clear();
+    setFirmwareLine(QString());
     return true;
 }
 
@@ -178,8 +194,6 @@ void CMarloDlg::readFromDevice(bool quiet) {
         finishRead(ReadResult{}, quiet);
         return;
     }
-    link_.setPortPath(port->path);
-
     auto result = std::make_shared<ReadResult>();
     result->firmwareVersion = document_.firmwareVersion;
     startProgress(readProgressSeconds);
@@ -221,11 +235,15 @@ void CMarloDlg::finishRead(const ReadResult& result, bool quiet) {
     for (SettingsPage* page : pages()) {
         page->loadFromSettings();
     }
-    firmwareLine_->setText(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
+    setFirmwareLine(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
     if (!quiet) {
         dialogs_.message(this, QString::fromUtf8(readSucceededMessage));
     }
     emit readFinished(true);
+}
+
+void CMarloDlg::setFirmwareLine(const QString& text) {
+    showStatusLine(firmwareLine_, firmwareName, text);
 }
 
 const PortEntry* CMarloDlg::selectedPort() const {

@@ -82,6 +82,8 @@ private:
     void saveToFile();
     void loadFromFile();
     void finishRead(const ReadResult& result, bool quiet);
+    // Shows `text` in the firmware line, named for a screen reader.
+    void setFirmwareLine(const QString& text);
     // Empties the records, the current IP address and the firmware version after a failed read.
     void forgetRecords();
     // Enables the port selector and buttons from the window's state.

@@ -96,7 +96,7 @@ void CMarloDlg::loadFromFile() {
     for (SettingsPage* page : pages()) {
         page->loadFromSettings();
     }
-    firmwareLine_->clear();
+    setFirmwareLine(QString());
     dialogs_.message(this, QString::fromUtf8(loadedMessage));
 }
 

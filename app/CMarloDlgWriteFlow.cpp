@@ -25,8 +25,7 @@ void CMarloDlg::writeToDevice() {
     if (worker_.busy()) {
         return;
     }
-    const PortEntry* port = selectedPort();
-    const std::optional<std::string> portPath = port != nullptr ? std::optional(port->path) : std::nullopt;
+    const bool sendable = selectedPort() != nullptr;
     if (document_.configRecord.empty() || !validatePages()) {
         return;
     }
@@ -44,12 +43,9 @@ void CMarloDlg::writeToDevice() {
     }
     auto record = std::make_shared<const std::string>(std::move(*built));
     auto reply = std::make_shared<std::string>();
-    if (portPath) {
-        link_.setPortPath(*portPath);
-    }
     startProgress(writeProgressSeconds);
     worker_.start(
-        [this, record, reply, sendable = portPath.has_value()] {
+        [this, record, reply, sendable] {
             if (!sendable) {
                 *reply = unreachableText;
                 return -1;

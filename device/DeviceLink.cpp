@@ -58,10 +58,20 @@ struct Step {
 DeviceLink::DeviceLink(ClipboardSink clipboard, LinkTimings timings)
     : exchange_(std::move(clipboard), timings) {}
 
+void DeviceLink::setPortPath(std::string path) {
+    const std::lock_guard lock(portPathMutex_);
+    portPath_ = std::move(path);
+}
+
+std::string DeviceLink::portPath() const {
+    const std::lock_guard lock(portPathMutex_);
+    return portPath_;
+}
+
 bool DeviceLink::readRecords(std::string& configRecord, std::string& statusRecord,
                              std::string& firmwareVersion) {
     OperationGuard guard(busy_);
-    if (!guard || !exchange_.enterCommandLine(portPath_)) {
+    if (!guard || !exchange_.enterCommandLine(portPath())) {
         return false;
     }
     const Step steps[] = {
@@ -90,7 +100,7 @@ bool DeviceLink::readRecords(std::string& configRecord, std::string& statusRecor
 
 bool DeviceLink::scanNetworks(std::string& scanText) {
     OperationGuard guard(busy_);
-    if (!guard || !exchange_.enterCommandLine(portPath_) || !exchange_.exchange("\r", ">", 1) ||
+    if (!guard || !exchange_.enterCommandLine(portPath()) || !exchange_.exchange("\r", ">", 1) ||
         !exchange_.exchange("wlan scan\r", "Number of responses: ", 60) ||
         !exchange_.exchange(std::nullopt, ">", 1)) {
         return false;
@@ -106,7 +116,7 @@ bool DeviceLink::scanNetworks(std::string& scanText) {
 
 bool DeviceLink::sendRecord(const std::string& record, std::string& reply) {
     OperationGuard guard(busy_);
-    if (!guard || !exchange_.enterCommandLine(portPath_)) {
+    if (!guard || !exchange_.enterCommandLine(portPath())) {
         reply = unreachableText;
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,8 +20,9 @@ class DeviceLink {
 public:
     explicit DeviceLink(ClipboardSink clipboard, LinkTimings timings = {});
 
-    void setPortPath(std::string path) { portPath_ = std::move(path); }
-    const std::string& portPath() const { return portPath_; }
+    // The port the next operation opens; an operation that runs keeps the port it opened.
+    void setPortPath(std::string path);
+    std::string portPath() const;
 
     // The configuration record and the status record, each a whole reply, and the firmware
     // version from "show" (left as it was when the reply has none). Each output is replaced as
@@ -36,6 +38,7 @@ public:
 
 private:
     CommandExchange exchange_;
+    mutable std::mutex portPathMutex_;
     std::string portPath_;
     std::atomic<bool> busy_{false};
 };

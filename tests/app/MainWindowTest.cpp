@@ -6,6 +6,7 @@
 #include "ui/ControlId.h"
 #include "ui/TabControl.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,8 @@ private slots:
         Window w({builtIn, adapter});
         QVERIFY(w.window.initDialog());
         QCOMPARE(control<QLabel>(&w.window, ids::versionLine)->text(), QStringLiteral("Version 1.06"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.widget(ids::versionLine))->text(QAccessible::Name),
+                 QStringLiteral("バージョン Version 1.06"));
         QCOMPARE(versionText(1, 0, 6, 1), QStringLiteral("Version 1.061"));
         QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(), QString());
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Marlo"));

@@ -7,6 +7,7 @@
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +97,7 @@ private slots:
     void aReadFillsTheSerialPageAndEnablesWriting() {
         DeviceWindow w;
         QVERIFY(w.device.applyRecord(serialRecord).errors.empty());
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.firmwareVersion = "<b>2.1</b>"; });
         QVERIFY(w.window.initDialog());
         QCOMPARE(w.window.findChild<QComboBox*>()->currentText(),
                  QString::fromStdString("Simulated USB device server"));
@@ -114,7 +116,12 @@ private slots:
         QVERIFY(w.widget(ids::writeButton)->isEnabled());
         QVERIFY(w.widget(ids::readButton)->isEnabled());
         QVERIFY(w.widget(ids::progressBar)->isHidden());
-        QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : 2.0.1.4R3"));
+        // The device's text is shown as it came, and a screen reader reads it.
+        auto* firmware = control<QLabel>(&w.window, ids::firmwareLine);
+        QCOMPARE(firmware->text(), QStringLiteral("Firmware version : <b>2.1</b>"));
+        QCOMPARE(firmware->textFormat(), Qt::PlainText);
+        QCOMPARE(QAccessible::queryAccessibleInterface(firmware)->text(QAccessible::Name),
+                 QStringLiteral("ファームウェア Firmware version : <b>2.1</b>"));
         QVERIFY(!w.window.settings().configRecord.empty());
         QCOMPARE(w.window.settings().loaded.sta.currentIpAddress, std::string("192.168.11.23"));
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QTreeWidget>
 
 using namespace marlo;
 
@@ -103,6 +104,37 @@ private slots:
         QCOMPARE(w.edit(ids::stationIpAddress)->text(), QStringLiteral("10.0.0.5"));
         QCOMPARE(w.label(ids::currentAddressValue), QStringLiteral("10.0.0.5"));
         QCOMPARE(w.window.settings().loaded.accessPoint.edited, 0);
+    }
+
+    void theStationProfileDialogTalksToThePortShown() {
+        WirelessWindow w;
+        sim::DeviceOptions options;
+        options.behaviour.scanLines = {sim::scanLine("second-net", "02:00:00:00:00:01", 11, -40, "None")};
+        options.behaviour.scanDelay = std::chrono::milliseconds(0);
+        sim::SimulatedDevice second(options);
+        w.discovery.ports.push_back({"Second USB device server", second.portPath()});
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+
+        // The user moves to the second port, then leaves a write at its confirmation.
+        QTest::keyClick(w.widget(ids::portSelector), Qt::Key_Down);
+        w.dialogs.expectWriteConfirmation(std::nullopt);
+        w.click(ids::writeButton);
+        QVERIFY(w.dialogs.done());
+
+        QStringList scanned;
+        closesDialogOpenedBy(w.button(ids::stationProfilesButton), [&](QDialog* dialog) {
+            auto* scan = control<QAbstractButton>(dialog, ids::scanButton);
+            scan->click();
+            if (!QTest::qWaitFor([&] { return scan->isEnabled(); }, FlowWindow::flowLimitMs)) {
+                return;
+            }
+            auto* list = control<QTreeWidget>(dialog, ids::scanList);
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                scanned << list->topLevelItem(row)->text(0);
+            }
+        });
+        QCOMPARE(scanned, QStringList{QStringLiteral("second-net")});
     }
 
     void aRefusedAddressSendsNothing() {
