@@ -29,6 +29,7 @@ CMarloDlgInputPass::CMarloDlgInputPass(UserDialogs& dialogs, const PasswordReque
 
     auto* prompt = new QLabel(displayText(request.promptText), this);
     setControlId(prompt, ids::passwordPromptLine);
+    prompt->setTextFormat(Qt::PlainText);
     QRect promptRect = units.toPixels(10, 10, 245, 20);
     promptRect.setHeight(std::max(promptRect.height(), 2 * fontMetrics().height()));
     prompt->setGeometry(promptRect);

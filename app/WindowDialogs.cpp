@@ -15,6 +15,8 @@ namespace {
 QMessageBox::StandardButton showBox(QWidget* owner, const QString& caption, const QString& text,
                                     QMessageBox::StandardButtons buttons) {
     QMessageBox box(QMessageBox::Information, caption, text, buttons, owner);
+    // Messages carry device replies, SSIDs and file names: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -96,6 +96,11 @@ private slots:
                  QStringLiteral("ファイルへの保存を中断する"));
         QCOMPARE(control<QLineEdit>(&prompt, ids::passwordEdit)->echoMode(), QLineEdit::Normal);
 
+        // A profile's SSID in the prompt is shown as it is, never read as markup.
+        request.promptText = "SSID [ <b>Cafe</b> ]";
+        CMarloDlgInputPass markup(dialogs, request);
+        QCOMPARE(control<QLabel>(&markup, ids::passwordPromptLine)->textFormat(), Qt::PlainText);
+
         prompt.open();
         control<QLineEdit>(&prompt, ids::passwordEdit)->setText(QStringLiteral("short"));
         dialogs.expectMessage(QStringLiteral("8文字以上、63文字以内である必要があります。"), &prompt);

@@ -18,6 +18,7 @@ struct Box {
     QMessageBox::StandardButtons buttons;
     QWidget* owner = nullptr;
     bool modal = false;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Answers the next box that opens by pressing `answer`, and keeps what it showed in `seen`.
@@ -28,7 +29,8 @@ void answerNextBox(QMessageBox::StandardButton answer, Box& seen) {
         if (box == nullptr) {
             return;
         }
-        seen = {box->windowTitle(), box->text(), box->standardButtons(), box->parentWidget(), box->isModal()};
+        seen = {box->windowTitle(),  box->text(),    box->standardButtons(),
+                box->parentWidget(), box->isModal(), box->textFormat()};
         box->button(answer)->click();
         poll->deleteLater();
     });
@@ -47,9 +49,12 @@ private slots:
         owner.show();
         Box seen;
         answerNextBox(QMessageBox::Ok, seen);
-        dialogs.message(&owner, QStringLiteral("デバイスからデータを読み込みました。"));
+        const QString reply =
+            QStringLiteral("設定の書き込みに失敗しました。\n\n<b>ERROR:</b> SSID <i>Cafe</i>");
+        dialogs.message(&owner, reply);
         QCOMPARE(seen.caption, QStringLiteral("Marlo"));
-        QCOMPARE(seen.text, QStringLiteral("デバイスからデータを読み込みました。"));
+        QCOMPARE(seen.text, reply);
+        QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(seen.owner, &owner);
         QVERIFY(seen.modal);
@@ -73,6 +78,7 @@ private slots:
             dialogs.diagnostic(text);
             QCOMPARE(seen.caption, QString());
             QCOMPARE(seen.text, text);
+            QCOMPARE(seen.format, Qt::PlainText);
             QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
             QCOMPARE(seen.owner, nullptr);
             QVERIFY(seen.modal);
