@@ -14,6 +14,18 @@ std::size_t byteLength(const QString& text) {
     return encoded ? encoded->size() : std::string::npos;
 }
 
+// True when `edited` is `before` with one run of characters taken out.
+bool onlyRemoved(const QString& before, const QString& edited) {
+    if (edited.size() >= before.size()) {
+        return false;
+    }
+    qsizetype common = 0;
+    while (common < edited.size() && edited[common] == before[common]) {
+        ++common;
+    }
+    return before.endsWith(QStringView(edited).mid(common));
+}
+
 } // namespace
 
 TypedLengthLimit::TypedLengthLimit(QLineEdit* edit, int maxBytes)
@@ -29,8 +41,7 @@ TypedLengthLimit::TypedLengthLimit(QLineEdit* edit, int maxBytes)
 void TypedLengthLimit::checkTyped(const QString& typed) {
     const std::size_t length = byteLength(typed);
     const bool fits = length <= static_cast<std::size_t>(maxBytes_);
-    const bool shortened = length != std::string::npos && length <= byteLength(accepted_);
-    if (fits || shortened) {
+    if (fits || onlyRemoved(accepted_, typed)) {
         return;
     }
     const int cursor = edit_->cursorPosition() - static_cast<int>(typed.size() - accepted_.size());

@@ -7,9 +7,9 @@ class QLineEdit;
 
 namespace marlo {
 
-// Limits what the user can type into an edit to `maxBytes` bytes of code page 932. Texts the
-// program sets are not cut: a longer text stays and can be shortened, but not lengthened. A
-// character that code page 932 cannot hold is refused as it is typed.
+// Limits what the user can type or paste into an edit to `maxBytes` bytes of code page 932. Texts
+// the program sets are not cut: a longer text stays, and the user can take characters out of it
+// but put none in. A character that code page 932 cannot hold is refused as it is typed.
 class TypedLengthLimit : public QObject {
 public:
     TypedLengthLimit(QLineEdit* edit, int maxBytes);

@@ -5,8 +5,10 @@
 #include "ui/TypedLengthLimit.h"
 #include "ui/WidgetText.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -107,6 +109,11 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_X);
         QCOMPARE(edit.text(), QStringLiteral("<None>"));
         QTest::keyClick(&edit, Qt::Key_Backspace);
+        QCOMPARE(edit.text(), QStringLiteral("<None"));
+        // A paste over the whole text makes it shorter, yet still too long.
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        edit.selectAll();
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit.text(), QStringLiteral("<None"));
 
         edit.clear();
