@@ -298,6 +298,7 @@ void CMarloDlgTabConnect::applyDisconnectRules() {
 void CMarloDlgTabConnect::showDestinations() {
     const DeviceSettings& source = loaded_.connect.edited == 1 ? edited_ : loaded_;
     summary_->setText(destinationsSummary(source.connect));
+    summary_->setAccessibleDescription(summary_->text());
 }
 
 void CMarloDlgTabConnect::editDestinations() {

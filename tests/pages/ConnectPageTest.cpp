@@ -94,7 +94,12 @@ struct ConnectPage {
     bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
     bool ticked(int id) { return button(id)->isChecked(); }
     void click(int id) { button(id)->click(); }
-    QString summary() { return control<QLabel>(&page, ids::destinationsSummary)->text(); }
+    // The summary shown, which a screen reader must read as well.
+    QString summary() {
+        auto* label = control<QLabel>(&page, ids::destinationsSummary);
+        const QString read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description);
+        return read == label->text() ? read : QStringLiteral("read as: ") + read;
+    }
 };
 
 struct Refusal {
