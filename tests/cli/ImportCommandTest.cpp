@@ -5,14 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace marlo::cli {
 namespace {
 
 using samples::replaced;
 using testing::run;
+using testing::runProgram;
 using testing::TemporaryFolder;
 
 std::string unusedProfile(int index) {
@@ -194,38 +192,18 @@ TEST(ImportCommand, RefusesAWrongCommandLineOrAnUnreadableFile) {
     EXPECT_EQ(missingStatus.out, "");
 }
 
-struct ProgramRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-ProgramRun runProgram(const std::string& arguments) {
-    ProgramRun result;
-    const std::string command = std::string(MARLO_CLI_PATH) + " " + arguments + " 2>/dev/null";
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t count = 0;
-        while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            result.out.append(buffer, count);
-        }
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    return result;
-}
-
 TEST(Program, DispatchesCommandsByName) {
     TemporaryFolder folder;
     const std::string config = folder.write("config.xml", samples::deviceConfigRecord());
-    const ProgramRun imported = runProgram("import '" + config + "'");
+    const auto imported = runProgram({"import", config});
     EXPECT_EQ(imported.exitCode, exitSuccess);
     EXPECT_EQ(imported.out,
               replaced(sampleListing(), "sta.currentIpAddress = 192.168.10.20", "sta.currentIpAddress = "));
-    const ProgramRun exported = runProgram("export '" + config + "' --target device");
+    const auto exported = runProgram({"export", config, "--target", "device"});
     EXPECT_EQ(exported.exitCode, exitSuccess);
     EXPECT_TRUE(exported.out.starts_with("<?xml"));
-    EXPECT_EQ(runProgram("").exitCode, exitUsage);
-    EXPECT_EQ(runProgram("frobnicate").exitCode, exitUsage);
+    EXPECT_EQ(runProgram({}).exitCode, exitUsage);
+    EXPECT_EQ(runProgram({"frobnicate"}).exitCode, exitUsage);
 }
 
 } // namespace
