@@ -50,6 +50,18 @@ QStringList entries(const QTemporaryDir& folder) {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// The record the window saves to `path` right after it read the simulated device; empty when any
+// step fails.
+QByteArray savedAfterRead(FlowWindow& w, const QString& path) {
+    if (!w.window.initDialog() || !w.read()) {
+        return {};
+    }
+    w.dialogs.expectSaveFile(path);
+    w.dialogs.expectMessage(saved, &w.window);
+    w.click(ids::saveButton);
+    return w.dialogs.done() ? contents(path) : QByteArray();
+}
+
 // Files this process writes are cut off at `bytes` while it lives.
 class FileSizeLimit {
 public:
@@ -240,12 +252,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("device.xml"));
         FlowWindow w;
-        QVERIFY(w.window.initDialog());
-        QVERIFY(w.read());
-        w.dialogs.expectSaveFile(path);
-        w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
-        QByteArray record = contents(path);
+        QByteArray record = savedAfterRead(w, path);
         QVERIFY(record.contains("<value>192.168.0.1/24</value>"));
         record.replace("<value>192.168.0.1/24</value>", "<value>192.168.0.1/32</value>");
         put(path, record);
@@ -292,14 +299,9 @@ private slots:
         const QString good = folder.filePath(QStringLiteral("good.xml"));
         const QString broken = folder.filePath(QStringLiteral("broken.xml"));
         FlowWindow w;
-        QVERIFY(w.window.initDialog());
-        QVERIFY(w.read());
-        w.dialogs.expectSaveFile(good);
-        w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
         // Without its serial line the record fails late, after the import has taken the access
         // point and the destinations.
-        QByteArray record = contents(good);
+        QByteArray record = savedAfterRead(w, good);
         const qsizetype lineStart = record.indexOf("<configgroup name = \"Line\"");
         const qsizetype lineEnd = record.indexOf("</configgroup>\r", lineStart) + 15;
         QVERIFY(lineStart > 0 && lineEnd > lineStart);
