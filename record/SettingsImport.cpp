@@ -245,11 +245,14 @@ struct Import {
             }
             const std::size_t next = std::min(record.size(), end + groupEndWithLineEnd);
             const std::string_view group = record.substr(start, next - start);
-            const std::size_t nameStart = group.find(instanceStart);
+            // The name is an attribute of the group's start line: taken from further on it could
+            // hold a line end, which a saved record cannot carry.
+            const std::string_view startLine = group.substr(0, group.find('\r'));
+            const std::size_t nameStart = startLine.find(instanceStart);
             if (nameStart == std::string_view::npos) {
                 break;
             }
-            const std::size_t nameEnd = group.find("\">", nameStart + instanceStart.size());
+            const std::size_t nameEnd = startLine.find("\">", nameStart + instanceStart.size());
             if (nameEnd == std::string_view::npos) {
                 break;
             }

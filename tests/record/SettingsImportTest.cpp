@@ -265,8 +265,11 @@ TEST_F(SettingsImportTest, TakesAtMostFourProfilesAndStoresNamesUnescaped) {
     EXPECT_EQ(document.loaded.profiles[1].name, "lab & co");
     EXPECT_EQ(document.loaded.profiles[3].name, "a<b");
 
-    // A profile group without an instance ends the search.
+    // A profile group without an instance ends the search, and so does one whose instance is not
+    // closed on its start line.
     ASSERT_TRUE(run(replaced(record, " instance = \"lab &amp; co\"", "")));
+    EXPECT_EQ(document.loaded.profileCount, 1);
+    ASSERT_TRUE(run(replaced(record, "instance = \"lab &amp; co\">", "instance = \"lab &amp; co")));
     EXPECT_EQ(document.loaded.profileCount, 1);
 
     const std::string noProfiles = record.substr(0, record.find("   <configgroup name = \"WLAN Profile\""));
