@@ -54,7 +54,7 @@ CMarloDlg::CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* pa
         postToThreadOf(this,
                        [this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
     })
-    , worker_(this) {
+    , worker_(link_, this) {
     setDialogTemplate(this, ids::mainWindowTemplate);
     setWindowTitle(QString::fromLatin1(applicationTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

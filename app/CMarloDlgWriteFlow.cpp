@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <memory>
-#include <thread>
 
 namespace marlo {
 
@@ -53,8 +52,7 @@ void CMarloDlg::writeToDevice() {
             if (!link_.sendRecord(*record, *reply)) {
                 return -1;
             }
-            std::this_thread::sleep_for(settleTime);
-            return 0;
+            return link_.pause(settleTime) ? 0 : -1;
         },
         [this, reply](int result) { finishWrite(result == 0, *reply); });
     updateControls();

@@ -1,6 +1,5 @@
 #include "device/CommandExchange.h"
 
-#include <thread>
 #include <utility>
 
 namespace marlo {
@@ -15,7 +14,7 @@ bool atTopLevel(std::string_view reply) {
 } // namespace
 
 CommandExchange::CommandExchange(ClipboardSink clipboard, LinkTimings timings)
-    : port_(std::move(clipboard), timings.port)
+    : port_(std::move(clipboard), timings.port, &stop_)
     , idlePause_(timings.idlePause) {}
 
 bool CommandExchange::enterCommandLine(const std::string& portPath) {
@@ -54,7 +53,9 @@ bool CommandExchange::exchange(std::optional<std::string_view> command, std::str
             if (++idle > idleLimit) {
                 return fail();
             }
-            std::this_thread::sleep_for(idlePause_);
+            if (!stop_.sleepFor(idlePause_)) {
+                return fail();
+            }
             continue;
         }
         idle = 0;

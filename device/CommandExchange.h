@@ -36,11 +36,14 @@ public:
     // The reply to the last exchange.
     std::string_view reply() const { return buffer_.view(); }
     void close() { port_.close(); }
+    // Raised from another thread, it ends the exchange that runs and fails every later one.
+    StopSignal& stopSignal() { return stop_; }
 
 private:
     bool send(std::string_view command);
     bool fail();
 
+    StopSignal stop_;
     SerialPort port_;
     ResponseBuffer buffer_;
     std::chrono::milliseconds idlePause_;

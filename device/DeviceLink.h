@@ -4,6 +4,7 @@
 #include "device/CommandExchange.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <mutex>
 #include <string>
@@ -31,6 +32,13 @@ public:
     // The scan answer, from the count of networks through the prompt after the list; untouched
     // on failure.
     bool scanNetworks(std::string& scanText);
+    // Waits `duration` between the steps of an operation; false when stopped.
+    bool pause(std::chrono::milliseconds duration) { return exchange_.stopSignal().sleepFor(duration); }
+    // From any thread: ends the operation in flight at its next wait, closing the port as a
+    // failure does, and fails every later one until `resume`.
+    void stop() { exchange_.stopSignal().raise(); }
+    void resume() { exchange_.stopSignal().clear(); }
+
     // Types `record` at the top-level prompt. `reply` is the device's whole answer, or one of the
     // texts `unreachableText` (also while another operation runs) and `communicationErrorText`;
     // an answer holding "ERROR:" fails.

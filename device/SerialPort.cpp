@@ -96,9 +96,10 @@ int millisecondsLeft(Clock::time_point deadline) {
 
 } // namespace
 
-SerialPort::SerialPort(ClipboardSink clipboard, PortTimeouts timeouts)
+SerialPort::SerialPort(ClipboardSink clipboard, PortTimeouts timeouts, const StopSignal* stop)
     : clipboard_(std::move(clipboard))
-    , timeouts_(timeouts) {}
+    , timeouts_(timeouts)
+    , stop_(stop) {}
 
 SerialPort::~SerialPort() {
     close();
@@ -150,6 +151,9 @@ int SerialPort::write(const char* bytes, int count) {
     if (fd_ < 0) {
         return fail(EBADF);
     }
+    if (stopped()) {
+        return -1;
+    }
     const auto deadline = Clock::now() + timeouts_.writeConstant + timeouts_.writePerByte * count;
     int written = 0;
     while (written < count) {
@@ -165,9 +169,8 @@ int SerialPort::write(const char* bytes, int count) {
         if (left == 0) {
             break;
         }
-        pollfd wait{fd_, POLLOUT, 0};
-        if (::poll(&wait, 1, left) < 0 && errno != EINTR) {
-            return fail(errno);
+        if (!await(POLLOUT, left)) {
+            return -1;
         }
     }
     return written;
@@ -176,6 +179,9 @@ int SerialPort::write(const char* bytes, int count) {
 int SerialPort::read(char* buffer, int count) {
     if (fd_ < 0) {
         return fail(EBADF);
+    }
+    if (stopped()) {
+        return -1;
     }
     if (count <= 0) {
         return 0;
@@ -197,11 +203,19 @@ int SerialPort::read(char* buffer, int count) {
         if (left == 0) {
             return 0;
         }
-        pollfd wait{fd_, POLLIN, 0};
-        if (::poll(&wait, 1, left) < 0 && errno != EINTR) {
-            return fail(errno);
+        if (!await(POLLIN, left)) {
+            return -1;
         }
     }
+}
+
+bool SerialPort::await(short events, int milliseconds) {
+    std::array<pollfd, 2> waits{{{fd_, events, 0}, {stop_ != nullptr ? stop_->descriptor() : -1, POLLIN, 0}}};
+    if (::poll(waits.data(), waits.size(), milliseconds) < 0 && errno != EINTR) {
+        fail(errno);
+        return false;
+    }
+    return !stopped();
 }
 
 void SerialPort::close() {

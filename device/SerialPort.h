@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/ClipboardSink.h"
+#include "device/StopSignal.h"
 
 #include <chrono>
 #include <cstdint>
@@ -17,10 +18,12 @@ struct PortTimeouts {
 };
 
 // One serial port on termios. A port another program holds does not open. A failed read or
-// write hands the system's error text to the clipboard sink.
+// write hands the system's error text to the clipboard sink; one that `stop` ended fails
+// without a text.
 class SerialPort {
 public:
-    explicit SerialPort(ClipboardSink clipboard, PortTimeouts timeouts = {});
+    explicit SerialPort(ClipboardSink clipboard, PortTimeouts timeouts = {},
+                        const StopSignal* stop = nullptr);
     ~SerialPort();
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
@@ -40,9 +43,13 @@ public:
 
 private:
     int fail(int error);
+    // Waits until the port has `events` or the time is up; false on failure or a stop.
+    bool await(short events, int milliseconds);
+    bool stopped() const { return stop_ != nullptr && stop_->raised(); }
 
     ClipboardSink clipboard_;
     PortTimeouts timeouts_;
+    const StopSignal* stop_;
     int fd_ = -1;
 };
 

@@ -77,7 +77,7 @@ CMarloSTA::CMarloSTA(SettingsDocument& document, DeviceLink& link, UserDialogs& 
     , loaded_(document.loaded)
     , link_(link)
     , dialogs_(dialogs)
-    , worker_(this) {
+    , worker_(link_, this) {
     setDialogTemplate(this, ids::stationProfilesTemplate);
     setWindowTitle(QStringLiteral("接続先の設定"));
     createControls();

@@ -85,7 +85,7 @@ CMarloprofile::CMarloprofile(const EditedProfile& start, DeviceLink& link, UserD
     , dialogs_(dialogs)
     , start_(start)
     , profile_(start)
-    , worker_(this) {
+    , worker_(link_, this) {
     setDialogTemplate(this, ids::profileEditorTemplate);
     setWindowTitle(QStringLiteral("プロファイルの編集"));
     createControls();

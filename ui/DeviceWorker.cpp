@@ -1,16 +1,18 @@
 #include "ui/DeviceWorker.h"
 
-#include <QThread>
+#include "device/DeviceLink.h"
 
 namespace marlo {
 
-DeviceWorker::DeviceWorker(QObject* parent)
-    : QObject(parent) {}
+DeviceWorker::DeviceWorker(DeviceLink& link, QObject* parent)
+    : QObject(parent)
+    , link_(link) {}
 
 DeviceWorker::~DeviceWorker() {
-    if (thread_ != nullptr) {
-        thread_->wait();
-        delete thread_;
+    if (thread_.joinable()) {
+        link_.stop();
+        thread_.join();
+        link_.resume();
     }
 }
 
@@ -18,15 +20,20 @@ bool DeviceWorker::start(std::function<int()> operation, std::function<void(int)
     if (busy()) {
         return false;
     }
-    thread_ = QThread::create([this, operation = std::move(operation)] { result_ = operation(); });
-    connect(thread_, &QThread::finished, this, [this, done = std::move(done)] {
-        thread_->wait();
-        delete thread_;
-        thread_ = nullptr;
-        done(result_);
+    done_ = std::move(done);
+    // The result travels by a queued call; the join in `finish` orders everything the operation
+    // wrote before what `done` reads.
+    thread_ = std::thread([this, operation = std::move(operation)] {
+        const int result = operation();
+        postToThreadOf(this, [this, result] { finish(result); });
     });
-    thread_->start();
     return true;
+}
+
+void DeviceWorker::finish(int result) {
+    thread_.join();
+    std::function<void(int)> done = std::move(done_);
+    done(result);
 }
 
 void postToThreadOf(QObject* context, std::function<void()> call) {

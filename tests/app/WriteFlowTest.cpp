@@ -1,6 +1,9 @@
 #include "tests/app/FlowWindow.h"
+#include "tests/device/LinkTestSupport.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <memory>
 
 using namespace marlo;
 using namespace std::chrono_literals;
@@ -26,6 +29,27 @@ class WriteFlowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void closingTheWindowStopsTheDeviceWorkAtOnce() {
+        // Paced this slowly, the read would go on for many minutes.
+        sim::SimulatedDevice device(sim::DeviceOptions{.lineRate = 20});
+        FakePortDiscovery discovery;
+        discovery.ports = {{"Simulated USB device server", device.portPath()}};
+        ScriptedDialogs dialogs;
+        auto window = std::make_unique<CMarloDlg>(dialogs, discovery);
+        QVERIFY(window->initDialog());
+        window->show();
+        control<QAbstractButton>(window.get(), ids::readButton)->click();
+        QTest::qWait(300);
+
+        QElapsedTimer closing;
+        closing.start();
+        window->close();
+        window.reset();
+        QVERIFY2(closing.elapsed() < 30000, "the window waited for the device");
+        QVERIFY(dialogs.shown().isEmpty());
+        QVERIFY(testing::portIsFree(device.portPath()));
+    }
+
     void aWriteSendsThePagesAndReadsTheDeviceBackQuietly() {
         FlowWindow w;
         QVERIFY(w.window.initDialog());

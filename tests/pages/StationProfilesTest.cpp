@@ -5,10 +5,13 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTimer>
 #include <QTreeWidget>
+#include <chrono>
+#include <memory>
 
 using namespace marlo;
 using namespace marlo::testing;
@@ -77,6 +80,22 @@ private slots:
         d.document.configRecord.clear();
         CMarloSTA fromFile(d.document, d.linked.link, d.dialogs);
         QCOMPARE(listOf(&fromFile, ids::profileList)->topLevelItemCount(), 0);
+    }
+
+    void closingTheProgramDuringAScanStopsIt() {
+        StationDevice d;
+        QVERIFY(d.load(threeProfiles));
+        d.linked.device.update([](sim::Behaviour& b) { b.scanDelay = std::chrono::hours(1); });
+        auto dialog = std::make_unique<CMarloSTA>(d.document, d.linked.link, d.dialogs);
+        buttonOf(dialog.get(), ids::scanButton)->click();
+        QTest::qWait(300);
+        QElapsedTimer closing;
+        closing.start();
+        dialog.reset();
+        QVERIFY2(closing.elapsed() < 30000, "the dialog waited for the device");
+        QVERIFY(d.dialogs.shown().isEmpty());
+        QVERIFY(portIsFree(d.linked.device.portPath()));
+        QVERIFY(d.linked.link.pause(std::chrono::milliseconds(0)));
     }
 
     void switchingAsksSendsAndKeepsTheOldStateWhenRefused() {

@@ -1,11 +1,12 @@
 #include "ui/DeviceWorker.h"
+#include "device/DeviceLink.h"
 
 #include <QSemaphore>
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <memory>
-#include <thread>
 
 using namespace marlo;
 
@@ -14,7 +15,8 @@ class DeviceWorkerTest : public QObject {
 
 private slots:
     void operationRunsOnItsOwnThreadAndReportsOnTheGuiThread() {
-        DeviceWorker worker;
+        DeviceLink link{{}};
+        DeviceWorker worker(link);
         QThread* operationThread = nullptr;
         QThread* postedThread = nullptr;
         QThread* doneThread = nullptr;
@@ -39,7 +41,8 @@ private slots:
     }
 
     void aSecondOperationIsRefusedWhileOneRuns() {
-        DeviceWorker worker;
+        DeviceLink link{{}};
+        DeviceWorker worker(link);
         QSemaphore gate;
         int finished = 0;
         QVERIFY(worker.start(
@@ -56,27 +59,25 @@ private slots:
         QTRY_COMPARE(finished, 2);
     }
 
-    void destroyingTheWorkerWaitsForTheOperation() {
-        auto worker = std::make_unique<DeviceWorker>();
+    void destroyingTheWorkerStopsTheLinksOperationAndLeavesTheLinkUsable() {
+        DeviceLink link{{}};
+        auto worker = std::make_unique<DeviceWorker>(link);
         QSemaphore started;
-        QSemaphore gate;
-        std::atomic<bool> operationEnded = false;
+        std::atomic<bool> paused = true;
         bool doneCalled = false;
         QVERIFY(worker->start(
             [&] {
                 started.release();
-                gate.acquire();
-                operationEnded = true;
+                paused = link.pause(std::chrono::hours(1));
                 return 0;
             },
             [&](int) { doneCalled = true; }));
         started.acquire();
-        std::thread opener([&] { gate.release(); });
         worker.reset();
-        opener.join();
-        QVERIFY(operationEnded);
+        QVERIFY(!paused);
         QCoreApplication::processEvents();
         QVERIFY(!doneCalled);
+        QVERIFY(link.pause(std::chrono::milliseconds(0)));
     }
 };
 
