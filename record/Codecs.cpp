@@ -119,20 +119,21 @@ std::int32_t unitCount(std::string_view text, std::string_view word) {
     return toSigned32(readDecimal(text.substr(s, width)));
 }
 
+// A bare number of seconds as the record writer stores it: an optional minus and the digits of a
+// signed 32-bit number.
 std::optional<std::int32_t> plainSeconds(std::string_view text) {
-    if (text.empty() || text.size() > 10) {
+    const bool negative = text.starts_with('-');
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 10 || !std::all_of(digits.begin(), digits.end(), isDigit)) {
         return std::nullopt;
     }
-    for (char c : text) {
-        if (!isDigit(c)) {
-            return std::nullopt;
-        }
-    }
-    const DecimalText number = readDecimal(text);
-    if (number.magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+    const DecimalText number = readDecimal(digits);
+    const std::uint64_t limit = std::uint64_t{std::numeric_limits<std::int32_t>::max()} + (negative ? 1 : 0);
+    if (number.magnitude > limit) {
         return std::nullopt;
     }
-    return static_cast<std::int32_t>(number.magnitude);
+    const auto magnitude = static_cast<std::int64_t>(number.magnitude);
+    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
 } // namespace

@@ -144,7 +144,11 @@ TEST(Durations, ReadABarePlainNumberAsSeconds) {
     EXPECT_EQ(parseDuration("2147483647"), 2147483647);
     EXPECT_EQ(parseDuration("2147483648"), 0);
     EXPECT_EQ(parseDuration("15 s"), 0);
-    EXPECT_EQ(parseDuration("-15"), 0);
+    // A negative duration, as "-1 minute" gives, reads back as the writer wrote it.
+    EXPECT_EQ(parseDuration("-15"), -15);
+    EXPECT_EQ(parseDuration("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(parseDuration("-2147483649"), 0);
+    EXPECT_EQ(parseDuration("--15"), 0);
 }
 
 TEST(Push, ParsesUpToTwoCharacters) {
