@@ -7,7 +7,8 @@
 //   one of each, from the last destination read; the writer puts them on destination 1 and "TCP"
 //   and "Restricted" on the others. So TCP destinations read back restricted, and a record whose
 //   destination 1 is TCP and a later one UDP reads back as UDP with destination 1 alone.
-// - No address is written as none, whatever the mask.
+// - An empty address is written as none, like "<None>"; both read back as "<None>" with the mask
+//   "<None>".
 // - A secret the device reported only as set is asked for when saving, and reads back as typed.
 // - A record that mixes CR LF line ends with lone carriage returns can hold a carriage return inside
 //   a value, which a written record, whose lines end in lone carriage returns, cannot carry. Such
