@@ -51,8 +51,7 @@ CMarloDlg::CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* pa
     , dialogs_(dialogs)
     , discovery_(discovery)
     , link_([this](const std::string& text) {
-        postToThreadOf(this,
-                       [this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
+        worker_.postToGui([this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
     })
     , worker_(link_, this) {
     setDialogTemplate(this, ids::mainWindowTemplate);

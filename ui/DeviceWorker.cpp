@@ -2,11 +2,24 @@
 
 #include "device/DeviceLink.h"
 
+#include <QTimer>
+
 namespace marlo {
+
+namespace {
+
+// How often the GUI thread looks for the operation's end and its posted calls.
+constexpr int pickUpIntervalMs = 10;
+
+} // namespace
 
 DeviceWorker::DeviceWorker(DeviceLink& link, QObject* parent)
     : QObject(parent)
-    , link_(link) {}
+    , link_(link)
+    , poll_(new QTimer(this)) {
+    poll_->setInterval(pickUpIntervalMs);
+    connect(poll_, &QTimer::timeout, this, &DeviceWorker::pickUp);
+}
 
 DeviceWorker::~DeviceWorker() {
     if (thread_.joinable()) {
@@ -21,23 +34,41 @@ bool DeviceWorker::start(std::function<int()> operation, std::function<void(int)
         return false;
     }
     done_ = std::move(done);
-    // The result travels by a queued call; the join in `finish` orders everything the operation
-    // wrote before what `done` reads.
+    finished_ = false;
     thread_ = std::thread([this, operation = std::move(operation)] {
-        const int result = operation();
-        postToThreadOf(this, [this, result] { finish(result); });
+        result_ = operation();
+        finished_ = true;
     });
+    poll_->start();
     return true;
 }
 
-void DeviceWorker::finish(int result) {
-    thread_.join();
-    std::function<void(int)> done = std::move(done_);
-    done(result);
+void DeviceWorker::postToGui(std::function<void()> call) {
+    const std::lock_guard lock(postedMutex_);
+    posted_.push_back(std::move(call));
 }
 
-void postToThreadOf(QObject* context, std::function<void()> call) {
-    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+void DeviceWorker::pickUp() {
+    runPosted();
+    if (!finished_) {
+        return;
+    }
+    poll_->stop();
+    thread_.join();
+    runPosted();
+    std::function<void(int)> done = std::move(done_);
+    done(result_);
+}
+
+void DeviceWorker::runPosted() {
+    std::vector<std::function<void()>> calls;
+    {
+        const std::lock_guard lock(postedMutex_);
+        calls.swap(posted_);
+    }
+    for (const auto& call : calls) {
+        call();
+    }
 }
 
 } // namespace marlo

@@ -24,7 +24,7 @@ private slots:
         QVERIFY(worker.start(
             [&] {
                 operationThread = QThread::currentThread();
-                postToThreadOf(&worker, [&] { postedThread = QThread::currentThread(); });
+                worker.postToGui([&] { postedThread = QThread::currentThread(); });
                 return -5;
             },
             [&](int value) {
