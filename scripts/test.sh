@@ -2,6 +2,7 @@
 # Installs what is missing, builds everything and runs every test.
 #   scripts/test.sh              GCC, warnings as errors, build/
 #   scripts/test.sh --sanitize   clang with AddressSanitizer and UndefinedBehaviorSanitizer, build-asan/
+#   scripts/test.sh --thread     clang with ThreadSanitizer, build-tsan/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -11,6 +12,10 @@ if [ "${1:-}" = "--sanitize" ]; then
   args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DMARLO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+elif [ "${1:-}" = "--thread" ]; then
+  dir=build-tsan
+  args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DMARLO_THREAD_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+  export TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$PWD/tests/tsan.supp"
 else
   dir=build
   args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
