@@ -89,6 +89,7 @@ CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link,
     currentAddressValue_ = new QLabel(this);
     setControlId(currentAddressValue_, ids::currentAddressValue);
     currentAddressValue_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    currentAddressValue_->setTextFormat(Qt::PlainText);
     auto* current = new QHBoxLayout;
     current->addWidget(currentAddressLabel_);
     current->addWidget(currentAddressValue_);

@@ -223,6 +223,8 @@ private slots:
         settings.sta.currentIpAddress = "10.0.0.7 (dhcp)";
         WirelessPage wireless(settings);
         QCOMPARE(wireless.label(ids::currentAddressValue), QStringLiteral("10.0.0.7 (dhcp)"));
+        // The device's text is never read as markup.
+        QCOMPARE(control<QLabel>(&wireless.page, ids::currentAddressValue)->textFormat(), Qt::PlainText);
     }
 
     void enableRulesFollowTheBoxesAndLeaveTheirContents() {
