@@ -233,8 +233,10 @@ std::string_view formatCipher(bool ccmp, bool tkip) {
 }
 
 std::optional<std::uint32_t> parseDottedAddress(std::string_view text) {
+    // `inet_addr` takes any text after a blank, but the record holds an address unescaped: a "<"
+    // would be read back as markup and a carriage return as a line end.
     const std::string terminated(text);
-    if (terminated.find('\0') != std::string::npos) {
+    if (terminated.find_first_of(std::string_view("\0<\r", 3)) != std::string::npos) {
         return std::nullopt;
     }
     const in_addr_t value = inet_addr(terminated.c_str());

@@ -73,7 +73,8 @@ Cipher parseCipher(std::string_view text);
 std::string_view formatCipher(bool ccmp, bool tkip);
 
 // Dotted IPv4 text by the rules of `inet_addr`, in network byte order. 255.255.255.255 is
-// refused, since `inet_addr` returns the same value for it as for an error.
+// refused, since `inet_addr` returns the same value for it as for an error, and so is a text that
+// holds a zero byte, a "<" or a carriage return.
 std::optional<std::uint32_t> parseDottedAddress(std::string_view text);
 std::string formatDottedAddress(std::uint32_t networkOrder);
 

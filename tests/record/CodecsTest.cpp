@@ -115,6 +115,11 @@ TEST(Addresses, FormatRefusesBadAddressesAndMasks) {
     EXPECT_FALSE(formatAddressPrefix("10.0.0.300", "255.255.255.0"));
     EXPECT_FALSE(formatAddressPrefix("10.0.0.1", "<None>"));
     EXPECT_FALSE(formatAddressPrefix(std::string_view("10.0.0.1\0x", 10), "255.0.0.0"));
+    // The address is written unescaped: text after it that the record would read as markup or as
+    // a line end is refused, though `inet_addr` ignores what follows a blank.
+    EXPECT_EQ(formatAddressPrefix("10.0.0.1 x", "255.0.0.0"), "10.0.0.1 x/8");
+    EXPECT_FALSE(formatAddressPrefix("10.0.0.1 <configgroup name = \"Radio\">", "255.0.0.0"));
+    EXPECT_FALSE(formatAddressPrefix("10.0.0.1 \rx", "255.0.0.0"));
 }
 
 TEST(Addresses, MasksAndPrefixes) {
