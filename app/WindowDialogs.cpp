@@ -1,7 +1,7 @@
 #include "app/WindowDialogs.h"
 
-#include "app/CMarloDlgInputPass.h"
-#include "app/CMarloDlgWrite.h"
+#include "app/PasswordDialog.h"
+#include "app/WriteConfirmationDialog.h"
 
 #include <QClipboard>
 #include <QFileDialog>
@@ -61,15 +61,15 @@ std::optional<QString> WindowDialogs::saveRecordFile(QWidget* owner) {
 }
 
 std::optional<WriteMode> WindowDialogs::confirmWrite(QWidget* owner) {
-    CMarloDlgWrite confirmation(owner);
-    if (confirmation.exec() == CMarloDlgWrite::cancelResult) {
+    WriteConfirmationDialog confirmation(owner);
+    if (confirmation.exec() == WriteConfirmationDialog::cancelResult) {
         return std::nullopt;
     }
     return confirmation.resetAfterWrite() ? WriteMode::writeAndReset : WriteMode::writeOnly;
 }
 
 PasswordAnswer WindowDialogs::askPassword(QWidget* owner, const PasswordRequest& request) {
-    CMarloDlgInputPass prompt(*this, request, owner);
+    PasswordDialog prompt(*this, request, owner);
     const int result = prompt.exec();
     return {result, result == promptEntered ? prompt.enteredPassword() : std::string()};
 }

@@ -1,6 +1,11 @@
-#include "app/CMarloApp.h"
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
-    marlo::CMarloApp app(argc, argv);
-    return app.run();
+    QApplication application(argc, argv);
+    QTranslator qtTexts;
+    marlo::prepareApplication(application, qtTexts);
+    return marlo::runProgram(application);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 #include "resources/DialogIds.h"
 #include "sim/SimulatedDevice.h"
 #include "tests/app/FakePortDiscovery.h"
@@ -53,9 +53,9 @@ struct FlowWindow {
     sim::SimulatedDevice device;
     FakePortDiscovery discovery;
     ScriptedDialogs dialogs;
-    CMarloDlg window{dialogs, discovery};
-    QSignalSpy reads{&window, &CMarloDlg::readFinished};
-    QSignalSpy writes{&window, &CMarloDlg::writeFinished};
+    MainWindow window{dialogs, discovery};
+    QSignalSpy reads{&window, &MainWindow::readFinished};
+    QSignalSpy writes{&window, &MainWindow::writeFinished};
 
     QWidget* widget(int id) { return findControl(&window, id); }
     TabControl* tabs() { return control<TabControl>(&window, ids::pageTabs); }

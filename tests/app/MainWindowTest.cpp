@@ -1,4 +1,4 @@
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 #include "app/VersionText.h"
 #include "resources/DialogIds.h"
 #include "tests/app/FakePortDiscovery.h"
@@ -34,7 +34,7 @@ const QString communicationFailed =
 struct Window {
     ScriptedDialogs dialogs;
     FakePortDiscovery discovery;
-    CMarloDlg window{dialogs, discovery};
+    MainWindow window{dialogs, discovery};
 
     explicit Window(std::vector<PortEntry> ports) { discovery.ports = std::move(ports); }
 

@@ -1,4 +1,4 @@
-#include "app/CMarloDlgInputPass.h"
+#include "app/PasswordDialog.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/ControlId.h"
@@ -30,7 +30,7 @@ PasswordRequest serverRequest() {
 // Shows the prompt, types `text` and presses OK; the prompt's result, 0 while it stays open.
 int enter(ScriptedDialogs& dialogs, const PasswordRequest& request, const QString& text,
           std::string* entered = nullptr) {
-    CMarloDlgInputPass prompt(dialogs, request);
+    PasswordDialog prompt(dialogs, request);
     prompt.open();
     control<QLineEdit>(&prompt, ids::passwordEdit)->setText(text);
     control<QPushButton>(&prompt, ids::passwordOk)->click();
@@ -86,7 +86,7 @@ private slots:
         ScriptedDialogs dialogs;
         PasswordRequest request = keyRequest(false);
         request.okCaption = *encodeText(QStringLiteral("保存する"));
-        CMarloDlgInputPass prompt(dialogs, request);
+        PasswordDialog prompt(dialogs, request);
         QCOMPARE(dialogTemplate(&prompt), 138);
         QCOMPARE(prompt.windowTitle(), QStringLiteral("パスワードの入力"));
         QCOMPARE(control<QLabel>(&prompt, ids::passwordPromptLine)->text(),
@@ -98,7 +98,7 @@ private slots:
 
         // A profile's SSID in the prompt is shown as it is, never read as markup.
         request.promptText = "SSID [ <b>Cafe</b> ]";
-        CMarloDlgInputPass markup(dialogs, request);
+        PasswordDialog markup(dialogs, request);
         QCOMPARE(control<QLabel>(&markup, ids::passwordPromptLine)->textFormat(), Qt::PlainText);
 
         prompt.open();
@@ -116,7 +116,7 @@ private slots:
         ScriptedDialogs dialogs;
         PasswordRequest request = keyRequest(false);
         request.skipCaption = *encodeText(QStringLiteral("このSSIDのプロファイルは保存しない"));
-        CMarloDlgInputPass skipping(dialogs, request);
+        PasswordDialog skipping(dialogs, request);
         QCOMPARE(control<QPushButton>(&skipping, ids::passwordSkip)->text(),
                  QStringLiteral("このSSIDのプロファイルは保存しない"));
         QCOMPARE(control<QPushButton>(&skipping, ids::passwordOk)->text(), QStringLiteral("OK"));
@@ -124,7 +124,7 @@ private slots:
         control<QPushButton>(&skipping, ids::passwordSkip)->click();
         QCOMPARE(skipping.result(), promptSkip);
 
-        CMarloDlgInputPass escaping(dialogs, keyRequest(false));
+        PasswordDialog escaping(dialogs, keyRequest(false));
         QCOMPARE(control<QPushButton>(&escaping, ids::passwordSkip)->text(),
                  QStringLiteral("このパスワードはファイルに保存しない"));
         escaping.open();
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!escaping.isVisible());
         QCOMPARE(escaping.result(), promptStop);
 
-        CMarloDlgInputPass stopping(dialogs, keyRequest(false));
+        PasswordDialog stopping(dialogs, keyRequest(false));
         stopping.open();
         control<QPushButton>(&stopping, ids::passwordStop)->click();
         QCOMPARE(stopping.result(), promptStop);

@@ -1,4 +1,4 @@
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 #include "device/UdevPortDiscovery.h"
 #include "resources/DialogIds.h"
 #include "sim/SimulatedDevice.h"
@@ -55,8 +55,8 @@ struct DeviceWindow {
     sim::SimulatedDevice device;
     UdevPortDiscovery discovery{{{"Simulated USB device server", device.portPath()}}};
     ScriptedDialogs dialogs;
-    CMarloDlg window{dialogs, discovery};
-    QSignalSpy finished{&window, &CMarloDlg::readFinished};
+    MainWindow window{dialogs, discovery};
+    QSignalSpy finished{&window, &MainWindow::readFinished};
 
     QWidget* widget(int id) { return findControl(&window, id); }
     QWidget* serialPage() {

@@ -1,5 +1,5 @@
-#include "app/CMarloDlgWrite.h"
 #include "app/WindowDialogs.h"
+#include "app/WriteConfirmationDialog.h"
 #include "resources/DialogIds.h"
 #include "ui/ControlId.h"
 #include "ui/DialogUnits.h"
@@ -16,10 +16,10 @@ using namespace marlo;
 namespace {
 
 // Acts on the next write confirmation that opens modally.
-void answerNextConfirmation(std::function<void(CMarloDlgWrite&)> answer) {
+void answerNextConfirmation(std::function<void(WriteConfirmationDialog&)> answer) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
-        auto* confirmation = dynamic_cast<CMarloDlgWrite*>(QApplication::activeModalWidget());
+        auto* confirmation = dynamic_cast<WriteConfirmationDialog*>(QApplication::activeModalWidget());
         if (confirmation == nullptr) {
             return;
         }
@@ -40,7 +40,7 @@ class WriteConfirmationTest : public QObject {
 
 private slots:
     void showsTheTemplateTexts() {
-        CMarloDlgWrite confirmation;
+        WriteConfirmationDialog confirmation;
         QCOMPARE(dialogTemplate(&confirmation), 137);
         QCOMPARE(confirmation.windowTitle(), QStringLiteral("書き込みの確認"));
         QCOMPARE(confirmation.findChild<QLabel*>()->text(),
@@ -57,20 +57,20 @@ private slots:
     void eachWayOutGivesItsResult() {
         struct Case {
             const char* name;
-            std::function<void(CMarloDlgWrite&)> act;
+            std::function<void(WriteConfirmationDialog&)> act;
             int result;
             bool reset;
         };
         const QList<Case> cases = {
-            {"write only", [](CMarloDlgWrite& d) { button(&d, 1)->click(); }, 1, false},
-            {"Return", [](CMarloDlgWrite& d) { QTest::keyClick(&d, Qt::Key_Return); }, 1, false},
-            {"write and reset", [](CMarloDlgWrite& d) { button(&d, 1150)->click(); }, 1, true},
-            {"cancel", [](CMarloDlgWrite& d) { button(&d, 2)->click(); }, 2, false},
-            {"Escape", [](CMarloDlgWrite& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 2, false},
-            {"close box", [](CMarloDlgWrite& d) { d.close(); }, 2, false},
+            {"write only", [](WriteConfirmationDialog& d) { button(&d, 1)->click(); }, 1, false},
+            {"Return", [](WriteConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }, 1, false},
+            {"write and reset", [](WriteConfirmationDialog& d) { button(&d, 1150)->click(); }, 1, true},
+            {"cancel", [](WriteConfirmationDialog& d) { button(&d, 2)->click(); }, 2, false},
+            {"Escape", [](WriteConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 2, false},
+            {"close box", [](WriteConfirmationDialog& d) { d.close(); }, 2, false},
         };
         for (const Case& c : cases) {
-            CMarloDlgWrite confirmation;
+            WriteConfirmationDialog confirmation;
             confirmation.open();
             c.act(confirmation);
             QVERIFY2(!confirmation.isVisible(), c.name);
@@ -84,15 +84,15 @@ private slots:
         QWidget owner;
         owner.show();
         QWidget* parent = nullptr;
-        answerNextConfirmation([&parent](CMarloDlgWrite& d) {
+        answerNextConfirmation([&parent](WriteConfirmationDialog& d) {
             parent = d.parentWidget();
             button(&d, 1150)->click();
         });
         QCOMPARE(dialogs.confirmWrite(&owner), std::optional(WriteMode::writeAndReset));
         QCOMPARE(parent, &owner);
-        answerNextConfirmation([](CMarloDlgWrite& d) { button(&d, 1)->click(); });
+        answerNextConfirmation([](WriteConfirmationDialog& d) { button(&d, 1)->click(); });
         QCOMPARE(dialogs.confirmWrite(&owner), std::optional(WriteMode::writeOnly));
-        answerNextConfirmation([](CMarloDlgWrite& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+        answerNextConfirmation([](WriteConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
         QCOMPARE(dialogs.confirmWrite(&owner), std::nullopt);
     }
 };

@@ -35,7 +35,7 @@ private slots:
         FakePortDiscovery discovery;
         discovery.ports = {{"Simulated USB device server", device.portPath()}};
         ScriptedDialogs dialogs;
-        auto window = std::make_unique<CMarloDlg>(dialogs, discovery);
+        auto window = std::make_unique<MainWindow>(dialogs, discovery);
         QVERIFY(window->initDialog());
         window->show();
         control<QAbstractButton>(window.get(), ids::readButton)->click();

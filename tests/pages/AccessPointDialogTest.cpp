@@ -1,4 +1,4 @@
-#include "pages/CMarloAP.h"
+#include "pages/AccessPointDialog.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -27,18 +27,18 @@ DeviceSettings::AccessPoint wpa2Point() {
 }
 
 // One access point dialog on the settings it was opened with.
-struct AccessPointDialog {
+struct AccessPointFixture {
     SettingsDocument document;
     ScriptedDialogs dialogs;
-    std::unique_ptr<CMarloAP> dialog;
+    std::unique_ptr<AccessPointDialog> dialog;
 
-    explicit AccessPointDialog(const DeviceSettings::AccessPoint& loaded = wpa2Point()) {
+    explicit AccessPointFixture(const DeviceSettings::AccessPoint& loaded = wpa2Point()) {
         document.loaded.accessPoint = loaded;
         open();
     }
 
     void open() {
-        dialog = std::make_unique<CMarloAP>(document, dialogs);
+        dialog = std::make_unique<AccessPointDialog>(document, dialogs);
         dialog->show();
     }
 
@@ -74,7 +74,7 @@ class AccessPointDialogTest : public QObject {
 
 private slots:
     void showsLoadedUntilEditedHoldsTheSetting() {
-        AccessPointDialog ap;
+        AccessPointFixture ap;
         QCOMPARE(ap.dialog->windowTitle(), QStringLiteral("APモードの設定"));
         QCOMPARE(ap.edit(ids::apSsid)->text(), QStringLiteral("devserver-4f2a"));
         QVERIFY(ap.ticked(ids::apEncryption) && ap.ticked(ids::apWpa2) && !ap.ticked(ids::apWpa));
@@ -110,7 +110,7 @@ private slots:
     void encryptionRuleChoosesWpa2WhenNoSuiteIsTicked() {
         DeviceSettings::AccessPoint open = wpa2Point();
         open.suite = 0;
-        AccessPointDialog ap(open);
+        AccessPointFixture ap(open);
         QVERIFY(!ap.ticked(ids::apEncryption));
         for (const int id : {ids::apWpa, ids::apWpa2, ids::apCcmp, ids::apTkip, ids::apPassword}) {
             QVERIFY2(!ap.enabled(id), qPrintable(QString::number(id)));
@@ -128,7 +128,7 @@ private slots:
 
         DeviceSettings::AccessPoint wep = wpa2Point();
         wep.suite = 3;
-        AccessPointDialog wepDialog(wep);
+        AccessPointFixture wepDialog(wep);
         QVERIFY(wepDialog.ticked(ids::apEncryption) && wepDialog.ticked(ids::apWpa2));
     }
 
@@ -151,7 +151,7 @@ private slots:
             {"plant", "password\u00e9", passwordCharacters},
         };
         for (const Case& c : cases) {
-            AccessPointDialog ap;
+            AccessPointFixture ap;
             ap.edit(ids::apSsid)->setText(QString::fromUtf8(c.ssid));
             ap.edit(ids::apPassword)->setText(QString::fromUtf8(c.password));
             QVERIFY2(ap.refusesOk(c.message), c.ssid);
@@ -160,7 +160,7 @@ private slots:
     }
 
     void storesWhatPasses() {
-        AccessPointDialog ap;
+        AccessPointFixture ap;
         ap.edit(ids::apSsid)->setText(QStringLiteral("  ABCDEFGHIJKLMNOPQRSTUVWXYZ-_0123 "));
         ap.click(ids::apWpa);
         ap.click(ids::apTkip);
@@ -189,14 +189,14 @@ private slots:
     void aChannelOutsideTheListIsStoredAsAutomatic() {
         DeviceSettings::AccessPoint point = wpa2Point();
         point.channel = 149;
-        AccessPointDialog ap(point);
+        AccessPointFixture ap(point);
         QCOMPARE(ap.channel()->currentIndex(), -1);
         QVERIFY(ap.pressOk());
         QCOMPARE(ap.document.edited.accessPoint.channel, 0u);
     }
 
     void encryptionOffKeepsTheCiphersAndPasswordShown() {
-        AccessPointDialog ap;
+        AccessPointFixture ap;
         // Left over from an earlier file load: not what the dialog shows.
         ap.document.edited.accessPoint.ccmp = 0;
         ap.document.edited.accessPoint.tkip = 1;
@@ -221,7 +221,7 @@ private slots:
 
     void cancelAfterARefusedOkStoresNothing() {
         // As after a file load: `edited` holds a complete setting that the next write carries.
-        AccessPointDialog ap;
+        AccessPointFixture ap;
         ap.document.edited.accessPoint = wpa2Point();
         ap.document.loaded.accessPoint.edited = 1;
         ap.open();
@@ -239,7 +239,7 @@ private slots:
     }
 
     void keyboardOrderFollowsTheLayout() {
-        AccessPointDialog ap;
+        AccessPointFixture ap;
         const QList<int> order = keyboardOrder(ap.edit(ids::apSsid));
         QCOMPARE(order,
                  QList<int>({ids::apSsid, ids::apEncryption, ids::apWpa, ids::apWpa2, ids::apCcmp,

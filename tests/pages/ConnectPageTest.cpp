@@ -1,5 +1,5 @@
-#include "pages/CMarloDlgTabConnect.h"
-#include "pages/CMarloHost.h"
+#include "pages/DestinationsDialog.h"
+#include "pages/NetworkPage.h"
 #include "record/Codecs.h"
 #include "record/RecordWriter.h"
 #include "resources/DialogIds.h"
@@ -80,7 +80,7 @@ DeviceSettings startCharacterSettings() {
 struct ConnectPage {
     SettingsDocument document;
     ScriptedDialogs dialogs;
-    CMarloDlgTabConnect page{document, dialogs};
+    NetworkPage page{document, dialogs};
 
     explicit ConnectPage(const DeviceSettings& loaded = startCharacterSettings()) {
         document.loaded = loaded;
@@ -112,10 +112,10 @@ HostEntry host(const char* address, std::uint32_t port) {
 }
 
 // Runs `drive` on the destinations dialog once the page has opened it modally.
-void whenDestinationsOpen(const std::function<void(CMarloHost*)>& drive) {
+void whenDestinationsOpen(const std::function<void(DestinationsDialog*)>& drive) {
     QTimer::singleShot(0, [drive] {
         QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = dynamic_cast<CMarloHost*>(modal);
+        auto* dialog = dynamic_cast<DestinationsDialog*>(modal);
         if (dialog == nullptr) {
             if (modal != nullptr) {
                 modal->close();
@@ -135,7 +135,7 @@ private slots:
     void startsDisabledAndEnablesEveryControl() {
         SettingsDocument document;
         ScriptedDialogs dialogs;
-        CMarloDlgTabConnect page(document, dialogs);
+        NetworkPage page(document, dialogs);
         for (const int id : connectControls) {
             QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
         }
@@ -440,7 +440,7 @@ private slots:
         settings.connect.hosts[0] = host("10.0.0.1", 10001);
         ConnectPage connect(settings);
 
-        whenDestinationsOpen([](CMarloHost* dialog) {
+        whenDestinationsOpen([](DestinationsDialog* dialog) {
             control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("9"));
             dialog->reject();
         });
@@ -448,7 +448,7 @@ private slots:
         QCOMPARE(connect.document.loaded.connect.edited, 0);
         QCOMPARE(connect.summary(), QStringLiteral("プロトコル: TCP\n1: 10.0.0.1 : 10001\n"));
 
-        whenDestinationsOpen([](CMarloHost* dialog) {
+        whenDestinationsOpen([](DestinationsDialog* dialog) {
             QCOMPARE(control<QLineEdit>(dialog, ids::hostPort1)->text(), QStringLiteral("10001"));
             control<QLineEdit>(dialog, ids::hostAddress2)->setText(QStringLiteral("10.0.0.2"));
             control<QLineEdit>(dialog, ids::hostPort2)->setText(QStringLiteral("20"));
@@ -478,7 +478,7 @@ private slots:
         QVERIFY(before.has_value());
         QVERIFY(before->find("\"Host\"") == std::string::npos);
 
-        whenDestinationsOpen([](CMarloHost* dialog) {
+        whenDestinationsOpen([](DestinationsDialog* dialog) {
             control<QLineEdit>(dialog, ids::hostAddress2)->setText(QStringLiteral("10.0.0.2"));
             control<QLineEdit>(dialog, ids::hostPort2)->setText(QStringLiteral("20"));
             control<QPushButton>(dialog, ids::destinationsOk)->click();

@@ -1,4 +1,4 @@
-#include "pages/CMarloHost.h"
+#include "pages/DestinationsDialog.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -41,7 +41,7 @@ DeviceSettings::Connect fourDestinations(std::int32_t protocol) {
 struct Destinations {
     SettingsDocument document;
     ScriptedDialogs dialogs;
-    std::unique_ptr<CMarloHost> dialog;
+    std::unique_ptr<DestinationsDialog> dialog;
 
     explicit Destinations(const DeviceSettings::Connect& loaded,
                           const DeviceSettings::Connect* edited = nullptr) {
@@ -50,7 +50,7 @@ struct Destinations {
             document.edited.connect = *edited;
             document.loaded.connect.edited = 1;
         }
-        dialog = std::make_unique<CMarloHost>(document, document.edited, dialogs);
+        dialog = std::make_unique<DestinationsDialog>(document, document.edited, dialogs);
         dialog->show();
     }
 

@@ -1,4 +1,4 @@
-#include "pages/CMarloprofile.h"
+#include "pages/ProfileEditorDialog.h"
 #include "resources/DialogIds.h"
 #include "tests/pages/StationDevice.h"
 
@@ -26,7 +26,7 @@ constexpr int transmitIds[keyRows] = {ids::editorTransmit1, ids::editorTransmit2
 // The editor on the simulated device, shown as the station dialog shows it.
 struct Editor {
     StationDevice d;
-    CMarloprofile editor;
+    ProfileEditorDialog editor;
     QSignalSpy finished{&editor, &QDialog::finished};
 
     explicit Editor(const EditedProfile& start = newProfile)

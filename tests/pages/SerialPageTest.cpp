@@ -1,4 +1,4 @@
-#include "pages/CMarloDlgTabSerial.h"
+#include "pages/SerialPage.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -63,12 +63,12 @@ DeviceSettings validSettings() {
 }
 
 // One serial page on its own, with the settings it shows and the boxes it may raise.
-struct SerialPage {
+struct SerialFixture {
     SettingsDocument document;
     ScriptedDialogs dialogs;
-    CMarloDlgTabSerial page{document, dialogs};
+    SerialPage page{document, dialogs};
 
-    explicit SerialPage(const DeviceSettings& loaded = validSettings()) {
+    explicit SerialFixture(const DeviceSettings& loaded = validSettings()) {
         document.loaded = loaded;
         page.loadFromSettings();
     }
@@ -106,7 +106,7 @@ private slots:
     void startsDisabledWithTheBaudList() {
         SettingsDocument document;
         ScriptedDialogs dialogs;
-        CMarloDlgTabSerial page(document, dialogs);
+        SerialPage page(document, dialogs);
         for (const int id : serialControls) {
             QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
         }
@@ -124,7 +124,7 @@ private slots:
     }
 
     void flowRuleFollowsSoftwareFlowControl() {
-        SerialPage serial;
+        SerialFixture serial;
         QVERIFY(!serial.enabled(ids::xonCharacter));
         QCOMPARE(serial.text(ids::xonCharacter), QString());
         serial.click(ids::flowSoftware);
@@ -146,7 +146,7 @@ private slots:
     void packingRuleOnAnEmptyPageFillsDefaults() {
         SettingsDocument document;
         ScriptedDialogs dialogs;
-        CMarloDlgTabSerial page(document, dialogs);
+        SerialPage page(document, dialogs);
         page.enableAll(true);
         control<QCheckBox>(&page, ids::packingEnabled)->click();
         const auto text = [&](int id) { return control<QLineEdit>(&page, id)->text(); };
@@ -198,7 +198,7 @@ private slots:
                             .flushSendCharacter = 1,
                             .trailingCharacterEnabled = 1,
                             .trailingCharacter = 0x0a};
-        SerialPage serial(settings);
+        SerialFixture serial(settings);
         QCOMPARE(serial.baud()->currentText(), QStringLiteral("460800"));
         for (const int id :
              {ids::dataBits7, ids::stopBits2, ids::parityOdd, ids::flowSoftware, ids::packingEnabled,
@@ -229,7 +229,7 @@ private slots:
         settings.line.pushCount = 2;
         settings.line.push = {0x41, 0x0a};
         settings.packing.enabled = 0;
-        SerialPage serial(settings);
+        SerialFixture serial(settings);
         for (const int id : {ids::dataBits7, ids::dataBits8, ids::parityNone, ids::parityEven, ids::parityOdd,
                              ids::packingEnabled, ids::packingByTimeout, ids::packingBySendCharacter}) {
             QVERIFY2(!serial.ticked(id), qPrintable(QString::number(id)));
@@ -288,7 +288,7 @@ private slots:
             {{}, {{ids::firstMatchByte, "41"}, {ids::secondMatchByte, "7f"}}, matchRange},
         };
         for (const Refusal& refusal : refusals) {
-            SerialPage serial;
+            SerialFixture serial;
             QString change;
             for (const int id : refusal.clicks) {
                 serial.click(id);
@@ -307,7 +307,7 @@ private slots:
         // Each is the start of a longer rate in the list.
         for (const auto& [typed, rate] :
              {std::pair{"100000", 100000u}, std::pair{"200000", 200000u}, std::pair{"10000", 10000u}}) {
-            SerialPage serial;
+            SerialFixture serial;
             serial.page.show();
             QApplication::setActiveWindow(&serial.page);
             QLineEdit* edit = serial.baud()->lineEdit();
@@ -323,7 +323,7 @@ private slots:
     }
 
     void storesValuesThatPass() {
-        SerialPage serial;
+        SerialFixture serial;
         serial.baud()->setEditText(QStringLiteral(" 115200 bps "));
         serial.click(ids::dataBits7);
         serial.click(ids::stopBits2);
@@ -373,7 +373,7 @@ private slots:
     }
 
     void packingOffLeavesTheOtherPackingFields() {
-        SerialPage serial;
+        SerialFixture serial;
         serial.click(ids::packingEnabled);
         serial.document.edited.packing.threshold = 777;
         serial.document.edited.packing.mode = 1;
@@ -384,7 +384,7 @@ private slots:
     }
 
     void keepsWhatWasStoredBeforeAFailure() {
-        SerialPage serial;
+        SerialFixture serial;
         DeviceSettings& edited = serial.document.edited;
         edited.line.gapTimer = 1234;
         edited.line.threshold = 99;
@@ -416,7 +416,7 @@ private slots:
     }
 
     void keyboardOrderAndNamesFollowTheLabels() {
-        SerialPage serial;
+        SerialFixture serial;
         const QList<int> order = keyboardOrder(findControl(&serial.page, ids::baudRate));
         QCOMPARE(order, serialControls);
 

@@ -1,5 +1,5 @@
-#include "pages/CMarloSTA.h"
-#include "pages/CMarloprofile.h"
+#include "pages/ProfileEditorDialog.h"
+#include "pages/StationProfilesDialog.h"
 #include "resources/DialogIds.h"
 #include "tests/pages/StationDevice.h"
 
@@ -45,9 +45,9 @@ void select(QWidget* dialog, int id, int row) {
 }
 
 // Runs `fill` on the profile editor the dialog opens once the event loop of the editor runs.
-void whenEditorOpens(QWidget* dialog, std::function<void(CMarloprofile*)> fill) {
+void whenEditorOpens(QWidget* dialog, std::function<void(ProfileEditorDialog*)> fill) {
     QTimer::singleShot(0, dialog,
-                       [dialog, fill = std::move(fill)] { fill(dialog->findChild<CMarloprofile*>()); });
+                       [dialog, fill = std::move(fill)] { fill(dialog->findChild<ProfileEditorDialog*>()); });
 }
 
 } // namespace
@@ -59,7 +59,7 @@ private slots:
     void theListMirrorsTheDeviceProfiles() {
         StationDevice d;
         QVERIFY(d.load(threeProfiles));
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         QCOMPARE(dialogTemplate(&dialog), int(ids::stationProfilesTemplate));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("接続先の設定"));
         QTreeWidget* profiles = listOf(&dialog, ids::profileList);
@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(name(ids::scanList), QStringLiteral("接続先アクセスポイントの検索"));
 
         d.document.configRecord.clear();
-        CMarloSTA fromFile(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog fromFile(d.document, d.linked.link, d.dialogs);
         QCOMPARE(listOf(&fromFile, ids::profileList)->topLevelItemCount(), 0);
     }
 
@@ -86,7 +86,7 @@ private slots:
         StationDevice d;
         QVERIFY(d.load(threeProfiles));
         d.linked.device.update([](sim::Behaviour& b) { b.scanDelay = std::chrono::hours(1); });
-        auto dialog = std::make_unique<CMarloSTA>(d.document, d.linked.link, d.dialogs);
+        auto dialog = std::make_unique<StationProfilesDialog>(d.document, d.linked.link, d.dialogs);
         buttonOf(dialog.get(), ids::scanButton)->click();
         QTest::qWait(300);
         QElapsedTimer closing;
@@ -101,7 +101,7 @@ private slots:
     void switchingAsksSendsAndKeepsTheOldStateWhenRefused() {
         StationDevice d;
         QVERIFY(d.load(threeProfiles));
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
 
         buttonOf(&dialog, ids::profileSwitch)->click(); // nothing selected: nothing happens
         QVERIFY(d.dialogs.shown().isEmpty());
@@ -143,7 +143,7 @@ private slots:
     void deletingTheFirstOfThreeMovesTheOthersUp() {
         StationDevice d;
         QVERIFY(d.load(threeProfiles));
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         const WlanProfile second = d.document.loaded.profiles[1];
         const WlanProfile third = d.document.loaded.profiles[2];
         QCOMPARE(third.suite, 3);
@@ -185,7 +185,7 @@ private slots:
         StationDevice d;
         QVERIFY(d.load(""));
         d.linked.device.update([](sim::Behaviour& b) { b.scanLines.push_back("short line only"); });
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         buttonOf(&dialog, ids::scanButton)->click();
         QVERIFY(!buttonOf(&dialog, ids::profileNew)->isEnabled());
         QVERIFY(findControl(&dialog, ids::stationProgress)->isEnabled());
@@ -213,7 +213,7 @@ private slots:
     void anEmptyScanClearsTheList() {
         StationDevice d;
         QVERIFY(d.load(""));
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         buttonOf(&dialog, ids::scanButton)->click();
         QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
         select(&dialog, ids::scanList, 1);
@@ -230,7 +230,7 @@ private slots:
         StationDevice d;
         QVERIFY(d.load(""));
         d.linked.device.update([](sim::Behaviour& b) { b.scanDelay = std::chrono::milliseconds(1500); });
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         buttonOf(&dialog, ids::scanButton)->click();
@@ -257,7 +257,7 @@ private slots:
             b.scanLines.push_back(sim::scanLine("tkip-ap", "00:00:00:00:00:02", 11, -70, "WPA-PSK TKIP"));
             b.scanLines.push_back(sim::scanLine("mixed-ap", "00:00:00:00:00:03", 11, -75, "WPA2 WEP"));
         });
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         buttonOf(&dialog, ids::scanButton)->click();
         QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
 
@@ -271,7 +271,7 @@ private slots:
               Prefill{4, true, ids::editorWpa}, Prefill{5, true, ids::editorWep}}) {
             select(&dialog, ids::scanList, p.row);
             bool opened = false;
-            whenEditorOpens(&dialog, [&](CMarloprofile* editor) {
+            whenEditorOpens(&dialog, [&](ProfileEditorDialog* editor) {
                 opened = editor != nullptr;
                 QCOMPARE(control<QLineEdit>(editor, ids::editorSsid)->text(),
                          rowTexts(&dialog, ids::scanList, p.row).at(0));
@@ -288,7 +288,7 @@ private slots:
         QCOMPARE(d.document.loaded.profileCount, 3);
 
         select(&dialog, ids::scanList, 0);
-        whenEditorOpens(&dialog, [](CMarloprofile* editor) {
+        whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
             control<QLineEdit>(editor, ids::editorKey1)->setText(QStringLiteral("office-secret"));
             buttonOf(editor, ids::editorOk)->click();
         });
@@ -304,7 +304,7 @@ private slots:
 
         for (const int id : {ids::scanAdd, ids::profileNew}) {
             d.dialogs.expectMessage(limitMessage, &dialog);
-            whenEditorOpens(&dialog, [](CMarloprofile* editor) {
+            whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
                 QVERIFY(editor == nullptr);
                 if (editor) {
                     editor->reject();
@@ -318,8 +318,8 @@ private slots:
     void aNameTheDeviceHoldsChangesThatProfile() {
         StationDevice d;
         QVERIFY(d.load(threeProfiles));
-        CMarloSTA dialog(d.document, d.linked.link, d.dialogs);
-        whenEditorOpens(&dialog, [](CMarloprofile* editor) {
+        StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
+        whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
             QVERIFY(control<QLineEdit>(editor, ids::editorSsid)->text().isEmpty());
             QVERIFY(buttonOf(editor, ids::editorWpa2)->isChecked());
             QVERIFY(buttonOf(editor, ids::editorPassphrase)->isChecked());

@@ -1,5 +1,5 @@
+#include "pages/WirelessPage.h"
 #include "device/DeviceLink.h"
-#include "pages/CMarloDlgTabWiFi.h"
 #include "resources/DialogIds.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
@@ -82,13 +82,13 @@ DeviceSettings validSettings() {
     return settings;
 }
 
-struct WirelessPage {
+struct WirelessFixture {
     SettingsDocument document;
     ScriptedDialogs dialogs;
     DeviceLink link{[](const std::string&) {}};
-    CMarloDlgTabWiFi page{document, link, dialogs};
+    WirelessPage page{document, link, dialogs};
 
-    explicit WirelessPage(const DeviceSettings& loaded = validSettings()) {
+    explicit WirelessFixture(const DeviceSettings& loaded = validSettings()) {
         document.configRecord = "<?xml version=\"1.0\" standalone=\"yes\"?>";
         document.loaded = loaded;
         page.loadFromSettings();
@@ -147,7 +147,7 @@ private slots:
         SettingsDocument document;
         ScriptedDialogs dialogs;
         DeviceLink link{[](const std::string&) {}};
-        CMarloDlgTabWiFi page(document, link, dialogs);
+        WirelessPage page(document, link, dialogs);
         for (const int id : pageControls) {
             QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
         }
@@ -162,7 +162,7 @@ private slots:
     }
 
     void loadsTheControlsAndTheCurrentAddress() {
-        WirelessPage wireless;
+        WirelessFixture wireless;
         QVERIFY(wireless.ticked(ids::bandDual));
         QVERIFY(wireless.ticked(ids::stationEnabled));
         QVERIFY(wireless.ticked(ids::keepAlive));
@@ -215,13 +215,13 @@ private slots:
         for (const char* current : {"&lt;None&gt;", "DHCP", "0.0.0.0 (DHCP)", "None"}) {
             DeviceSettings settings = validSettings();
             settings.sta.currentIpAddress = current;
-            WirelessPage wireless(settings);
+            WirelessFixture wireless(settings);
             QCOMPARE(wireless.label(ids::currentAddressLabel), QString());
             QCOMPARE(wireless.label(ids::currentAddressValue), QString());
         }
         DeviceSettings settings = validSettings();
         settings.sta.currentIpAddress = "10.0.0.7 (dhcp)";
-        WirelessPage wireless(settings);
+        WirelessFixture wireless(settings);
         QCOMPARE(wireless.label(ids::currentAddressValue), QStringLiteral("10.0.0.7 (dhcp)"));
         // The device's text is never read as markup.
         QCOMPARE(control<QLabel>(&wireless.page, ids::currentAddressValue)->textFormat(), Qt::PlainText);
@@ -231,7 +231,7 @@ private slots:
         DeviceSettings settings = validSettings();
         settings.sta.dhcpClient = 1;
         settings.ap.state = 0;
-        WirelessPage wireless(settings);
+        WirelessFixture wireless(settings);
         for (const int id : stationAddressIds) {
             QVERIFY(!wireless.enabled(id));
         }
@@ -326,7 +326,7 @@ private slots:
              "STAモードのセカンダリDNSが正しくありません。"},
         };
         for (const Refusal& refusal : refusals) {
-            WirelessPage wireless;
+            WirelessFixture wireless;
             QString change;
             for (const int id : refusal.clicks) {
                 wireless.click(id);
@@ -360,7 +360,7 @@ private slots:
         for (const Entry& entry : entries) {
             DeviceSettings settings = validSettings();
             settings.accessPoint.channel = 6;
-            WirelessPage wireless(settings);
+            WirelessFixture wireless(settings);
             QString change;
             for (const int id : entry.clicks) {
                 wireless.click(id);
@@ -389,7 +389,7 @@ private slots:
         for (const Case& c : cases) {
             DeviceSettings settings = validSettings();
             settings.accessPoint.channel = c.channel;
-            WirelessPage wireless(settings);
+            WirelessFixture wireless(settings);
             wireless.click(c.band);
             const QString which = QStringLiteral("band %1 channel %2").arg(c.band).arg(c.channel);
             if (c.passes) {
@@ -403,7 +403,7 @@ private slots:
         DeviceSettings settings = validSettings();
         settings.accessPoint.channel = 36;
         settings.accessPoint.edited = 1;
-        WirelessPage wireless(settings);
+        WirelessFixture wireless(settings);
         wireless.click(ids::band24GHz);
         wireless.document.edited.accessPoint.channel = 11;
         QVERIFY(wireless.page.validateAndStore());
@@ -412,7 +412,7 @@ private slots:
     }
 
     void storesTheControlsIntoEdited() {
-        WirelessPage wireless;
+        WirelessFixture wireless;
         // Values an earlier store left behind, each unlike what the page now holds.
         wireless.document.edited.radio.keepAlive = 1;
         wireless.document.edited.ap.state = 1;
@@ -462,7 +462,7 @@ private slots:
     }
 
     void keepsWhatWasStoredBeforeAFailure() {
-        WirelessPage wireless;
+        WirelessFixture wireless;
         DeviceSettings& edited = wireless.document.edited;
         edited.ap.secondaryDns = "10.9.9.9";
         wireless.click(ids::band24GHz);
@@ -489,7 +489,7 @@ private slots:
     }
 
     void accessPointButtonOpensTheDialogOnceRecordsExist() {
-        WirelessPage wireless;
+        WirelessFixture wireless;
         wireless.document.configRecord.clear();
         bool opened = false;
         onNextModal([](QDialog*) {}, &opened);
@@ -516,7 +516,7 @@ private slots:
     }
 
     void stationProfilesButtonNeedsRecordsReadFromTheDevice() {
-        WirelessPage wireless;
+        WirelessFixture wireless;
         wireless.document.configRecord.clear();
         bool opened = false;
         onNextModal([](QDialog*) {}, &opened);
@@ -545,7 +545,7 @@ private slots:
     }
 
     void keyboardOrderAndNamesFollowTheLayout() {
-        WirelessPage wireless;
+        WirelessFixture wireless;
         const QList<int> order = keyboardOrder(findControl(&wireless.page, ids::bandDual));
         QCOMPARE(order, pageControls);
 

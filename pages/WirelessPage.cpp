@@ -1,9 +1,9 @@
-#include "pages/CMarloDlgTabWiFi.h"
+#include "pages/WirelessPage.h"
 
+#include "pages/AccessPointDialog.h"
 #include "pages/AddressValue.h"
-#include "pages/CMarloAP.h"
-#include "pages/CMarloSTA.h"
 #include "pages/PageFields.h"
+#include "pages/StationProfilesDialog.h"
 #include "pages/TrimmedText.h"
 #include "record/AddressRefusal.h"
 #include "resources/DialogIds.h"
@@ -76,8 +76,8 @@ Flag ticked(const QCheckBox* box) {
 
 } // namespace
 
-CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
-                                   QWidget* parent)
+WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
+                           QWidget* parent)
     : SettingsPage(ids::wirelessPageTemplate, document, dialogs, parent)
     , link_(link) {
     auto* columns = new QHBoxLayout;
@@ -115,19 +115,18 @@ CMarloDlgTabWiFi::CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link,
         setTabOrder(order[i - 1], order[i]);
     }
 
-    connect(stationEnabled_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyStationRule);
-    connect(dhcpClient_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyDhcpRule);
-    connect(accessPointEnabled_, &QCheckBox::clicked, this, &CMarloDlgTabWiFi::applyAccessPointRule);
-    connect(stationProfilesButton_, &QPushButton::clicked, this,
-            &CMarloDlgTabWiFi::openStationProfilesDialog);
-    connect(accessPointButton_, &QPushButton::clicked, this, &CMarloDlgTabWiFi::openAccessPointDialog);
+    connect(stationEnabled_, &QCheckBox::clicked, this, &WirelessPage::applyStationRule);
+    connect(dhcpClient_, &QCheckBox::clicked, this, &WirelessPage::applyDhcpRule);
+    connect(accessPointEnabled_, &QCheckBox::clicked, this, &WirelessPage::applyAccessPointRule);
+    connect(stationProfilesButton_, &QPushButton::clicked, this, &WirelessPage::openStationProfilesDialog);
+    connect(accessPointButton_, &QPushButton::clicked, this, &WirelessPage::openAccessPointDialog);
 
     currentAddressLabel_->clear();
     currentAddressValue_->clear();
     enableAll(false);
 }
 
-QWidget* CMarloDlgTabWiFi::createBandGroup() {
+QWidget* WirelessPage::createBandGroup() {
     const QString title = QStringLiteral("バンド");
     auto* box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
@@ -150,13 +149,13 @@ QWidget* CMarloDlgTabWiFi::createBandGroup() {
     return box;
 }
 
-QLineEdit* CMarloDlgTabWiFi::addEdit(int id) {
+QLineEdit* WirelessPage::addEdit(int id) {
     auto* edit = new QLineEdit(this);
     setControlId(edit, id);
     return edit;
 }
 
-QComboBox* CMarloDlgTabWiFi::addPriority(int id) {
+QComboBox* WirelessPage::addPriority(int id) {
     auto* list = new QComboBox(this);
     setControlId(list, id);
     list->addItem(QStringLiteral("1"));
@@ -164,8 +163,8 @@ QComboBox* CMarloDlgTabWiFi::addPriority(int id) {
     return list;
 }
 
-void CMarloDlgTabWiFi::addAddressEdits(QGridLayout* grid, int row, const int (&controlIds)[addressCount],
-                                       const QString& prefix, std::array<QLineEdit*, addressCount>& edits) {
+void WirelessPage::addAddressEdits(QGridLayout* grid, int row, const int (&controlIds)[addressCount],
+                                   const QString& prefix, std::array<QLineEdit*, addressCount>& edits) {
     for (int i = 0; i < addressCount; ++i) {
         edits[i] = addEdit(controlIds[i]);
         const QString label = QString::fromUtf8(addressLabels[i]);
@@ -175,7 +174,7 @@ void CMarloDlgTabWiFi::addAddressEdits(QGridLayout* grid, int row, const int (&c
     }
 }
 
-QWidget* CMarloDlgTabWiFi::createStationColumn() {
+QWidget* WirelessPage::createStationColumn() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -215,7 +214,7 @@ QWidget* CMarloDlgTabWiFi::createStationColumn() {
     return box;
 }
 
-QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
+QWidget* WirelessPage::createAccessPointColumn() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 6, 8, 6);
@@ -263,7 +262,7 @@ QWidget* CMarloDlgTabWiFi::createAccessPointColumn() {
     return box;
 }
 
-void CMarloDlgTabWiFi::enableAll(bool on) {
+void WirelessPage::enableAll(bool on) {
     for (QAbstractButton* radio : band_->buttons()) {
         radio->setEnabled(on);
     }
@@ -278,7 +277,7 @@ void CMarloDlgTabWiFi::enableAll(bool on) {
     }
 }
 
-void CMarloDlgTabWiFi::applyStationRule() {
+void WirelessPage::applyStationRule() {
     const bool on = stationEnabled_->isChecked();
     for (QWidget* control : stationControls_) {
         control->setEnabled(on);
@@ -288,20 +287,20 @@ void CMarloDlgTabWiFi::applyStationRule() {
     }
 }
 
-void CMarloDlgTabWiFi::applyDhcpRule() {
+void WirelessPage::applyDhcpRule() {
     for (QLineEdit* edit : stationAddresses_) {
         edit->setEnabled(!dhcpClient_->isChecked());
     }
 }
 
-void CMarloDlgTabWiFi::applyAccessPointRule() {
+void WirelessPage::applyAccessPointRule() {
     const bool on = accessPointEnabled_->isChecked();
     for (QWidget* control : accessPointControls_) {
         control->setEnabled(on);
     }
 }
 
-void CMarloDlgTabWiFi::loadFromSettings() {
+void WirelessPage::loadFromSettings() {
     tickValue(band_, loaded_.radio.band);
 
     const DeviceSettings::Station& sta = loaded_.sta;
@@ -330,7 +329,7 @@ void CMarloDlgTabWiFi::loadFromSettings() {
     enableAll(true);
 }
 
-void CMarloDlgTabWiFi::showCurrentAddress() {
+void WirelessPage::showCurrentAddress() {
     currentAddressLabel_->clear();
     currentAddressValue_->clear();
     const Text& current = loaded_.sta.currentIpAddress;
@@ -341,7 +340,7 @@ void CMarloDlgTabWiFi::showCurrentAddress() {
     currentAddressValue_->setText(displayText(current));
 }
 
-bool CMarloDlgTabWiFi::validateAndStore() {
+bool WirelessPage::validateAndStore() {
     edited_.radio.band = bandDual;
     if (band_->checkedId() == band5GHz) {
         edited_.radio.band = band5GHz;
@@ -352,8 +351,8 @@ bool CMarloDlgTabWiFi::validateAndStore() {
     return storeStation() && storeAccessPoint() && checkChannelAgainstBand();
 }
 
-bool CMarloDlgTabWiFi::storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
-                                    std::uint32_t& value) {
+bool WirelessPage::storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
+                                std::uint32_t& value) {
     const std::optional<Text> text = trimmedText(edit->text());
     field = text.value_or(Text{});
     const std::optional<std::uint32_t> address = text ? addressValue(*text, token) : std::nullopt;
@@ -361,7 +360,7 @@ bool CMarloDlgTabWiFi::storeAddress(const QLineEdit* edit, Text& field, std::str
     return address.has_value();
 }
 
-bool CMarloDlgTabWiFi::storeStation() {
+bool WirelessPage::storeStation() {
     DeviceSettings::Station& sta = edited_.sta;
     sta.state = ticked(stationEnabled_);
     sta.priority = selectedPriority(stationPriority_);
@@ -389,7 +388,7 @@ bool CMarloDlgTabWiFi::storeStation() {
     return true;
 }
 
-bool CMarloDlgTabWiFi::storeAccessPoint() {
+bool WirelessPage::storeAccessPoint() {
     DeviceSettings::AccessPointInterface& ap = edited_.ap;
     ap.state = ticked(accessPointEnabled_);
     ap.priority = selectedPriority(accessPointPriority_);
@@ -434,7 +433,7 @@ bool CMarloDlgTabWiFi::storeAccessPoint() {
     return true;
 }
 
-bool CMarloDlgTabWiFi::checkChannelAgainstBand() {
+bool WirelessPage::checkChannelAgainstBand() {
     if (edited_.ap.state == 0) {
         return true;
     }
@@ -446,7 +445,7 @@ bool CMarloDlgTabWiFi::checkChannelAgainstBand() {
     return mismatch ? refuse(channelMessage) : true;
 }
 
-void CMarloDlgTabWiFi::openStationProfilesDialog() {
+void WirelessPage::openStationProfilesDialog() {
     if (document_.configRecord.empty()) {
         return;
     }
@@ -454,15 +453,15 @@ void CMarloDlgTabWiFi::openStationProfilesDialog() {
         refuse(readFromDeviceFirstMessage);
         return;
     }
-    CMarloSTA dialog(document_, link_, dialogs_, this);
+    StationProfilesDialog dialog(document_, link_, dialogs_, this);
     dialog.exec();
 }
 
-void CMarloDlgTabWiFi::openAccessPointDialog() {
+void WirelessPage::openAccessPointDialog() {
     if (document_.configRecord.empty()) {
         return;
     }
-    CMarloAP dialog(document_, dialogs_, this);
+    AccessPointDialog dialog(document_, dialogs_, this);
     dialog.exec();
 }
 

@@ -15,9 +15,9 @@ class UserDialogs;
 
 // "APモードの設定": the device's own access point. OK stores into `edited` and marks it as
 // holding a complete access point setting; nothing goes to the device from here.
-class CMarloAP : public QDialog {
+class AccessPointDialog : public QDialog {
 public:
-    CMarloAP(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
+    AccessPointDialog(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     void accept() override;
 

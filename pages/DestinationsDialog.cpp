@@ -1,4 +1,4 @@
-#include "pages/CMarloHost.h"
+#include "pages/DestinationsDialog.h"
 
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
@@ -50,8 +50,8 @@ constexpr RowIds rowIds[DeviceSettings::maxHosts] = {
 
 } // namespace
 
-CMarloHost::CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
-                       QWidget* parent)
+DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSettings& edited,
+                                       UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , document_(document)
     , edited_(edited)
@@ -86,13 +86,13 @@ CMarloHost::CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserD
     buttonRow->addStretch(1);
     buttonRow->addWidget(ok);
     layout->addLayout(buttonRow);
-    connect(ok, &QPushButton::clicked, this, &CMarloHost::accept);
+    connect(ok, &QPushButton::clicked, this, &DestinationsDialog::accept);
     connect(protocol_, &QButtonGroup::buttonClicked, this, [this] { applyProtocolRule(); });
 
     load();
 }
 
-QWidget* CMarloHost::createProtocolGroup() {
+QWidget* DestinationsDialog::createProtocolGroup() {
     const QString title = QStringLiteral("プロトコル");
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
@@ -109,7 +109,7 @@ QWidget* CMarloHost::createProtocolGroup() {
     return box;
 }
 
-QWidget* CMarloHost::createDestinationTable() {
+QWidget* DestinationsDialog::createDestinationTable() {
     auto* table = new QWidget(this);
     auto* grid = new QGridLayout(table);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -150,7 +150,7 @@ QWidget* CMarloHost::createDestinationTable() {
     return table;
 }
 
-QWidget* CMarloHost::createOrderGroup() {
+QWidget* DestinationsDialog::createOrderGroup() {
     const QString title = QStringLiteral("接続順序");
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
@@ -171,11 +171,11 @@ QWidget* CMarloHost::createOrderGroup() {
     return box;
 }
 
-bool CMarloHost::isTcp() const {
+bool DestinationsDialog::isTcp() const {
     return protocol_->checkedId() == tcp;
 }
 
-void CMarloHost::applyProtocolRule() {
+void DestinationsDialog::applyProtocolRule() {
     const bool tcpChosen = isTcp();
     for (QAbstractButton* radio : order_->buttons()) {
         radio->setEnabled(tcpChosen);
@@ -197,7 +197,7 @@ void CMarloHost::applyProtocolRule() {
     }
 }
 
-void CMarloHost::load() {
+void DestinationsDialog::load() {
     const DeviceSettings& source = document_.loaded.connect.edited == 1 ? edited_ : document_.loaded;
     const DeviceSettings::Connect& connect = source.connect;
     tickValue(protocol_, connect.protocol == 0 ? tcp : udp);
@@ -220,7 +220,7 @@ void CMarloHost::load() {
     dropOtherSenders_->setChecked(connect.reception == restricted);
 }
 
-void CMarloHost::accept() {
+void DestinationsDialog::accept() {
     DeviceSettings::Connect connect = edited_.connect;
     if (!readInto(connect)) {
         return;
@@ -229,7 +229,7 @@ void CMarloHost::accept() {
     QDialog::accept();
 }
 
-bool CMarloHost::readInto(DeviceSettings::Connect& connect) {
+bool DestinationsDialog::readInto(DeviceSettings::Connect& connect) {
     connect.protocol = isTcp() ? tcp : udp;
     for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
         if (!readRow(index, connect.hosts[static_cast<std::size_t>(index)])) {
@@ -247,7 +247,7 @@ bool CMarloHost::readInto(DeviceSettings::Connect& connect) {
     return true;
 }
 
-bool CMarloHost::readRow(int index, HostEntry& host) {
+bool DestinationsDialog::readRow(int index, HostEntry& host) {
     const Row& row = rows_[static_cast<std::size_t>(index)];
     const std::optional<Text> address = encodeText(row.address->text());
     if (!address) {
@@ -280,7 +280,7 @@ bool CMarloHost::readRow(int index, HostEntry& host) {
     return true;
 }
 
-bool CMarloHost::refuse(const QString& message) {
+bool DestinationsDialog::refuse(const QString& message) {
     dialogs_.message(this, message);
     return false;
 }

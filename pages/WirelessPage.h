@@ -22,10 +22,10 @@ class DeviceLink;
 // The wireless and IP page: the radio band and keep-alive, the station interface and the access
 // point interface with their addresses, the buttons to the station profiles and the access point
 // dialogs, and the station's current address. It never talks to the device itself.
-class CMarloDlgTabWiFi : public SettingsPage {
+class WirelessPage : public SettingsPage {
 public:
-    CMarloDlgTabWiFi(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
-                     QWidget* parent = nullptr);
+    WirelessPage(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
+                 QWidget* parent = nullptr);
 
     void enableAll(bool on) override;
     void loadFromSettings() override;

@@ -1,9 +1,9 @@
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 
 #include "app/VersionText.h"
-#include "pages/CMarloDlgTabConnect.h"
-#include "pages/CMarloDlgTabSerial.h"
-#include "pages/CMarloDlgTabWiFi.h"
+#include "pages/NetworkPage.h"
+#include "pages/SerialPage.h"
+#include "pages/WirelessPage.h"
 #include "record/SettingsImport.h"
 #include "resources/AppIcon.h"
 #include "resources/DialogIds.h"
@@ -46,7 +46,7 @@ constexpr int readProgressSeconds = 30;
 
 } // namespace
 
-CMarloDlg::CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* parent)
+MainWindow::MainWindow(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* parent)
     : QDialog(parent)
     , dialogs_(dialogs)
     , discovery_(discovery)
@@ -63,9 +63,9 @@ CMarloDlg::CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* pa
     new ReturnEscapeFilter(this);
 }
 
-CMarloDlg::~CMarloDlg() = default;
+MainWindow::~MainWindow() = default;
 
-void CMarloDlg::createControls() {
+void MainWindow::createControls() {
     const DialogUnits units = DialogUnits::forFont(font());
     // Static texts get at least one line of the font, which is taller than their template
     // rectangles for CJK fonts.
@@ -103,9 +103,9 @@ void CMarloDlg::createControls() {
     tabs_ = new TabControl(this);
     setControlId(tabs_, ids::pageTabs);
     tabs_->setGeometry(units.toPixels(10, 45, 290, 355));
-    wirelessPage_ = new CMarloDlgTabWiFi(document_, link_, dialogs_);
-    connectionPage_ = new CMarloDlgTabConnect(document_, dialogs_);
-    serialPage_ = new CMarloDlgTabSerial(document_, dialogs_);
+    wirelessPage_ = new WirelessPage(document_, link_, dialogs_);
+    connectionPage_ = new NetworkPage(document_, dialogs_);
+    serialPage_ = new SerialPage(document_, dialogs_);
     tabs_->addTab(QStringLiteral("無線/IPアドレス"), wirelessPage_);
     tabs_->addTab(QStringLiteral("ネットワーク"), connectionPage_);
     tabs_->addTab(QStringLiteral("シリアルポート"), serialPage_);
@@ -132,12 +132,12 @@ void CMarloDlg::createControls() {
         link_.setPortPath(port != nullptr ? port->path : std::string());
     });
     connect(readButton_, &QPushButton::clicked, this, [this] { readFromDevice(false); });
-    connect(writeButton_, &QPushButton::clicked, this, &CMarloDlg::writeToDevice);
-    connect(saveButton_, &QPushButton::clicked, this, &CMarloDlg::saveToFile);
-    connect(loadButton_, &QPushButton::clicked, this, &CMarloDlg::loadFromFile);
+    connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeToDevice);
+    connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveToFile);
+    connect(loadButton_, &QPushButton::clicked, this, &MainWindow::loadFromFile);
 }
 
-bool CMarloDlg::initDialog() {
+bool MainWindow::initDialog() {
     if (!listPorts(std::nullopt)) {
         dialogs_.message(this, QString::fromUtf8(noDeviceMessage));
         return false;
@@ -159,7 +159,7 @@ bool CMarloDlg::initDialog() {
     return true;
 }
 
-void CMarloDlg::refreshPorts() {
+void MainWindow::refreshPorts() {
     const int selected = portSelector_->currentIndex();
     std::optional<std::string> remembered;
     if (selected >= 0 && static_cast<std::size_t>(selected) < ports_.size()) {
@@ -172,7 +172,7 @@ void CMarloDlg::refreshPorts() {
     }
 }
 
-bool CMarloDlg::listPorts(const std::optional<std::string>& rememberedPath) {
+bool MainWindow::listPorts(const std::optional<std::string>& rememberedPath) {
     if (!discovery_.discoverPorts(ports_) || ports_.empty()) {
         ports_.clear();
         return false;
@@ -184,7 +184,7 @@ bool CMarloDlg::listPorts(const std::optional<std::string>& rememberedPath) {
     return true;
 }
 
-void CMarloDlg::readFromDevice(bool quiet) {
+void MainWindow::readFromDevice(bool quiet) {
     if (worker_.busy()) {
         return;
     }
@@ -209,7 +209,7 @@ void CMarloDlg::readFromDevice(bool quiet) {
     updateControls();
 }
 
-void CMarloDlg::finishRead(const ReadResult& result, bool quiet) {
+void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     updateControls();
     if (!result.succeeded) {
         if (!quiet) {
@@ -241,11 +241,11 @@ void CMarloDlg::finishRead(const ReadResult& result, bool quiet) {
     emit readFinished(true);
 }
 
-void CMarloDlg::setFirmwareLine(const QString& text) {
+void MainWindow::setFirmwareLine(const QString& text) {
     showStatusLine(firmwareLine_, firmwareName, text);
 }
 
-const PortEntry* CMarloDlg::selectedPort() const {
+const PortEntry* MainWindow::selectedPort() const {
     const int selected = portSelector_->currentIndex();
     if (selected < 0 || static_cast<std::size_t>(selected) >= ports_.size()) {
         return nullptr;
@@ -253,11 +253,11 @@ const PortEntry* CMarloDlg::selectedPort() const {
     return &ports_[static_cast<std::size_t>(selected)];
 }
 
-MessageSink CMarloDlg::diagnosticSink() {
+MessageSink MainWindow::diagnosticSink() {
     return [this](const std::string& text) { dialogs_.diagnostic(displayText(text)); };
 }
 
-bool CMarloDlg::validatePages() {
+bool MainWindow::validatePages() {
     for (SettingsPage* page : pages()) {
         if (!page->validateAndStore()) {
             tabs_->showPage(page);
@@ -267,26 +267,26 @@ bool CMarloDlg::validatePages() {
     return true;
 }
 
-void CMarloDlg::forgetRecords() {
+void MainWindow::forgetRecords() {
     document_.configRecord.clear();
     document_.statusRecord.clear();
     document_.loaded.sta.currentIpAddress.clear();
     document_.firmwareVersion.clear();
 }
 
-void CMarloDlg::startProgress(int maximumSeconds) {
+void MainWindow::startProgress(int maximumSeconds) {
     versionLine_->hide();
     progressBar_->show();
     progressTimer_->restart(maximumSeconds);
 }
 
-void CMarloDlg::stopProgress() {
+void MainWindow::stopProgress() {
     progressTimer_->stop();
     versionLine_->show();
     progressBar_->hide();
 }
 
-void CMarloDlg::updateControls() {
+void MainWindow::updateControls() {
     const bool idle = !worker_.busy();
     portSelector_->setEnabled(idle && portsPresent_);
     readButton_->setEnabled(idle);
@@ -296,7 +296,7 @@ void CMarloDlg::updateControls() {
     tabs_->pageArea()->setEnabled(idle);
 }
 
-QList<SettingsPage*> CMarloDlg::pages() const {
+QList<SettingsPage*> MainWindow::pages() const {
     return {wirelessPage_, connectionPage_, serialPage_};
 }
 

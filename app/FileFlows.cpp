@@ -1,4 +1,4 @@
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 #include "pages/SettingsPage.h"
 #include "record/RecordFile.h"
 #include "record/RecordWriter.h"
@@ -42,7 +42,7 @@ QString fileErrorText(int error) {
 
 } // namespace
 
-void CMarloDlg::saveToFile() {
+void MainWindow::saveToFile() {
     if (worker_.busy() || !validatePages()) {
         return;
     }
@@ -67,7 +67,7 @@ void CMarloDlg::saveToFile() {
     dialogs_.message(this, QString::fromUtf8(savedMessage));
 }
 
-void CMarloDlg::loadFromFile() {
+void MainWindow::loadFromFile() {
     if (worker_.busy()) {
         return;
     }

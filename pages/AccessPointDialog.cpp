@@ -1,4 +1,4 @@
-#include "pages/CMarloAP.h"
+#include "pages/AccessPointDialog.h"
 
 #include "pages/PageFields.h"
 #include "pages/TrimmedText.h"
@@ -45,7 +45,7 @@ constexpr const char* passwordCharacterMessage = "パスワードに使用でき
 
 } // namespace
 
-CMarloAP::CMarloAP(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
+AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , document_(document)
     , dialogs_(dialogs) {
@@ -64,7 +64,7 @@ CMarloAP::CMarloAP(SettingsDocument& document, UserDialogs& dialogs, QWidget* pa
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     setControlId(ok, ids::apOk);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CMarloAP::accept);
+    connect(ok, &QPushButton::clicked, this, &AccessPointDialog::accept);
 
     auto* fields = new QGridLayout;
     fields->addWidget(labelFor(ssid_, QStringLiteral("SSID:")), 0, 0);
@@ -103,13 +103,13 @@ CMarloAP::CMarloAP(SettingsDocument& document, UserDialogs& dialogs, QWidget* pa
         setTabOrder(order[i - 1], order[i]);
     }
 
-    connect(encryption_, &QCheckBox::clicked, this, &CMarloAP::applyEncryptionRule);
-    connect(suite_, &QButtonGroup::buttonClicked, this, &CMarloAP::applyEncryptionRule);
+    connect(encryption_, &QCheckBox::clicked, this, &AccessPointDialog::applyEncryptionRule);
+    connect(suite_, &QButtonGroup::buttonClicked, this, &AccessPointDialog::applyEncryptionRule);
 
     loadControls();
 }
 
-QWidget* CMarloAP::createSecurityGroup() {
+QWidget* AccessPointDialog::createSecurityGroup() {
     const QString title = QStringLiteral("セキュリティ");
     auto* box = new QGroupBox(title, this);
     auto* grid = new QGridLayout(box);
@@ -147,7 +147,7 @@ QWidget* CMarloAP::createSecurityGroup() {
     return box;
 }
 
-void CMarloAP::loadControls() {
+void AccessPointDialog::loadControls() {
     const bool fromEdited = document_.loaded.accessPoint.edited != 0;
     shown_ = fromEdited ? document_.edited.accessPoint : document_.loaded.accessPoint;
 
@@ -171,7 +171,7 @@ void CMarloAP::loadControls() {
     scanRequests_->setChecked(shown_.guest != 0);
 }
 
-void CMarloAP::applyEncryptionRule() {
+void AccessPointDialog::applyEncryptionRule() {
     const bool on = encryption_->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{
              suite_->button(suiteWpa), suite_->button(suiteWpa2), ccmp_, tkip_, password_}) {
@@ -182,18 +182,18 @@ void CMarloAP::applyEncryptionRule() {
     }
 }
 
-void CMarloAP::accept() {
+void AccessPointDialog::accept() {
     if (store()) {
         QDialog::accept();
     }
 }
 
-bool CMarloAP::refuse(const char* message) {
+bool AccessPointDialog::refuse(const char* message) {
     dialogs_.message(this, QString::fromUtf8(message));
     return false;
 }
 
-bool CMarloAP::store() {
+bool AccessPointDialog::store() {
     // Checked as a whole first: a refused entry leaves `edited` as it was, so Cancel keeps nothing
     // the user was told is wrong.
     DeviceSettings::AccessPoint ap = document_.edited.accessPoint;

@@ -1,4 +1,4 @@
-#include "app/CMarloDlgInputPass.h"
+#include "app/PasswordDialog.h"
 
 #include "resources/DialogIds.h"
 #include "ui/ControlId.h"
@@ -19,7 +19,7 @@ constexpr const char* unusableCharacterMessage = "パスワードに使用でき
 
 } // namespace
 
-CMarloDlgInputPass::CMarloDlgInputPass(UserDialogs& dialogs, const PasswordRequest& request, QWidget* parent)
+PasswordDialog::PasswordDialog(UserDialogs& dialogs, const PasswordRequest& request, QWidget* parent)
     : QDialog(parent)
     , dialogs_(dialogs)
     , request_(request) {
@@ -53,17 +53,17 @@ CMarloDlgInputPass::CMarloDlgInputPass(UserDialogs& dialogs, const PasswordReque
     QPushButton* stop = addButton(ids::passwordStop, {}, "ファイルへの保存を中断する", 95);
     ok->setDefault(true);
 
-    connect(ok, &QPushButton::clicked, this, &CMarloDlgInputPass::takePassword);
+    connect(ok, &QPushButton::clicked, this, &PasswordDialog::takePassword);
     connect(skip, &QPushButton::clicked, this, [this] { done(promptSkip); });
     connect(stop, &QPushButton::clicked, this, [this] { done(promptStop); });
     setFixedSize(units.toPixels(267, 118));
 }
 
-void CMarloDlgInputPass::reject() {
+void PasswordDialog::reject() {
     done(promptStop);
 }
 
-void CMarloDlgInputPass::takePassword() {
+void PasswordDialog::takePassword() {
     const std::optional<Text> password = encodeText(edit_->text());
     if (!password) {
         dialogs_.message(this, QString::fromUtf8(unusableCharacterMessage));

@@ -23,11 +23,11 @@ class UserDialogs;
 // "プロファイルの編集": composes one station profile and registers it on the device at once. It
 // closes with Accepted only after the device took the profile; `profile()` then holds what was
 // sent.
-class CMarloprofile : public QDialog {
+class ProfileEditorDialog : public QDialog {
 public:
     // `start` prefills the controls: ssid, state, encryption, suite and keyType.
-    CMarloprofile(const EditedProfile& start, DeviceLink& link, UserDialogs& dialogs,
-                  QWidget* parent = nullptr);
+    ProfileEditorDialog(const EditedProfile& start, DeviceLink& link, UserDialogs& dialogs,
+                        QWidget* parent = nullptr);
 
     const EditedProfile& profile() const { return profile_; }
 

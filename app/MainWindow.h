@@ -17,9 +17,9 @@ class QPushButton;
 
 namespace marlo {
 
-class CMarloDlgTabConnect;
-class CMarloDlgTabSerial;
-class CMarloDlgTabWiFi;
+class NetworkPage;
+class SerialPage;
+class WirelessPage;
 class SettingsPage;
 class TabControl;
 class UserDialogs;
@@ -27,12 +27,12 @@ class UserDialogs;
 // The main window: the port selector, the device and file buttons, the three settings pages on a
 // tab control, the firmware line and the status line that shows the version or a progress bar.
 // It owns the settings, the device link and the port list.
-class CMarloDlg : public QDialog {
+class MainWindow : public QDialog {
     Q_OBJECT
 
 public:
-    CMarloDlg(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* parent = nullptr);
-    ~CMarloDlg() override;
+    MainWindow(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Fills the port selector and sets the starting state. With no port present it shows
     // "デバイスが接続されていません。" and returns false: the program then ends.
@@ -110,9 +110,9 @@ private:
     QProgressBar* progressBar_ = nullptr;
     ProgressTimer* progressTimer_ = nullptr;
     TabControl* tabs_ = nullptr;
-    CMarloDlgTabWiFi* wirelessPage_ = nullptr;
-    CMarloDlgTabConnect* connectionPage_ = nullptr;
-    CMarloDlgTabSerial* serialPage_ = nullptr;
+    WirelessPage* wirelessPage_ = nullptr;
+    NetworkPage* connectionPage_ = nullptr;
+    SerialPage* serialPage_ = nullptr;
 };
 
 } // namespace marlo

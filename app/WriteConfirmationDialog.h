@@ -7,12 +7,12 @@ namespace marlo {
 // "書き込みの確認": asks, before a write to the device, whether the device is reset afterwards.
 // Ends with 1 for either way of writing, `resetAfterWrite` telling which, or 2 for
 // "キャンセル", Escape and the close box.
-class CMarloDlgWrite : public QDialog {
+class WriteConfirmationDialog : public QDialog {
 public:
     static constexpr int writeResult = 1;
     static constexpr int cancelResult = 2;
 
-    explicit CMarloDlgWrite(QWidget* parent = nullptr);
+    explicit WriteConfirmationDialog(QWidget* parent = nullptr);
 
     bool resetAfterWrite() const { return resetAfterWrite_; }
 

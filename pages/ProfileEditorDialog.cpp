@@ -1,4 +1,4 @@
-#include "pages/CMarloprofile.h"
+#include "pages/ProfileEditorDialog.h"
 
 #include "device/DeviceLink.h"
 #include "pages/PageFields.h"
@@ -78,8 +78,8 @@ QRadioButton* addRadio(QWidget* dialog, QButtonGroup* group, int value, int id, 
 
 } // namespace
 
-CMarloprofile::CMarloprofile(const EditedProfile& start, DeviceLink& link, UserDialogs& dialogs,
-                             QWidget* parent)
+ProfileEditorDialog::ProfileEditorDialog(const EditedProfile& start, DeviceLink& link, UserDialogs& dialogs,
+                                         QWidget* parent)
     : QDialog(parent)
     , link_(link)
     , dialogs_(dialogs)
@@ -104,7 +104,7 @@ CMarloprofile::CMarloprofile(const EditedProfile& start, DeviceLink& link, UserD
     statusTimer_->start();
 }
 
-void CMarloprofile::createControls() {
+void ProfileEditorDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
 
     profileOn_ = new QCheckBox(QStringLiteral("このプロファイルを有効とする"), this);
@@ -140,7 +140,7 @@ void CMarloprofile::createControls() {
     connect(profileOn_, &QCheckBox::clicked, this, [this] { applyEnableLevels(); });
     connect(encryption_, &QCheckBox::clicked, this, [this] { applyEnableLevels(); });
     connect(suite_, &QButtonGroup::buttonClicked, this, [this] { applySecurityRule(); });
-    connect(ok_, &QPushButton::clicked, this, &CMarloprofile::registerProfile);
+    connect(ok_, &QPushButton::clicked, this, &ProfileEditorDialog::registerProfile);
     connect(statusTimer_, &QTimer::timeout, this, [this] {
         if (status_ == accepted) {
             statusTimer_->stop();
@@ -149,7 +149,7 @@ void CMarloprofile::createControls() {
     });
 }
 
-QWidget* CMarloprofile::createSecurityGroup() {
+QWidget* ProfileEditorDialog::createSecurityGroup() {
     const QString title = QStringLiteral("セキュリティ");
     auto* box = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(box);
@@ -202,7 +202,7 @@ QWidget* CMarloprofile::createSecurityGroup() {
     return box;
 }
 
-void CMarloprofile::applyEnableLevels() {
+void ProfileEditorDialog::applyEnableLevels() {
     int level = 0;
     // Once the device took the profile nothing is left to edit or send: the editor waits for its
     // status timer to close it.
@@ -228,7 +228,7 @@ void CMarloprofile::applyEnableLevels() {
     }
 }
 
-void CMarloprofile::applySecurityRule() {
+void ProfileEditorDialog::applySecurityRule() {
     const bool wep = suite_->button(suiteWep)->isChecked();
     if (!wep && suite_->checkedId() != -1) {
         transmit_->button(0)->setChecked(true);
@@ -239,14 +239,14 @@ void CMarloprofile::applySecurityRule() {
     applyEnableLevels();
 }
 
-std::optional<Text> CMarloprofile::ssidBytes() const {
+std::optional<Text> ProfileEditorDialog::ssidBytes() const {
     if (ssid_->text() == prefilledSsid_) {
         return start_.ssid;
     }
     return encodeText(ssid_->text());
 }
 
-void CMarloprofile::registerProfile() {
+void ProfileEditorDialog::registerProfile() {
     if (worker_.busy() || status_ == accepted) {
         return;
     }
@@ -286,7 +286,7 @@ void CMarloprofile::registerProfile() {
     startRegistration(registration.record);
 }
 
-void CMarloprofile::startRegistration(const std::string& record) {
+void ProfileEditorDialog::startRegistration(const std::string& record) {
     auto reply = std::make_shared<std::string>();
     worker_.start([this, record, reply] { return link_.sendRecord(record, *reply) ? 1 : 0; },
                   [this, reply](int succeeded) { finishRegistration(succeeded != 0, *reply); });
@@ -294,7 +294,7 @@ void CMarloprofile::startRegistration(const std::string& record) {
     applyEnableLevels();
 }
 
-void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply) {
+void ProfileEditorDialog::finishRegistration(bool succeeded, const std::string& reply) {
     progressTimer_->stop();
     status_ = succeeded ? accepted : refused;
     applyEnableLevels();
@@ -309,7 +309,7 @@ void CMarloprofile::finishRegistration(bool succeeded, const std::string& reply)
     statusTimer_->start();
 }
 
-void CMarloprofile::done(int result) {
+void ProfileEditorDialog::done(int result) {
     if (worker_.busy()) {
         return;
     }

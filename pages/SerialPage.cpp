@@ -1,4 +1,4 @@
-#include "pages/CMarloDlgTabSerial.h"
+#include "pages/SerialPage.h"
 
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
@@ -55,7 +55,7 @@ void addUnit(QGridLayout* grid, int row, int column, const char* unit) {
 
 } // namespace
 
-CMarloDlgTabSerial::CMarloDlgTabSerial(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
+SerialPage::SerialPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
     : SettingsPage(ids::serialPageTemplate, document, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
@@ -77,8 +77,8 @@ CMarloDlgTabSerial::CMarloDlgTabSerial(SettingsDocument& document, UserDialogs& 
     enableAll(false);
 }
 
-QRadioButton* CMarloDlgTabSerial::addRadio(QButtonGroup* group, int value, int id, const QString& text,
-                                           const QString& groupLabel) {
+QRadioButton* SerialPage::addRadio(QButtonGroup* group, int value, int id, const QString& text,
+                                   const QString& groupLabel) {
     auto* radio = new QRadioButton(text, this);
     setControlId(radio, id);
     nameInGroup(radio, groupLabel);
@@ -87,14 +87,14 @@ QRadioButton* CMarloDlgTabSerial::addRadio(QButtonGroup* group, int value, int i
     return radio;
 }
 
-QLineEdit* CMarloDlgTabSerial::addEdit(int id) {
+QLineEdit* SerialPage::addEdit(int id) {
     auto* edit = new QLineEdit(this);
     setControlId(edit, id);
     controls_.append(edit);
     return edit;
 }
 
-QWidget* CMarloDlgTabSerial::createLineGroup() {
+QWidget* SerialPage::createLineGroup() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
 
@@ -167,7 +167,7 @@ QWidget* CMarloDlgTabSerial::createLineGroup() {
     return box;
 }
 
-QWidget* CMarloDlgTabSerial::createPackingGroup() {
+QWidget* SerialPage::createPackingGroup() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
     grid->setColumnMinimumWidth(0, 16);
@@ -235,7 +235,7 @@ QWidget* CMarloDlgTabSerial::createPackingGroup() {
     return box;
 }
 
-QWidget* CMarloDlgTabSerial::createQueueGroup() {
+QWidget* SerialPage::createQueueGroup() {
     auto* box = new QGroupBox(QStringLiteral("受信データキュー更新条件"), this);
     auto* grid = new QGridLayout(box);
 
@@ -279,13 +279,13 @@ QWidget* CMarloDlgTabSerial::createQueueGroup() {
     return box;
 }
 
-void CMarloDlgTabSerial::enableAll(bool on) {
+void SerialPage::enableAll(bool on) {
     for (QWidget* control : controls_) {
         control->setEnabled(on);
     }
 }
 
-void CMarloDlgTabSerial::applyFlowRule() {
+void SerialPage::applyFlowRule() {
     const bool software = flowControl_->checkedId() == flowSoftware;
     xon_->setEnabled(software);
     xoff_->setEnabled(software);
@@ -300,7 +300,7 @@ void CMarloDlgTabSerial::applyFlowRule() {
     }
 }
 
-void CMarloDlgTabSerial::applyPackingRule() {
+void SerialPage::applyPackingRule() {
     for (QWidget* control :
          std::initializer_list<QWidget*>{packingThreshold_, packingMode_->button(byTimeout), timeout_,
                                          packingMode_->button(bySendCharacter), sendCharacter_,
@@ -334,7 +334,7 @@ void CMarloDlgTabSerial::applyPackingRule() {
     }
 }
 
-void CMarloDlgTabSerial::loadFromSettings() {
+void SerialPage::loadFromSettings() {
     enableAll(true);
     const DeviceSettings::Line& line = loaded_.line;
     baudRate_->setEditText(QString::fromStdString(decimal(line.baudRate)));
@@ -387,11 +387,11 @@ void CMarloDlgTabSerial::loadFromSettings() {
     }
 }
 
-bool CMarloDlgTabSerial::validateAndStore() {
+bool SerialPage::validateAndStore() {
     return storeLine() && storePacking() && storeQueueConditions();
 }
 
-bool CMarloDlgTabSerial::readHexCharacter(const std::string& text, std::uint8_t& code) {
+bool SerialPage::readHexCharacter(const std::string& text, std::uint8_t& code) {
     const std::optional<std::uint8_t> character = hexCharacter(text);
     if (!character) {
         return false;
@@ -400,7 +400,7 @@ bool CMarloDlgTabSerial::readHexCharacter(const std::string& text, std::uint8_t&
     return true;
 }
 
-bool CMarloDlgTabSerial::storeMatchByte(const std::string& text, std::uint8_t& byte) {
+bool SerialPage::storeMatchByte(const std::string& text, std::uint8_t& byte) {
     if (!isHexDigits(text)) {
         return refuse("受信データキュー更新条件の判定データ 指定エラー");
     }
@@ -412,7 +412,7 @@ bool CMarloDlgTabSerial::storeMatchByte(const std::string& text, std::uint8_t& b
     return true;
 }
 
-bool CMarloDlgTabSerial::storeLine() {
+bool SerialPage::storeLine() {
     DeviceSettings::Line& line = edited_.line;
     const std::uint32_t baudRate = parseUnsigned(numberFieldText(baudRate_), 10);
     if (!within(baudRate, 9600, 4000000)) {
@@ -439,7 +439,7 @@ bool CMarloDlgTabSerial::storeLine() {
     return true;
 }
 
-bool CMarloDlgTabSerial::storePacking() {
+bool SerialPage::storePacking() {
     DeviceSettings::Packing& packing = edited_.packing;
     packing.enabled = packing_->isChecked() ? 1 : 0;
     if (!packing_->isChecked()) {
@@ -478,7 +478,7 @@ bool CMarloDlgTabSerial::storePacking() {
     return true;
 }
 
-bool CMarloDlgTabSerial::storeQueueConditions() {
+bool SerialPage::storeQueueConditions() {
     DeviceSettings::Line& line = edited_.line;
     std::string gapTime = numberFieldText(gapTime_);
     if (gapTime == fourCharacterPeriods) {

@@ -13,9 +13,9 @@ class UserDialogs;
 // "パスワードの入力": asks for one secret the device does not show while a record is built for
 // a file. Ends with `promptEntered` and the secret, `promptSkip` for "don't save this one", or
 // `promptStop` to stop saving (also Escape and the close box).
-class CMarloDlgInputPass : public QDialog {
+class PasswordDialog : public QDialog {
 public:
-    CMarloDlgInputPass(UserDialogs& dialogs, const PasswordRequest& request, QWidget* parent = nullptr);
+    PasswordDialog(UserDialogs& dialogs, const PasswordRequest& request, QWidget* parent = nullptr);
 
     // The secret in code page 932, taken when OK passed.
     const std::string& enteredPassword() const { return enteredPassword_; }

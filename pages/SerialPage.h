@@ -16,9 +16,9 @@ namespace marlo {
 
 // The serial page: the device's serial line, packet building of the tunnel and the receive-queue
 // update conditions. It never talks to the device.
-class CMarloDlgTabSerial : public SettingsPage {
+class SerialPage : public SettingsPage {
 public:
-    CMarloDlgTabSerial(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
+    SerialPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     void enableAll(bool on) override;
     void loadFromSettings() override;

@@ -1,4 +1,4 @@
-#include "app/CMarloDlgWrite.h"
+#include "app/WriteConfirmationDialog.h"
 
 #include "resources/DialogIds.h"
 #include "ui/ControlId.h"
@@ -10,7 +10,7 @@
 
 namespace marlo {
 
-CMarloDlgWrite::CMarloDlgWrite(QWidget* parent)
+WriteConfirmationDialog::WriteConfirmationDialog(QWidget* parent)
     : QDialog(parent) {
     setDialogTemplate(this, ids::writeConfirmationTemplate);
     setWindowTitle(QStringLiteral("書き込みの確認"));
@@ -41,11 +41,11 @@ CMarloDlgWrite::CMarloDlgWrite(QWidget* parent)
         resetAfterWrite_ = true;
         done(writeResult);
     });
-    connect(cancel, &QPushButton::clicked, this, &CMarloDlgWrite::reject);
+    connect(cancel, &QPushButton::clicked, this, &WriteConfirmationDialog::reject);
     setFixedSize(units.toPixels(232, 73));
 }
 
-void CMarloDlgWrite::reject() {
+void WriteConfirmationDialog::reject() {
     done(cancelResult);
 }
 

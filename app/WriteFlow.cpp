@@ -1,4 +1,4 @@
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 #include "pages/SettingsPage.h"
 #include "record/RecordWriter.h"
 #include "ui/UserDialogs.h"
@@ -20,7 +20,7 @@ constexpr std::chrono::milliseconds settleTime{2000};
 
 } // namespace
 
-void CMarloDlg::writeToDevice() {
+void MainWindow::writeToDevice() {
     if (worker_.busy()) {
         return;
     }
@@ -61,7 +61,7 @@ void CMarloDlg::writeToDevice() {
     }
 }
 
-void CMarloDlg::finishWrite(bool succeeded, const std::string& reply) {
+void MainWindow::finishWrite(bool succeeded, const std::string& reply) {
     stopProgress();
     // The end of a write is what switches a selector back on that a refresh left without ports.
     portsPresent_ = true;

@@ -17,10 +17,10 @@ class UserDialogs;
 // It shows `edited` when `loaded.connect.edited` is set, else `loaded`. OK stores everything into
 // `edited` once every value has passed; a refused value keeps the dialog open and `edited` as it
 // was, so closing the dialog afterwards changes nothing.
-class CMarloHost : public QDialog {
+class DestinationsDialog : public QDialog {
 public:
-    CMarloHost(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
-               QWidget* parent = nullptr);
+    DestinationsDialog(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
+                       QWidget* parent = nullptr);
 
     void accept() override;
 

@@ -1,6 +1,6 @@
-#include "app/CMarloApp.h"
+#include "app/Program.h"
 
-#include "app/CMarloDlg.h"
+#include "app/MainWindow.h"
 #include "app/UdevPortWatcher.h"
 #include "app/WindowDialogs.h"
 #include "device/UdevPortDiscovery.h"
@@ -10,10 +10,12 @@
 #include "ui/ControlId.h"
 #include "ui/TabControl.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 #include <memory>
 #include <system_error>
@@ -27,8 +29,8 @@ constexpr const char* dialogFontFamily = "Noto Sans CJK JP";
 
 // Reads the simulated device once, then saves a picture of the window on each tab into `folder`
 // and closes the window.
-void takeScreenshots(CMarloDlg& window, const QString& folder) {
-    QObject::connect(&window, &CMarloDlg::readFinished, &window, [&window, folder] {
+void takeScreenshots(MainWindow& window, const QString& folder) {
+    QObject::connect(&window, &MainWindow::readFinished, &window, [&window, folder] {
         auto* tabs = control<TabControl>(&window, ids::pageTabs);
         for (int tab = 0; tab < 3; ++tab) {
             tabs->setCurrentIndex(tab);
@@ -54,19 +56,17 @@ void storeDemoProfile(sim::SimulatedDevice& device) {
 
 } // namespace
 
-CMarloApp::CMarloApp(int& argc, char** argv)
-    : QApplication(argc, argv) {
-    setApplicationName(QStringLiteral("Marlo"));
+void prepareApplication(QApplication& application, QTranslator& qtTexts) {
+    QApplication::setApplicationName(QStringLiteral("Marlo"));
     if (QFontDatabase::families().contains(QString::fromLatin1(dialogFontFamily))) {
-        setFont(QFont(QString::fromLatin1(dialogFontFamily), 9));
+        QApplication::setFont(QFont(QString::fromLatin1(dialogFontFamily), 9));
     }
-    if (standardTexts_.load(QStringLiteral("qtbase_ja"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(&standardTexts_);
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        application.installTranslator(&qtTexts);
     }
 }
 
-int CMarloApp::run() {
+int runProgram(QApplication& application) {
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Configures a serial-to-Wi-Fi device server."));
     options.addHelpOption();
@@ -76,7 +76,7 @@ int CMarloApp::run() {
     QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("FOLDER"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     options.addOptions({port, demo, screenshots});
-    options.process(*this);
+    options.process(application);
 
     std::vector<PortEntry> fixedPorts;
     std::unique_ptr<sim::SimulatedDevice> simulated;
@@ -98,7 +98,7 @@ int CMarloApp::run() {
 
     UdevPortDiscovery discovery(std::move(fixedPorts));
     WindowDialogs dialogs;
-    CMarloDlg window(dialogs, discovery);
+    MainWindow window(dialogs, discovery);
     if (!window.initDialog()) {
         return 1;
     }

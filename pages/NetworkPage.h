@@ -17,11 +17,11 @@ class QPushButton;
 namespace marlo {
 
 // The network page: the tunnel's server mode, its client mode with a summary of the destinations
-// (edited in `CMarloHost`), and the conditions that drop a connection. It never talks to the
+// (edited in `DestinationsDialog`), and the conditions that drop a connection. It never talks to the
 // device.
-class CMarloDlgTabConnect : public SettingsPage {
+class NetworkPage : public SettingsPage {
 public:
-    CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
+    NetworkPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     void enableAll(bool on) override;
     void loadFromSettings() override;

@@ -1,8 +1,8 @@
-#include "pages/CMarloSTA.h"
+#include "pages/StationProfilesDialog.h"
 
 #include "device/DeviceLink.h"
-#include "pages/CMarloprofile.h"
 #include "pages/PageFields.h"
+#include "pages/ProfileEditorDialog.h"
 #include "record/Codecs.h"
 #include "resources/DialogIds.h"
 #include "ui/ControlId.h"
@@ -71,7 +71,8 @@ QTreeWidget* createList(QWidget* dialog, int id, std::initializer_list<std::pair
 
 } // namespace
 
-CMarloSTA::CMarloSTA(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs, QWidget* parent)
+StationProfilesDialog::StationProfilesDialog(SettingsDocument& document, DeviceLink& link,
+                                             UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , document_(document)
     , loaded_(document.loaded)
@@ -88,7 +89,7 @@ CMarloSTA::CMarloSTA(SettingsDocument& document, DeviceLink& link, UserDialogs& 
     progress_->setValue(0);
 }
 
-void CMarloSTA::createControls() {
+void StationProfilesDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
 
     profileList_ = createList(this, ids::profileList, {{"状態", 50}, {"SSID", 130}, {"セキュリティ", 200}});
@@ -96,7 +97,7 @@ void CMarloSTA::createControls() {
     layout->addWidget(profileList_);
     controls_.append(profileList_);
 
-    auto addButton = [this](int id, const char* text, void (CMarloSTA::*handler)()) {
+    auto addButton = [this](int id, const char* text, void (StationProfilesDialog::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
         setControlId(button, id);
         connect(button, &QPushButton::clicked, this, handler);
@@ -105,16 +106,17 @@ void CMarloSTA::createControls() {
     };
     auto* profileButtons = new QHBoxLayout;
     profileButtons->addWidget(
-        addButton(ids::profileNew, "プロファイルを新規追加", &CMarloSTA::addNewProfile));
+        addButton(ids::profileNew, "プロファイルを新規追加", &StationProfilesDialog::addNewProfile));
+    profileButtons->addWidget(addButton(ids::profileSwitch, "選択中プロファイルの有効無効切り替え",
+                                        &StationProfilesDialog::switchProfile));
     profileButtons->addWidget(
-        addButton(ids::profileSwitch, "選択中プロファイルの有効無効切り替え", &CMarloSTA::switchProfile));
-    profileButtons->addWidget(
-        addButton(ids::profileDelete, "選択中プロファイルを削除", &CMarloSTA::deleteProfile));
+        addButton(ids::profileDelete, "選択中プロファイルを削除", &StationProfilesDialog::deleteProfile));
     profileButtons->addStretch(1);
     layout->addLayout(profileButtons);
 
     layout->addSpacing(8);
-    QPushButton* scanButton = addButton(ids::scanButton, "接続先アクセスポイントの検索", &CMarloSTA::scan);
+    QPushButton* scanButton =
+        addButton(ids::scanButton, "接続先アクセスポイントの検索", &StationProfilesDialog::scan);
     auto* scanRow = new QHBoxLayout;
     scanRow->addWidget(scanButton);
     scanRow->addStretch(1);
@@ -127,8 +129,8 @@ void CMarloSTA::createControls() {
     controls_.append(scanList_);
 
     auto* addRow = new QHBoxLayout;
-    addRow->addWidget(
-        addButton(ids::scanAdd, "選択中のアクセスポイントをプロファイルに追加", &CMarloSTA::addFromScan));
+    addRow->addWidget(addButton(ids::scanAdd, "選択中のアクセスポイントをプロファイルに追加",
+                                &StationProfilesDialog::addFromScan));
     addRow->addStretch(1);
     layout->addLayout(addRow);
 
@@ -141,7 +143,7 @@ void CMarloSTA::createControls() {
     progressTimer_ = new ProgressTimer(progress_, this);
 }
 
-void CMarloSTA::fillProfileList() {
+void StationProfilesDialog::fillProfileList() {
     profileList_->clear();
     for (int index = 0; index < loaded_.profileCount; ++index) {
         profileList_->addTopLevelItem(new QTreeWidgetItem);
@@ -149,7 +151,7 @@ void CMarloSTA::fillProfileList() {
     }
 }
 
-void CMarloSTA::setProfileRow(int index) {
+void StationProfilesDialog::setProfileRow(int index) {
     const WlanProfile& profile = loaded_.profiles[static_cast<std::size_t>(index)];
     QTreeWidgetItem* item = profileList_->topLevelItem(index);
     if (item == nullptr) {
@@ -160,12 +162,12 @@ void CMarloSTA::setProfileRow(int index) {
     item->setText(2, displayText(enumerationName(tables::profileSuite, profile.suite)));
 }
 
-int CMarloSTA::selectedRow(const QTreeWidget* list) {
+int StationProfilesDialog::selectedRow(const QTreeWidget* list) {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
 }
 
-void CMarloSTA::addNewProfile() {
+void StationProfilesDialog::addNewProfile() {
     if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
         dialogs_.message(this, QString::fromUtf8(limitMessage));
         return;
@@ -174,7 +176,7 @@ void CMarloSTA::addNewProfile() {
         EditedProfile{.ssid = {}, .name = {}, .state = 1, .encryption = 1, .suite = suiteWpa2, .keyType = 0});
 }
 
-void CMarloSTA::addFromScan() {
+void StationProfilesDialog::addFromScan() {
     const int row = selectedRow(scanList_);
     if (row < 0) {
         return;
@@ -202,8 +204,8 @@ void CMarloSTA::addFromScan() {
     runEditor(start);
 }
 
-void CMarloSTA::runEditor(const EditedProfile& start) {
-    CMarloprofile editor(start, link_, dialogs_, this);
+void StationProfilesDialog::runEditor(const EditedProfile& start) {
+    ProfileEditorDialog editor(start, link_, dialogs_, this);
     if (editor.exec() != QDialog::Accepted) {
         return;
     }
@@ -226,7 +228,7 @@ void CMarloSTA::runEditor(const EditedProfile& start) {
     setProfileRow(index);
 }
 
-void CMarloSTA::switchProfile() {
+void StationProfilesDialog::switchProfile() {
     const int row = selectedRow(profileList_);
     if (row < 0 || row >= loaded_.profileCount) {
         return;
@@ -250,7 +252,7 @@ void CMarloSTA::switchProfile() {
             });
 }
 
-void CMarloSTA::deleteProfile() {
+void StationProfilesDialog::deleteProfile() {
     const int row = selectedRow(profileList_);
     if (row < 0 || row >= loaded_.profileCount) {
         return;
@@ -277,7 +279,7 @@ void CMarloSTA::deleteProfile() {
             });
 }
 
-void CMarloSTA::scan() {
+void StationProfilesDialog::scan() {
     auto answer = std::make_shared<std::string>();
     runBusy([this, answer] { return link_.scanNetworks(*answer); },
             [this, answer](bool succeeded) {
@@ -300,7 +302,7 @@ void CMarloSTA::scan() {
             });
 }
 
-void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool)> done) {
+void StationProfilesDialog::runBusy(std::function<bool()> operation, std::function<void(bool)> done) {
     setControlsEnabled(false);
     progressTimer_->restart(progressSeconds);
     worker_.start([operation = std::move(operation)] { return operation() ? 1 : 0; },
@@ -312,25 +314,25 @@ void CMarloSTA::runBusy(std::function<bool()> operation, std::function<void(bool
                   });
 }
 
-void CMarloSTA::setControlsEnabled(bool on) {
+void StationProfilesDialog::setControlsEnabled(bool on) {
     for (QWidget* control : controls_) {
         control->setEnabled(on);
     }
 }
 
-void CMarloSTA::accept() {
+void StationProfilesDialog::accept() {
     if (!worker_.busy()) {
         QDialog::accept();
     }
 }
 
-void CMarloSTA::reject() {
+void StationProfilesDialog::reject() {
     if (!worker_.busy()) {
         QDialog::reject();
     }
 }
 
-void CMarloSTA::keyPressEvent(QKeyEvent* event) {
+void StationProfilesDialog::keyPressEvent(QKeyEvent* event) {
     // A focused button takes Return itself; anywhere else Return closes the dialog like OK.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         accept();

@@ -21,9 +21,10 @@ class UserDialogs;
 // "接続先の設定": the station profiles stored on the device and the access points a scan finds.
 // Adding, switching and deleting a profile go to the device at once and update
 // `loaded.profiles`; closing the dialog returns nothing.
-class CMarloSTA : public QDialog {
+class StationProfilesDialog : public QDialog {
 public:
-    CMarloSTA(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs, QWidget* parent = nullptr);
+    StationProfilesDialog(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
+                          QWidget* parent = nullptr);
 
     // Both close the dialog unless a device operation runs.
     void accept() override;

@@ -1,6 +1,6 @@
-#include "pages/CMarloDlgTabConnect.h"
+#include "pages/NetworkPage.h"
 
-#include "pages/CMarloHost.h"
+#include "pages/DestinationsDialog.h"
 #include "pages/DestinationsSummary.h"
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
@@ -59,7 +59,7 @@ void applyConditionRules(bool on, QButtonGroup* condition, int fallback,
 
 } // namespace
 
-CMarloDlgTabConnect::CMarloDlgTabConnect(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
+NetworkPage::NetworkPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
     : SettingsPage(ids::connectionPageTemplate, document, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -85,13 +85,13 @@ CMarloDlgTabConnect::CMarloDlgTabConnect(SettingsDocument& document, UserDialogs
     enableAll(false);
 }
 
-template <class Control> Control* CMarloDlgTabConnect::add(Control* control, int id) {
+template <class Control> Control* NetworkPage::add(Control* control, int id) {
     setControlId(control, id);
     controls_.append(control);
     return control;
 }
 
-QButtonGroup* CMarloDlgTabConnect::addConditions(int firstId, const char* title, QGridLayout* grid, int row) {
+QButtonGroup* NetworkPage::addConditions(int firstId, const char* title, QGridLayout* grid, int row) {
     const QString label = QString::fromUtf8(title);
     grid->addWidget(new QLabel(label + QLatin1Char(':')), row, 0, 2, 1, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
@@ -105,8 +105,8 @@ QButtonGroup* CMarloDlgTabConnect::addConditions(int firstId, const char* title,
     return group;
 }
 
-QLayout* CMarloDlgTabConnect::addStartCharacterRow(const StartCharacterIds& id, const QString& side,
-                                                   StartCharacterControls& controls) {
+QLayout* NetworkPage::addStartCharacterRow(const StartCharacterIds& id, const QString& side,
+                                           StartCharacterControls& controls) {
     controls.label = add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), id.label);
     controls.edit = addCharacterEdit(id.edit);
     controls.label->setBuddy(controls.edit);
@@ -121,21 +121,21 @@ QLayout* CMarloDlgTabConnect::addStartCharacterRow(const StartCharacterIds& id, 
     return row;
 }
 
-QLineEdit* CMarloDlgTabConnect::addCharacterEdit(int id) {
+QLineEdit* NetworkPage::addCharacterEdit(int id) {
     auto* edit = add(new QLineEdit(this), id);
     new TypedLengthLimit(edit, 2);
     edit->setMaximumWidth(editWidthFor(this, "WWW"));
     return edit;
 }
 
-QGridLayout* CMarloDlgTabConnect::groupGrid(QGroupBox* box) {
+QGridLayout* NetworkPage::groupGrid(QGroupBox* box) {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setVerticalSpacing(2);
     return grid;
 }
 
-QWidget* CMarloDlgTabConnect::createServerGroup() {
+QWidget* NetworkPage::createServerGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
     serverMode_ = add(new QCheckBox(QStringLiteral("サーバモード有効"), this), ids::serverMode);
@@ -181,7 +181,7 @@ QWidget* CMarloDlgTabConnect::createServerGroup() {
     return box;
 }
 
-QWidget* CMarloDlgTabConnect::createClientGroup() {
+QWidget* NetworkPage::createClientGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
     clientMode_ = add(new QCheckBox(QStringLiteral("クライアントモード有効 "), this), ids::clientMode);
@@ -218,7 +218,7 @@ QWidget* CMarloDlgTabConnect::createClientGroup() {
     return box;
 }
 
-QWidget* CMarloDlgTabConnect::createDisconnectGroup() {
+QWidget* NetworkPage::createDisconnectGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
     stopEnabled_ =
@@ -261,13 +261,13 @@ QWidget* CMarloDlgTabConnect::createDisconnectGroup() {
     return box;
 }
 
-void CMarloDlgTabConnect::enableAll(bool on) {
+void NetworkPage::enableAll(bool on) {
     for (QWidget* control : controls_) {
         control->setEnabled(on);
     }
 }
 
-void CMarloDlgTabConnect::applyServerRules() {
+void NetworkPage::applyServerRules() {
     const bool on = serverMode_->isChecked();
     applyConditionRules(on, serverCondition_, tunnelAlways,
                         {serverStartLabel_, serverStart_, serverFlushStart_});
@@ -278,11 +278,11 @@ void CMarloDlgTabConnect::applyServerRules() {
     serverFlushLine_->setEnabled(on);
 }
 
-void CMarloDlgTabConnect::applyPasswordRule() {
+void NetworkPage::applyPasswordRule() {
     password_->setEnabled(usePassword_->isChecked() && serverMode_->isChecked());
 }
 
-void CMarloDlgTabConnect::applyClientRules() {
+void NetworkPage::applyClientRules() {
     const bool on = clientMode_->isChecked();
     applyConditionRules(on, clientCondition_, tunnelAnyCharacter,
                         {clientStartLabel_, clientStart_, clientFlushStart_});
@@ -290,19 +290,19 @@ void CMarloDlgTabConnect::applyClientRules() {
     clientFlushLine_->setEnabled(on);
 }
 
-void CMarloDlgTabConnect::applyDisconnectRules() {
+void NetworkPage::applyDisconnectRules() {
     stopCharacter_->setEnabled(stopEnabled_->isChecked());
     silence_->setEnabled(silenceEnabled_->isChecked());
 }
 
-void CMarloDlgTabConnect::showDestinations() {
+void NetworkPage::showDestinations() {
     const DeviceSettings& source = loaded_.connect.edited == 1 ? edited_ : loaded_;
     summary_->setText(destinationsSummary(source.connect));
     summary_->setAccessibleDescription(summary_->text());
 }
 
-void CMarloDlgTabConnect::editDestinations() {
-    CMarloHost dialog(document_, edited_, dialogs_, this);
+void NetworkPage::editDestinations() {
+    DestinationsDialog dialog(document_, edited_, dialogs_, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -310,7 +310,7 @@ void CMarloDlgTabConnect::editDestinations() {
     showDestinations();
 }
 
-void CMarloDlgTabConnect::loadFromSettings() {
+void NetworkPage::loadFromSettings() {
     enableAll(true);
 
     const DeviceSettings::Accept& accept = loaded_.accept;
@@ -366,11 +366,11 @@ void CMarloDlgTabConnect::loadFromSettings() {
     applyDisconnectRules();
 }
 
-bool CMarloDlgTabConnect::validateAndStore() {
+bool NetworkPage::validateAndStore() {
     return storeServer() && storeClient() && storeDisconnect();
 }
 
-bool CMarloDlgTabConnect::storeServer() {
+bool NetworkPage::storeServer() {
     DeviceSettings::Accept& accept = edited_.accept;
     accept.mode = modeOf(serverMode_, serverCondition_);
     if (accept.mode == tunnelStartCharacter &&
@@ -399,7 +399,7 @@ bool CMarloDlgTabConnect::storeServer() {
     return true;
 }
 
-bool CMarloDlgTabConnect::storeClient() {
+bool NetworkPage::storeClient() {
     DeviceSettings::Connect& client = edited_.connect;
     client.mode = modeOf(clientMode_, clientCondition_);
     client.startCharacter = 0;
@@ -416,7 +416,7 @@ bool CMarloDlgTabConnect::storeClient() {
     return true;
 }
 
-bool CMarloDlgTabConnect::storeDisconnect() {
+bool NetworkPage::storeDisconnect() {
     DeviceSettings::Disconnect& disconnect = edited_.disconnect;
     disconnect.stopCharacterEnabled = 0;
     disconnect.stopCharacter = 0;
