@@ -20,13 +20,7 @@ const std::string hexKey = "00112233445566778899aabbccddeeff00112233445566778899
 // The sample with markup in a destination address, and the second destination receiving from
 // anywhere while the first does not.
 std::string richDeviceRecord() {
-    std::string record = replaced(samples::deviceConfigRecord(), "backup.example", "back&amp;up&lt;2&gt;");
-    record = replaced(record, "<value name = \"Reception\">Unrestricted</value>",
-                      "<value name = \"Reception\">Restricted</value>");
-    return replaced(
-        record,
-        "<value name = \"Local Port\">9001</value>\r\n         <value name = \"Reception\">Restricted",
-        "<value name = \"Local Port\">9001</value>\r\n         <value name = \"Reception\">Unrestricted");
+    return marlo::testing::testData("destination-markup.xml");
 }
 
 std::string groupOf(const std::string& record, std::string_view groupStart) {

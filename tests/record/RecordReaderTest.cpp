@@ -42,7 +42,7 @@ TEST_F(RecordReaderTest, ReadsTheDeviceLayout) {
 }
 
 TEST_F(RecordReaderTest, ReadsTheWriterLayoutWithLoneCarriageReturns) {
-    const std::string record = samples::withLineEnds(samples::deviceConfigLines, "\r");
+    const std::string record = samples::deviceConfigRecordWithLoneCr();
     EXPECT_TRUE(
         reader.lookup(record, 52, {.group = "Line", .groupInstance = "1", .item = "Baud Rate"}, true));
     EXPECT_EQ(settings.line.baudRate, 115200u);

@@ -110,7 +110,7 @@ TEST_F(SettingsImportTest, ImportsADeviceRead) {
 }
 
 TEST_F(SettingsImportTest, ImportsTheWriterLayout) {
-    ASSERT_TRUE(run(samples::withLineEnds(samples::deviceConfigLines, "\r") + "\r", 0, ""));
+    ASSERT_TRUE(run(samples::deviceConfigRecordWithLoneCr(), 0, ""));
     DeviceSettings expected = sampleSettings();
     expected.sta.currentIpAddress.clear();
     EXPECT_EQ(document.loaded, expected);

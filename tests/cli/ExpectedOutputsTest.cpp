@@ -1,0 +1,67 @@
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
+
+#include "tests/cli/CliTestSupport.h"
+#include "tests/support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace marlo::cli {
+namespace {
+
+using marlo::testing::testData;
+using marlo::testing::testDataPath;
+using testing::run;
+
+// A record under tests/data, the status record its listing is imported with, and how every run
+// on it ends.
+struct SavedRecord {
+    std::string name;
+    std::string status;
+    int exitCode;
+};
+
+const SavedRecord savedRecords[] = {
+    {"device-config", "device-status", exitSuccess},
+    {"device-config-lone-cr", "", exitSuccess},
+    {"destination-markup", "", exitSuccess},
+    {"udp-destination", "", exitSuccess},
+    {"saved-file", "", exitSuccess},
+    {"simulator-factory", "simulator-status", exitSuccess},
+    {"malformed-values", "", exitFailure},
+};
+
+// The file under tests/data/expected; an output that has none is expected empty.
+std::string expectedOutput(const std::string& name) {
+    const std::string file = "expected/" + name;
+    return std::filesystem::exists(testDataPath(file)) ? testData(file) : std::string();
+}
+
+TEST(ExpectedOutputs, EveryRecordListsAndExportsAsItDidBefore) {
+    const std::string hexKey(64, 'a');
+    for (const SavedRecord& saved : savedRecords) {
+        const std::string file = testDataPath(saved.name + ".xml");
+        std::vector<std::string> importArguments{file};
+        if (!saved.status.empty()) {
+            importArguments.insert(importArguments.end(), {"--status", testDataPath(saved.status + ".xml")});
+        }
+        const std::pair<std::string, testing::CommandRun> runs[] = {
+            {"import.txt", run(importCommand, importArguments)},
+            {"device.xml", run(exportCommand, {file, "--target", "device"})},
+            {"file.xml",
+             run(exportCommand, {file, "--target", "file", "--secret", "ap=ap-passphrase", "--secret",
+                                 "server=server-pw", "--secret", "profile=HomeNet:" + hexKey})},
+        };
+        for (const auto& [output, result] : runs) {
+            const std::string name = saved.name + "." + output;
+            EXPECT_EQ(result.exitCode, saved.exitCode) << name;
+            EXPECT_EQ(result.out, expectedOutput(name)) << name;
+            EXPECT_EQ(result.err, expectedOutput(name + ".err")) << name;
+        }
+    }
+}
+
+} // namespace
+} // namespace marlo::cli
