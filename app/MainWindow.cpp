@@ -6,8 +6,6 @@
 #include "pages/WirelessPage.h"
 #include "record/SettingsImport.h"
 #include "resources/AppIcon.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/DialogUnits.h"
 #include "ui/ReturnEscapeFilter.h"
 #include "ui/TabControl.h"
@@ -54,7 +52,6 @@ MainWindow::MainWindow(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* 
         worker_.postToGui([this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
     })
     , worker_(link_, this) {
-    setDialogTemplate(this, ids::mainWindowTemplate);
     setWindowTitle(QString::fromLatin1(applicationTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -74,10 +71,10 @@ void MainWindow::createControls() {
         rect.setHeight(std::max(rect.height(), fontMetrics().height()));
         label->setGeometry(rect);
     };
-    const auto addButton = [&](const char* text, int id, int x, int y) {
+    const auto addButton = [&](const char* text, const char* id, int x, int y) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
         button->setAutoDefault(false);
-        setControlId(button, id);
+        button->setObjectName(QString::fromLatin1(id));
         button->setGeometry(units.toPixels(x, y, 85, 14));
         return button;
     };
@@ -85,23 +82,23 @@ void MainWindow::createControls() {
     auto* portLabel = new QLabel(QStringLiteral("接続USB-COM"), this);
     placeText(portLabel, 6, 8, 45, 10);
     portSelector_ = new QComboBox(this);
-    setControlId(portSelector_, ids::portSelector);
+    portSelector_->setObjectName(QStringLiteral("portSelector"));
     const QRect selector = units.toPixels(60, 5, 145, 14);
     portSelector_->setGeometry(selector.x(), selector.y(), selector.width(),
                                portSelector_->sizeHint().height());
     portLabel->setBuddy(portSelector_);
     portSelector_->setAccessibleName(portLabel->text());
 
-    readButton_ = addButton("デバイスから読み込み", ids::readButton, 215, 5);
-    writeButton_ = addButton("デバイスへの書き込み", ids::writeButton, 215, 25);
+    readButton_ = addButton("デバイスから読み込み", "readButton", 215, 5);
+    writeButton_ = addButton("デバイスへの書き込み", "writeButton", 215, 25);
 
     firmwareLine_ = new QLabel(this);
-    setControlId(firmwareLine_, ids::firmwareLine);
+    firmwareLine_->setObjectName(QStringLiteral("firmwareLine"));
     firmwareLine_->setTextFormat(Qt::PlainText);
     placeText(firmwareLine_, 10, 30, 195, 8);
 
     tabs_ = new TabControl(this);
-    setControlId(tabs_, ids::pageTabs);
+    tabs_->setObjectName(QStringLiteral("pageTabs"));
     tabs_->setGeometry(units.toPixels(10, 45, 290, 355));
     wirelessPage_ = new WirelessPage(document_, link_, dialogs_);
     connectionPage_ = new NetworkPage(document_, dialogs_);
@@ -110,15 +107,15 @@ void MainWindow::createControls() {
     tabs_->addTab(QStringLiteral("ネットワーク"), connectionPage_);
     tabs_->addTab(QStringLiteral("シリアルポート"), serialPage_);
 
-    loadButton_ = addButton("ファイルから読み込み", ids::loadButton, 120, 405);
-    saveButton_ = addButton("ファイルに保存", ids::saveButton, 215, 405);
+    loadButton_ = addButton("ファイルから読み込み", "loadButton", 120, 405);
+    saveButton_ = addButton("ファイルに保存", "saveButton", 215, 405);
 
     versionLine_ = new QLabel(this);
-    setControlId(versionLine_, ids::versionLine);
+    versionLine_->setObjectName(QStringLiteral("versionLine"));
     versionLine_->setTextFormat(Qt::PlainText);
     placeText(versionLine_, 10, 430, 290, 8);
     progressBar_ = new QProgressBar(this);
-    setControlId(progressBar_, ids::progressBar);
+    progressBar_->setObjectName(QStringLiteral("progressBar"));
     progressBar_->setGeometry(units.toPixels(10, 425, 290, 14));
     progressBar_->setTextVisible(false);
     progressBar_->hide();

@@ -1,7 +1,5 @@
 #include "app/PasswordDialog.h"
 
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/DialogUnits.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -23,12 +21,11 @@ PasswordDialog::PasswordDialog(UserDialogs& dialogs, const PasswordRequest& requ
     : QDialog(parent)
     , dialogs_(dialogs)
     , request_(request) {
-    setDialogTemplate(this, ids::passwordPromptTemplate);
     setWindowTitle(QStringLiteral("パスワードの入力"));
     const DialogUnits units = DialogUnits::forFont(font());
 
     auto* prompt = new QLabel(displayText(request.promptText), this);
-    setControlId(prompt, ids::passwordPromptLine);
+    prompt->setObjectName(QStringLiteral("passwordPromptLine"));
     prompt->setTextFormat(Qt::PlainText);
     QRect promptRect = units.toPixels(10, 10, 245, 20);
     promptRect.setHeight(std::max(promptRect.height(), 2 * fontMetrics().height()));
@@ -36,21 +33,22 @@ PasswordDialog::PasswordDialog(UserDialogs& dialogs, const PasswordRequest& requ
     prompt->setWordWrap(true);
 
     edit_ = new QLineEdit(this);
-    setControlId(edit_, ids::passwordEdit);
+    edit_->setObjectName(QStringLiteral("passwordEdit"));
     edit_->setGeometry(units.toPixels(10, 35, 245, 14));
     edit_->setAccessibleName(prompt->text());
 
-    const auto addButton = [&](int id, const std::string& caption, const char* defaultCaption, int y) {
+    const auto addButton = [&](const char* id, const std::string& caption, const char* defaultCaption,
+                               int y) {
         const QString text = caption.empty() ? QString::fromUtf8(defaultCaption) : displayText(caption);
         auto* button = new QPushButton(text, this);
-        setControlId(button, id);
+        button->setObjectName(QString::fromLatin1(id));
         button->setGeometry(units.toPixels(70, y, 185, 14));
         return button;
     };
-    QPushButton* ok = addButton(ids::passwordOk, request.okCaption, "OK", 55);
+    QPushButton* ok = addButton("passwordOk", request.okCaption, "OK", 55);
     QPushButton* skip =
-        addButton(ids::passwordSkip, request.skipCaption, "このパスワードはファイルに保存しない", 70);
-    QPushButton* stop = addButton(ids::passwordStop, {}, "ファイルへの保存を中断する", 95);
+        addButton("passwordSkip", request.skipCaption, "このパスワードはファイルに保存しない", 70);
+    QPushButton* stop = addButton("passwordStop", {}, "ファイルへの保存を中断する", 95);
     ok->setDefault(true);
 
     connect(ok, &QPushButton::clicked, this, &PasswordDialog::takePassword);

@@ -5,9 +5,7 @@
 #include "app/WindowDialogs.h"
 #include "device/UdevPortDiscovery.h"
 #include "record/ProfileRecords.h"
-#include "resources/DialogIds.h"
 #include "sim/SimulatedDevice.h"
-#include "ui/ControlId.h"
 #include "ui/TabControl.h"
 
 #include <QApplication>
@@ -31,7 +29,7 @@ constexpr const char* dialogFontFamily = "Noto Sans CJK JP";
 // and closes the window.
 void takeScreenshots(MainWindow& window, const QString& folder) {
     QObject::connect(&window, &MainWindow::readFinished, &window, [&window, folder] {
-        auto* tabs = control<TabControl>(&window, ids::pageTabs);
+        auto* tabs = window.findChild<TabControl*>();
         for (int tab = 0; tab < 3; ++tab) {
             tabs->setCurrentIndex(tab);
             QCoreApplication::sendPostedEvents();

@@ -1,7 +1,5 @@
 #include "app/WriteConfirmationDialog.h"
 
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/DialogUnits.h"
 
 #include <QLabel>
@@ -12,7 +10,6 @@ namespace marlo {
 
 WriteConfirmationDialog::WriteConfirmationDialog(QWidget* parent)
     : QDialog(parent) {
-    setDialogTemplate(this, ids::writeConfirmationTemplate);
     setWindowTitle(QStringLiteral("書き込みの確認"));
     const DialogUnits units = DialogUnits::forFont(font());
 
@@ -23,16 +20,16 @@ WriteConfirmationDialog::WriteConfirmationDialog(QWidget* parent)
     noticeRect.setHeight(std::max(noticeRect.height(), 2 * fontMetrics().height()));
     notice->setGeometry(noticeRect);
 
-    const auto addButton = [&](int id, const QString& text, int x, int y, int width) {
+    const auto addButton = [&](const char* id, const QString& text, int x, int y, int width) {
         auto* button = new QPushButton(text, this);
-        setControlId(button, id);
+        button->setObjectName(QString::fromLatin1(id));
         button->setGeometry(units.toPixels(x, y, width, 14));
         return button;
     };
-    QPushButton* writeOnly = addButton(ids::writeOnly, QStringLiteral("書き込みのみを行う"), 5, 35, 115);
+    QPushButton* writeOnly = addButton("writeOnly", QStringLiteral("書き込みのみを行う"), 5, 35, 115);
     QPushButton* writeAndReset =
-        addButton(ids::writeAndReset, QStringLiteral("書き込みとリセットを行う"), 5, 55, 115);
-    QPushButton* cancel = addButton(ids::writeCancel, QStringLiteral("キャンセル"), 175, 55, 50);
+        addButton("writeAndReset", QStringLiteral("書き込みとリセットを行う"), 5, 55, 115);
+    QPushButton* cancel = addButton("writeCancel", QStringLiteral("キャンセル"), 175, 55, 50);
     writeOnly->setDefault(true);
     writeOnly->setAccessibleDescription(notice->text());
 

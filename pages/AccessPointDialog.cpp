@@ -2,8 +2,6 @@
 
 #include "pages/PageFields.h"
 #include "pages/TrimmedText.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -49,20 +47,19 @@ AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& di
     : QDialog(parent)
     , document_(document)
     , dialogs_(dialogs) {
-    setDialogTemplate(this, ids::accessPointTemplate);
     setWindowTitle(QStringLiteral("APモードの設定"));
 
     ssid_ = new QLineEdit(this);
-    setControlId(ssid_, ids::apSsid);
+    ssid_->setObjectName(QStringLiteral("apSsid"));
     new TypedLengthLimit(ssid_, ssidLimit);
 
     channel_ = new QComboBox(this);
-    setControlId(channel_, ids::apChannel);
+    channel_->setObjectName(QStringLiteral("apChannel"));
     scanRequests_ = new QCheckBox(QStringLiteral("スキャン要求を許可"), this);
-    setControlId(scanRequests_, ids::apScanRequests);
+    scanRequests_->setObjectName(QStringLiteral("apScanRequests"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    setControlId(ok, ids::apOk);
+    ok->setObjectName(QStringLiteral("apOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AccessPointDialog::accept);
 
@@ -116,30 +113,30 @@ QWidget* AccessPointDialog::createSecurityGroup() {
     grid->setColumnMinimumWidth(0, 16);
 
     encryption_ = new QCheckBox(QStringLiteral("暗号化の有効"), this);
-    setControlId(encryption_, ids::apEncryption);
+    encryption_->setObjectName(QStringLiteral("apEncryption"));
     grid->addWidget(encryption_, 0, 0, 1, 4);
 
     suite_ = new QButtonGroup(this);
-    const std::pair<Suite, int> radios[] = {{suiteWpa, ids::apWpa}, {suiteWpa2, ids::apWpa2}};
+    const std::pair<Suite, const char*> radios[] = {{suiteWpa, "apWpa"}, {suiteWpa2, "apWpa2"}};
     int column = 1;
     for (const auto& [suite, id] : radios) {
         auto* radio =
             new QRadioButton(suite == suiteWpa ? QStringLiteral("WPA") : QStringLiteral("WPA2"), this);
-        setControlId(radio, id);
+        radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
         suite_->addButton(radio, suite);
         grid->addWidget(radio, 1, column++);
     }
 
     ccmp_ = new QCheckBox(QStringLiteral("CCMP"), this);
-    setControlId(ccmp_, ids::apCcmp);
+    ccmp_->setObjectName(QStringLiteral("apCcmp"));
     tkip_ = new QCheckBox(QStringLiteral("TKIP"), this);
-    setControlId(tkip_, ids::apTkip);
+    tkip_->setObjectName(QStringLiteral("apTkip"));
     grid->addWidget(ccmp_, 2, 1);
     grid->addWidget(tkip_, 2, 2);
 
     password_ = new QLineEdit(this);
-    setControlId(password_, ids::apPassword);
+    password_->setObjectName(QStringLiteral("apPassword"));
     new TypedLengthLimit(password_, passwordLimit);
     grid->addWidget(labelFor(password_, QStringLiteral("パスワード:")), 3, 1);
     grid->addWidget(password_, 3, 2, 1, 2);

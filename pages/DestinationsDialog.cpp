@@ -2,8 +2,6 @@
 
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -36,16 +34,16 @@ constexpr std::string_view noPort = "<None>";
 constexpr std::string_view randomPort = "<Random>";
 
 struct RowIds {
-    int address;
-    int port;
-    int localPort;
-    int initialSend;
+    const char* address;
+    const char* port;
+    const char* localPort;
+    const char* initialSend;
 };
 constexpr RowIds rowIds[DeviceSettings::maxHosts] = {
-    {ids::hostAddress1, ids::hostPort1, ids::hostLocalPort1, ids::hostInitialSend1},
-    {ids::hostAddress2, ids::hostPort2, ids::hostLocalPort2, ids::hostInitialSend2},
-    {ids::hostAddress3, ids::hostPort3, ids::hostLocalPort3, ids::hostInitialSend3},
-    {ids::hostAddress4, ids::hostPort4, ids::hostLocalPort4, ids::hostInitialSend4},
+    {"hostAddress1", "hostPort1", "hostLocalPort1", "hostInitialSend1"},
+    {"hostAddress2", "hostPort2", "hostLocalPort2", "hostInitialSend2"},
+    {"hostAddress3", "hostPort3", "hostLocalPort3", "hostInitialSend3"},
+    {"hostAddress4", "hostPort4", "hostLocalPort4", "hostInitialSend4"},
 };
 
 } // namespace
@@ -56,7 +54,6 @@ DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSetting
     , document_(document)
     , edited_(edited)
     , dialogs_(dialogs) {
-    setDialogTemplate(this, ids::destinationsTemplate);
     setWindowTitle(QStringLiteral("接続先の編集"));
 
     auto* layout = new QVBoxLayout(this);
@@ -64,7 +61,7 @@ DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSetting
     layout->addWidget(createDestinationTable());
 
     reconnectTime_ = new QLineEdit(this);
-    setControlId(reconnectTime_, ids::reconnectTime);
+    reconnectTime_->setObjectName(QStringLiteral("reconnectTime"));
     reconnectTime_->setMaximumWidth(editWidthFor(this, "00000"));
     auto* reconnectRow = new QHBoxLayout;
     reconnectRow->addWidget(labelFor(reconnectTime_, QStringLiteral("再接続時間:")));
@@ -76,11 +73,11 @@ DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSetting
     layout->addWidget(createOrderGroup());
 
     dropOtherSenders_ = new QCheckBox(QStringLiteral("送信先以外からのUDP受信を破棄する"), this);
-    setControlId(dropOtherSenders_, ids::dropOtherSenders);
+    dropOtherSenders_->setObjectName(QStringLiteral("dropOtherSenders"));
     layout->addWidget(dropOtherSenders_);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    setControlId(ok, ids::destinationsOk);
+    ok->setObjectName(QStringLiteral("destinationsOk"));
     ok->setDefault(true);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
@@ -98,9 +95,9 @@ QWidget* DestinationsDialog::createProtocolGroup() {
     auto* row = new QHBoxLayout(box);
     protocol_ = new QButtonGroup(this);
     for (const auto& [value, id, text] :
-         {std::tuple{tcp, ids::protocolTcp, "TCP"}, {udp, ids::protocolUdp, "UDP"}}) {
+         {std::tuple{tcp, "protocolTcp", "TCP"}, {udp, "protocolUdp", "UDP"}}) {
         auto* radio = new QRadioButton(QString::fromLatin1(text), this);
-        setControlId(radio, id);
+        radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
         protocol_->addButton(radio, value);
         row->addWidget(radio);
@@ -117,9 +114,9 @@ QWidget* DestinationsDialog::createDestinationTable() {
     for (int column = 0; column < 4; ++column) {
         grid->addWidget(new QLabel(QString::fromUtf8(columns[column])), 0, column + 1, Qt::AlignBottom);
     }
-    const auto addEdit = [this](int id, int maxBytes, const char* sample, const QString& name) {
+    const auto addEdit = [this](const char* id, int maxBytes, const char* sample, const QString& name) {
         auto* edit = new QLineEdit(this);
-        setControlId(edit, id);
+        edit->setObjectName(QString::fromLatin1(id));
         new TypedLengthLimit(edit, maxBytes);
         edit->setMinimumWidth(editWidthFor(this, sample));
         edit->setAccessibleName(name);
@@ -155,14 +152,14 @@ QWidget* DestinationsDialog::createOrderGroup() {
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
     order_ = new QButtonGroup(this);
-    const std::tuple<int, int, const char*> radios[] = {
-        {0, ids::connectSequential, "順次接続"},
-        {1, ids::connectSimultaneous, "複数同時"},
-        {2, ids::connectRoundRobin, "前回接続した次の接続先"},
+    const std::tuple<int, const char*, const char*> radios[] = {
+        {0, "connectSequential", "順次接続"},
+        {1, "connectSimultaneous", "複数同時"},
+        {2, "connectRoundRobin", "前回接続した次の接続先"},
     };
     for (const auto& [value, id, text] : radios) {
         auto* radio = new QRadioButton(QString::fromUtf8(text), this);
-        setControlId(radio, id);
+        radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
         order_->addButton(radio, value);
         row->addWidget(radio);

@@ -4,8 +4,6 @@
 #include "pages/DestinationsSummary.h"
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/WidgetText.h"
 
@@ -30,6 +28,7 @@ constexpr std::uint32_t highestPort = 65535;
 constexpr std::uint32_t shortestSilence = 2;
 constexpr std::uint32_t longestSilence = 86400000;
 
+const char* const conditionNames[] = {"Always", "OnSerialData", "OnStartCharacter", "OnModemControl"};
 const char* const conditionTexts[] = {"常時", "シリアルデータ受信時", "開始キャラクタ受信時",
                                       "DSRアクティブ時(Orvane)"};
 
@@ -60,7 +59,7 @@ void applyConditionRules(bool on, QButtonGroup* condition, int fallback,
 } // namespace
 
 NetworkPage::NetworkPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
-    : SettingsPage(ids::connectionPageTemplate, document, dialogs, parent) {
+    : SettingsPage(document, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(4);
@@ -85,19 +84,20 @@ NetworkPage::NetworkPage(SettingsDocument& document, UserDialogs& dialogs, QWidg
     enableAll(false);
 }
 
-template <class Control> Control* NetworkPage::add(Control* control, int id) {
-    setControlId(control, id);
+template <class Control> Control* NetworkPage::add(Control* control, const char* id) {
+    control->setObjectName(QString::fromLatin1(id));
     controls_.append(control);
     return control;
 }
 
-QButtonGroup* NetworkPage::addConditions(int firstId, const char* title, QGridLayout* grid, int row) {
+QButtonGroup* NetworkPage::addConditions(const char* side, const char* title, QGridLayout* grid, int row) {
     const QString label = QString::fromUtf8(title);
     grid->addWidget(new QLabel(label + QLatin1Char(':')), row, 0, 2, 1, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
     for (int value = tunnelAlways; value <= tunnelModemControlAsserted; ++value) {
-        auto* radio = add(new QRadioButton(QString::fromUtf8(conditionTexts[value - 1]), this),
-                          firstId + value - tunnelAlways);
+        const QByteArray name = QByteArray(side) + conditionNames[value - 1];
+        auto* radio =
+            add(new QRadioButton(QString::fromUtf8(conditionTexts[value - 1]), this), name.constData());
         nameInGroup(radio, label);
         group->addButton(radio, value);
         grid->addWidget(radio, row + (value - 1) / 2, 1 + (value - 1) % 2);
@@ -121,7 +121,7 @@ QLayout* NetworkPage::addStartCharacterRow(const StartCharacterIds& id, const QS
     return row;
 }
 
-QLineEdit* NetworkPage::addCharacterEdit(int id) {
+QLineEdit* NetworkPage::addCharacterEdit(const char* id) {
     auto* edit = add(new QLineEdit(this), id);
     new TypedLengthLimit(edit, 2);
     edit->setMaximumWidth(editWidthFor(this, "WWW"));
@@ -138,24 +138,24 @@ QGridLayout* NetworkPage::groupGrid(QGroupBox* box) {
 QWidget* NetworkPage::createServerGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
-    serverMode_ = add(new QCheckBox(QStringLiteral("サーバモード有効"), this), ids::serverMode);
+    serverMode_ = add(new QCheckBox(QStringLiteral("サーバモード有効"), this), "serverMode");
     grid->addWidget(serverMode_, 0, 0, 1, 3);
-    serverCondition_ = addConditions(ids::serverAlways, "接続待ち開始条件", grid, 1);
+    serverCondition_ = addConditions("server", "接続待ち開始条件", grid, 1);
 
     StartCharacterControls start;
-    grid->addLayout(addStartCharacterRow({ids::serverStartCharacterLabel, ids::serverStartCharacter,
-                                          ids::serverFlushStartCharacter},
-                                         QStringLiteral("サーバ"), start),
+    grid->addLayout(addStartCharacterRow(
+                        {"serverStartCharacterLabel", "serverStartCharacter", "serverFlushStartCharacter"},
+                        QStringLiteral("サーバ"), start),
                     3, 1, 1, 2);
     serverStartLabel_ = start.label;
     serverStart_ = start.edit;
     serverFlushStart_ = start.flush;
 
-    localPort_ = add(new QLineEdit(this), ids::serverLocalPort);
+    localPort_ = add(new QLineEdit(this), "serverLocalPort");
     new TypedLengthLimit(localPort_, 5);
     localPort_->setMaximumWidth(editWidthFor(this, "<None>"));
     multipleConnections_ =
-        add(new QCheckBox(QStringLiteral("複数接続の許可"), this), ids::serverMultipleConnections);
+        add(new QCheckBox(QStringLiteral("複数接続の許可"), this), "serverMultipleConnections");
     auto* portRow = new QHBoxLayout;
     portRow->addWidget(labelFor(localPort_, QStringLiteral("ローカルポート番号:")));
     portRow->addWidget(localPort_);
@@ -164,8 +164,8 @@ QWidget* NetworkPage::createServerGroup() {
     portRow->addStretch(1);
     grid->addLayout(portRow, 4, 0, 1, 3);
 
-    usePassword_ = add(new QCheckBox(QStringLiteral("接続パスワードを使用"), this), ids::serverUsePassword);
-    password_ = add(new QLineEdit(this), ids::serverPassword);
+    usePassword_ = add(new QCheckBox(QStringLiteral("接続パスワードを使用"), this), "serverUsePassword");
+    password_ = add(new QLineEdit(this), "serverPassword");
     new TypedLengthLimit(password_, 31);
     auto* passwordRow = new QHBoxLayout;
     passwordRow->addWidget(usePassword_);
@@ -175,7 +175,7 @@ QWidget* NetworkPage::createServerGroup() {
     grid->addLayout(passwordRow, 5, 0, 1, 3);
 
     serverFlushLine_ =
-        add(new QCheckBox(QStringLiteral("接続時シリアルバッファをクリア"), this), ids::serverFlushLine);
+        add(new QCheckBox(QStringLiteral("接続時シリアルバッファをクリア"), this), "serverFlushLine");
     grid->addWidget(serverFlushLine_, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;
@@ -184,26 +184,26 @@ QWidget* NetworkPage::createServerGroup() {
 QWidget* NetworkPage::createClientGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
-    clientMode_ = add(new QCheckBox(QStringLiteral("クライアントモード有効 "), this), ids::clientMode);
+    clientMode_ = add(new QCheckBox(QStringLiteral("クライアントモード有効 "), this), "clientMode");
     grid->addWidget(clientMode_, 0, 0, 1, 3);
-    clientCondition_ = addConditions(ids::clientAlways, "接続要求条件", grid, 1);
+    clientCondition_ = addConditions("client", "接続要求条件", grid, 1);
 
     StartCharacterControls start;
-    grid->addLayout(addStartCharacterRow({ids::clientStartCharacterLabel, ids::clientStartCharacter,
-                                          ids::clientFlushStartCharacter},
-                                         QStringLiteral("クライアント"), start),
+    grid->addLayout(addStartCharacterRow(
+                        {"clientStartCharacterLabel", "clientStartCharacter", "clientFlushStartCharacter"},
+                        QStringLiteral("クライアント"), start),
                     3, 1, 1, 2);
     clientStartLabel_ = start.label;
     clientStart_ = start.edit;
     clientFlushStart_ = start.flush;
 
     summary_ = new QLabel(this);
-    setControlId(summary_, ids::destinationsSummary);
+    summary_->setObjectName(QStringLiteral("destinationsSummary"));
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     summary_->setTextFormat(Qt::PlainText);
     summary_->setAccessibleName(QStringLiteral("接続先:"));
     summary_->setMinimumHeight(5 * fontMetrics().lineSpacing());
-    destinations_ = add(new QPushButton(QStringLiteral("接続先の登録"), this), ids::destinationsButton);
+    destinations_ = add(new QPushButton(QStringLiteral("接続先の登録"), this), "destinationsButton");
     destinations_->setAutoDefault(false);
     grid->addWidget(new QLabel(QStringLiteral("接続先:")), 4, 0, Qt::AlignTop);
     auto* destinationRow = new QHBoxLayout;
@@ -212,7 +212,7 @@ QWidget* NetworkPage::createClientGroup() {
     grid->addLayout(destinationRow, 4, 1, 1, 2);
 
     clientFlushLine_ =
-        add(new QCheckBox(QStringLiteral("接続時シリアルバッファクリアする"), this), ids::clientFlushLine);
+        add(new QCheckBox(QStringLiteral("接続時シリアルバッファクリアする"), this), "clientFlushLine");
     grid->addWidget(clientFlushLine_, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;
@@ -221,11 +221,10 @@ QWidget* NetworkPage::createClientGroup() {
 QWidget* NetworkPage::createDisconnectGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
-    stopEnabled_ =
-        add(new QCheckBox(QStringLiteral("指定キャラクタで切断"), this), ids::stopCharacterEnabled);
+    stopEnabled_ = add(new QCheckBox(QStringLiteral("指定キャラクタで切断"), this), "stopCharacterEnabled");
     auto* hexLabel = new QLabel(QStringLiteral("0x"), this);
-    setControlId(hexLabel, ids::stopCharacterLabel);
-    stopCharacter_ = addCharacterEdit(ids::stopCharacter);
+    hexLabel->setObjectName(QStringLiteral("stopCharacterLabel"));
+    stopCharacter_ = addCharacterEdit("stopCharacter");
     hexLabel->setBuddy(stopCharacter_);
     stopCharacter_->setAccessibleName(stopEnabled_->text() + QStringLiteral(" 0x"));
     grid->addWidget(stopEnabled_, 0, 0);
@@ -235,9 +234,8 @@ QWidget* NetworkPage::createDisconnectGroup() {
     stopRow->addStretch(1);
     grid->addLayout(stopRow, 0, 1);
 
-    silenceEnabled_ =
-        add(new QCheckBox(QStringLiteral("シリアル無通信時間で切断"), this), ids::silenceEnabled);
-    silence_ = add(new QLineEdit(this), ids::silenceTimeout);
+    silenceEnabled_ = add(new QCheckBox(QStringLiteral("シリアル無通信時間で切断"), this), "silenceEnabled");
+    silence_ = add(new QLineEdit(this), "silenceTimeout");
     silence_->setMaximumWidth(editWidthFor(this, "000000000"));
     silence_->setAccessibleName(silenceEnabled_->text() + QStringLiteral(" ミリ秒"));
     grid->addWidget(silenceEnabled_, 1, 0);
@@ -248,9 +246,9 @@ QWidget* NetworkPage::createDisconnectGroup() {
     grid->addLayout(silenceRow, 1, 1);
 
     disconnectOnModemControl_ = add(new QCheckBox(QStringLiteral("DSRノンアクティブ時に切断(Orvane)"), this),
-                                    ids::disconnectOnModemControl);
+                                    "disconnectOnModemControl");
     disconnectFlushLine_ =
-        add(new QCheckBox(QStringLiteral("切断時シリアルバッファをクリア"), this), ids::disconnectFlushLine);
+        add(new QCheckBox(QStringLiteral("切断時シリアルバッファをクリア"), this), "disconnectFlushLine");
     auto* lastRow = new QHBoxLayout;
     lastRow->addWidget(disconnectOnModemControl_);
     lastRow->addSpacing(16);

@@ -31,13 +31,14 @@ private:
     QWidget* createServerGroup();
     QWidget* createClientGroup();
     QWidget* createDisconnectGroup();
-    template <class Control> Control* add(Control* control, int id);
+    template <class Control> Control* add(Control* control, const char* id);
     // The four condition radios, two by two beside the group's label, at `row` and the row below.
-    QButtonGroup* addConditions(int firstId, const char* title, QGridLayout* grid, int row);
+    // The four condition radios, named `side` followed by the condition.
+    QButtonGroup* addConditions(const char* side, const char* title, QGridLayout* grid, int row);
     struct StartCharacterIds {
-        int label;
-        int edit;
-        int flush;
+        const char* label;
+        const char* edit;
+        const char* flush;
     };
     struct StartCharacterControls {
         QLabel* label = nullptr;
@@ -46,7 +47,7 @@ private:
     };
     QLayout* addStartCharacterRow(const StartCharacterIds& id, const QString& side,
                                   StartCharacterControls& controls);
-    QLineEdit* addCharacterEdit(int id);
+    QLineEdit* addCharacterEdit(const char* id);
     static QGridLayout* groupGrid(QGroupBox* box);
 
     void applyServerRules();

@@ -2,8 +2,6 @@
 
 #include "device/DeviceLink.h"
 #include "pages/PageFields.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -36,9 +34,9 @@ constexpr int tickMs = 1000;
 enum Suite { suiteWpa = 1, suiteWpa2 = 2, suiteWep = 3 };
 enum KeyType { passphrase = 0, hexKey = 1 };
 
-constexpr int transmitIds[keyRows] = {ids::editorTransmit1, ids::editorTransmit2, ids::editorTransmit3,
-                                      ids::editorTransmit4};
-constexpr int keyIds[keyRows] = {ids::editorKey1, ids::editorKey2, ids::editorKey3, ids::editorKey4};
+constexpr const char* transmitIds[keyRows] = {"editorTransmit1", "editorTransmit2", "editorTransmit3",
+                                              "editorTransmit4"};
+constexpr const char* keyIds[keyRows] = {"editorKey1", "editorKey2", "editorKey3", "editorKey4"};
 
 constexpr const char* confirmMessage =
     "この内容のプロファイルを登録します。\r\nこの操作は即座に反映されます。";
@@ -69,9 +67,9 @@ QString refusalMessage(const ProfileRefusal& refusal) {
     return {};
 }
 
-QRadioButton* addRadio(QWidget* dialog, QButtonGroup* group, int value, int id, const QString& text) {
+QRadioButton* addRadio(QWidget* dialog, QButtonGroup* group, int value, const char* id, const QString& text) {
     auto* radio = new QRadioButton(text, dialog);
-    setControlId(radio, id);
+    radio->setObjectName(QString::fromLatin1(id));
     group->addButton(radio, value);
     return radio;
 }
@@ -86,7 +84,6 @@ ProfileEditorDialog::ProfileEditorDialog(const EditedProfile& start, DeviceLink&
     , start_(start)
     , profile_(start)
     , worker_(link_, this) {
-    setDialogTemplate(this, ids::profileEditorTemplate);
     setWindowTitle(QStringLiteral("プロファイルの編集"));
     createControls();
 
@@ -108,11 +105,11 @@ void ProfileEditorDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
 
     profileOn_ = new QCheckBox(QStringLiteral("このプロファイルを有効とする"), this);
-    setControlId(profileOn_, ids::editorProfileOn);
+    profileOn_->setObjectName(QStringLiteral("editorProfileOn"));
     layout->addWidget(profileOn_);
 
     ssid_ = new QLineEdit(this);
-    setControlId(ssid_, ids::editorSsid);
+    ssid_->setObjectName(QStringLiteral("editorSsid"));
     new TypedLengthLimit(ssid_, maxSsidBytes);
     auto* ssidRow = new QHBoxLayout;
     ssidRow->addWidget(labelFor(ssid_, QStringLiteral("SSID:")));
@@ -122,11 +119,11 @@ void ProfileEditorDialog::createControls() {
     layout->addWidget(createSecurityGroup());
 
     progress_ = new QProgressBar(this);
-    setControlId(progress_, ids::editorProgress);
+    progress_->setObjectName(QStringLiteral("editorProgress"));
     progress_->setTextVisible(false);
     progress_->setAccessibleName(QStringLiteral("Progress"));
     ok_ = new QPushButton(QStringLiteral("OK"), this);
-    setControlId(ok_, ids::editorOk);
+    ok_->setObjectName(QStringLiteral("editorOk"));
     ok_->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(progress_, 1);
@@ -155,14 +152,14 @@ QWidget* ProfileEditorDialog::createSecurityGroup() {
     auto* layout = new QVBoxLayout(box);
 
     encryption_ = new QCheckBox(QStringLiteral("暗号化の有効"), box);
-    setControlId(encryption_, ids::editorEncryption);
+    encryption_->setObjectName(QStringLiteral("editorEncryption"));
     layout->addWidget(encryption_);
 
     suite_ = new QButtonGroup(this);
     auto* suiteRow = new QHBoxLayout;
     for (const auto& [value, id, text] :
-         {std::tuple{suiteWpa, ids::editorWpa, "WPA"}, std::tuple{suiteWpa2, ids::editorWpa2, "WPA2"},
-          std::tuple{suiteWep, ids::editorWep, "WEP"}}) {
+         {std::tuple{suiteWpa, "editorWpa", "WPA"}, std::tuple{suiteWpa2, "editorWpa2", "WPA2"},
+          std::tuple{suiteWep, "editorWep", "WEP"}}) {
         QRadioButton* radio = addRadio(box, suite_, value, id, QString::fromLatin1(text));
         nameInGroup(radio, title);
         suiteRow->addWidget(radio);
@@ -172,8 +169,8 @@ QWidget* ProfileEditorDialog::createSecurityGroup() {
 
     keyType_ = new QButtonGroup(this);
     auto* keyTypeRow = new QHBoxLayout;
-    for (const auto& [value, id, text] : {std::tuple{passphrase, ids::editorPassphrase, "Passphrase"},
-                                          std::tuple{hexKey, ids::editorHex, "Hex"}}) {
+    for (const auto& [value, id, text] :
+         {std::tuple{passphrase, "editorPassphrase", "Passphrase"}, std::tuple{hexKey, "editorHex", "Hex"}}) {
         QRadioButton* radio = addRadio(box, keyType_, value, id, QString::fromLatin1(text));
         nameInGroup(radio, title);
         keyTypeRow->addWidget(radio);
@@ -190,7 +187,7 @@ QWidget* ProfileEditorDialog::createSecurityGroup() {
         QRadioButton* radio = addRadio(box, transmit_, row, transmitIds[row], QString());
         radio->setAccessibleName(rowName + QStringLiteral(" TX"));
         keys_[row] = new QLineEdit(box);
-        setControlId(keys_[row], keyIds[row]);
+        keys_[row]->setObjectName(QString::fromLatin1(keyIds[row]));
         keys_[row]->setAccessibleName(rowName);
         new TypedLengthLimit(keys_[row], maxKeyBytes);
         keyGrid->addWidget(radio, row, 0);

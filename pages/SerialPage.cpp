@@ -2,8 +2,6 @@
 
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/TypedLengthLimit.h"
 
 #include <QButtonGroup>
@@ -56,7 +54,7 @@ void addUnit(QGridLayout* grid, int row, int column, const char* unit) {
 } // namespace
 
 SerialPage::SerialPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
-    : SettingsPage(ids::serialPageTemplate, document, dialogs, parent) {
+    : SettingsPage(document, dialogs, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(6);
@@ -77,19 +75,19 @@ SerialPage::SerialPage(SettingsDocument& document, UserDialogs& dialogs, QWidget
     enableAll(false);
 }
 
-QRadioButton* SerialPage::addRadio(QButtonGroup* group, int value, int id, const QString& text,
+QRadioButton* SerialPage::addRadio(QButtonGroup* group, int value, const char* id, const QString& text,
                                    const QString& groupLabel) {
     auto* radio = new QRadioButton(text, this);
-    setControlId(radio, id);
+    radio->setObjectName(QString::fromLatin1(id));
     nameInGroup(radio, groupLabel);
     group->addButton(radio, value);
     controls_.append(radio);
     return radio;
 }
 
-QLineEdit* SerialPage::addEdit(int id) {
+QLineEdit* SerialPage::addEdit(const char* id) {
     auto* edit = new QLineEdit(this);
-    setControlId(edit, id);
+    edit->setObjectName(QString::fromLatin1(id));
     controls_.append(edit);
     return edit;
 }
@@ -106,14 +104,14 @@ QWidget* SerialPage::createLineGroup() {
     for (const char* rate : baudRates) {
         baudRate_->addItem(QString::fromLatin1(rate));
     }
-    setControlId(baudRate_, ids::baudRate);
+    baudRate_->setObjectName(QStringLiteral("baudRate"));
     controls_.append(baudRate_);
     grid->addWidget(labelFor(baudRate_, QStringLiteral("ボーレート:")), 0, 0);
     grid->addWidget(baudRate_, 0, 1, 1, 2);
 
     struct Radio {
         int value;
-        int id;
+        const char* id;
         const char* text;
     };
     struct RadioRow {
@@ -122,18 +120,18 @@ QWidget* SerialPage::createLineGroup() {
         std::vector<Radio> radios;
     };
     const RadioRow rows[] = {
-        {dataBits_, "データビット:", {{7, ids::dataBits7, "7bit"}, {8, ids::dataBits8, "8bit"}}},
-        {stopBits_, "ストップビット:", {{1, ids::stopBits1, "1"}, {2, ids::stopBits2, "2"}}},
+        {dataBits_, "データビット:", {{7, "dataBits7", "7bit"}, {8, "dataBits8", "8bit"}}},
+        {stopBits_, "ストップビット:", {{1, "stopBits1", "1"}, {2, "stopBits2", "2"}}},
         {parity_,
          "パリティ:",
-         {{parityNone, ids::parityNone, "なし"},
-          {parityEven, ids::parityEven, "偶数"},
-          {parityOdd, ids::parityOdd, "奇数"}}},
+         {{parityNone, "parityNone", "なし"},
+          {parityEven, "parityEven", "偶数"},
+          {parityOdd, "parityOdd", "奇数"}}},
         {flowControl_,
          "フロー制御:",
-         {{flowNone, ids::flowNone, "なし"},
-          {flowHardware, ids::flowHardware, "ハードウェア"},
-          {flowSoftware, ids::flowSoftware, "ソフトウェア"}}},
+         {{flowNone, "flowNone", "なし"},
+          {flowHardware, "flowHardware", "ハードウェア"},
+          {flowSoftware, "flowSoftware", "ソフトウェア"}}},
     };
     int row = 1;
     for (const RadioRow& radioRow : rows) {
@@ -149,11 +147,11 @@ QWidget* SerialPage::createLineGroup() {
     }
 
     auto* characters = new QHBoxLayout;
-    xon_ = addEdit(ids::xonCharacter);
+    xon_ = addEdit("xonCharacter");
     characters->addWidget(labelFor(xon_, QStringLiteral("Xon Char: 0x")));
     characters->addWidget(xon_);
     characters->addSpacing(16);
-    xoff_ = addEdit(ids::xoffCharacter);
+    xoff_ = addEdit("xoffCharacter");
     characters->addWidget(labelFor(xoff_, QStringLiteral("Xoff Char: 0x")));
     characters->addWidget(xoff_);
     characters->addStretch(1);
@@ -174,11 +172,11 @@ QWidget* SerialPage::createPackingGroup() {
     grid->setColumnMinimumWidth(1, 16);
 
     packing_ = new QCheckBox(QStringLiteral("パックコントロール有効"), this);
-    setControlId(packing_, ids::packingEnabled);
+    packing_->setObjectName(QStringLiteral("packingEnabled"));
     controls_.append(packing_);
     grid->addWidget(packing_, 0, 0, 1, 6);
 
-    packingThreshold_ = addEdit(ids::packingThreshold);
+    packingThreshold_ = addEdit("packingThreshold");
     grid->addWidget(labelFor(packingThreshold_, QStringLiteral("データ数:")), 1, 1, 1, 2);
     grid->addWidget(packingThreshold_, 1, 3);
     addUnit(grid, 1, 4, "バイト");
@@ -186,18 +184,18 @@ QWidget* SerialPage::createPackingGroup() {
     packingMode_ = new QButtonGroup(this);
     const QString modeLabel = packing_->text();
     grid->addWidget(
-        addRadio(packingMode_, byTimeout, ids::packingByTimeout, QStringLiteral("タイムアウト"), modeLabel),
-        2, 1, 1, 2);
-    timeout_ = addEdit(ids::packingTimeout);
+        addRadio(packingMode_, byTimeout, "packingByTimeout", QStringLiteral("タイムアウト"), modeLabel), 2,
+        1, 1, 2);
+    timeout_ = addEdit("packingTimeout");
     timeout_->setAccessibleName(QStringLiteral("タイムアウト ミリ秒"));
     grid->addWidget(timeout_, 2, 3);
     addUnit(grid, 2, 4, "ミリ秒");
 
-    grid->addWidget(addRadio(packingMode_, bySendCharacter, ids::packingBySendCharacter,
+    grid->addWidget(addRadio(packingMode_, bySendCharacter, "packingBySendCharacter",
                              QStringLiteral("終了キャラクタ指定"), modeLabel),
                     3, 1, 1, 5);
 
-    sendCharacter_ = addEdit(ids::sendCharacter);
+    sendCharacter_ = addEdit("sendCharacter");
     auto* sendRow = new QHBoxLayout;
     sendRow->addWidget(labelFor(sendCharacter_, QStringLiteral("終了キャラクタ")));
     sendRow->addSpacing(8);
@@ -207,14 +205,14 @@ QWidget* SerialPage::createPackingGroup() {
     grid->addLayout(sendRow, 4, 2, 1, 4);
 
     flushSendCharacter_ = new QCheckBox(QStringLiteral("終了キャラクタを送信しない"), this);
-    setControlId(flushSendCharacter_, ids::flushSendCharacter);
+    flushSendCharacter_->setObjectName(QStringLiteral("flushSendCharacter"));
     controls_.append(flushSendCharacter_);
     grid->addWidget(flushSendCharacter_, 5, 2, 1, 4);
 
     trailingEnabled_ = new QCheckBox(QStringLiteral("終了キャラクタを挿入する"), this);
-    setControlId(trailingEnabled_, ids::trailingCharacterEnabled);
+    trailingEnabled_->setObjectName(QStringLiteral("trailingCharacterEnabled"));
     controls_.append(trailingEnabled_);
-    trailingCharacter_ = addEdit(ids::trailingCharacter);
+    trailingCharacter_ = addEdit("trailingCharacter");
     auto* trailingRow = new QHBoxLayout;
     trailingRow->addWidget(trailingEnabled_);
     trailingRow->addSpacing(8);
@@ -239,7 +237,7 @@ QWidget* SerialPage::createQueueGroup() {
     auto* box = new QGroupBox(QStringLiteral("受信データキュー更新条件"), this);
     auto* grid = new QGridLayout(box);
 
-    gapTime_ = addEdit(ids::gapTime);
+    gapTime_ = addEdit("gapTime");
     gapTime_->setMinimumWidth(fontMetrics().horizontalAdvance(QString::fromLatin1(fourCharacterPeriods)) +
                               16);
     grid->addWidget(labelFor(gapTime_, QStringLiteral("ギャップ時間")), 0, 0);
@@ -248,7 +246,7 @@ QWidget* SerialPage::createQueueGroup() {
     auto* note = new QLabel(QStringLiteral("0設定時は\n4データ分の時間"));
     grid->addWidget(note, 0, 5, 2, 1, Qt::AlignTop);
 
-    queueThreshold_ = addEdit(ids::queueThreshold);
+    queueThreshold_ = addEdit("queueThreshold");
     grid->addWidget(labelFor(queueThreshold_, QStringLiteral("閾値")), 1, 0);
     queueThreshold_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     auto* thresholdRow = new QHBoxLayout;
@@ -257,8 +255,8 @@ QWidget* SerialPage::createQueueGroup() {
     thresholdRow->addStretch(1);
     grid->addLayout(thresholdRow, 1, 1, 1, 4);
 
-    firstMatch_ = addEdit(ids::firstMatchByte);
-    secondMatch_ = addEdit(ids::secondMatchByte);
+    firstMatch_ = addEdit("firstMatchByte");
+    secondMatch_ = addEdit("secondMatchByte");
     const QString matchLabel = QStringLiteral("判定データ");
     grid->addWidget(new QLabel(matchLabel), 2, 0);
     auto* matchRow = new QHBoxLayout;

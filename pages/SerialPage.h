@@ -28,9 +28,9 @@ private:
     QWidget* createLineGroup();
     QWidget* createPackingGroup();
     QWidget* createQueueGroup();
-    QRadioButton* addRadio(QButtonGroup* group, int value, int id, const QString& text,
+    QRadioButton* addRadio(QButtonGroup* group, int value, const char* id, const QString& text,
                            const QString& groupLabel);
-    QLineEdit* addEdit(int id);
+    QLineEdit* addEdit(const char* id);
 
     // Xon and Xoff follow "ソフトウェア"; the packing controls follow the packing check box and
     // the mode radios. Both rules also fill empty edits with defaults.

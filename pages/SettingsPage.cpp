@@ -1,19 +1,16 @@
 #include "pages/SettingsPage.h"
 
 #include "pages/PageFields.h"
-#include "ui/ControlId.h"
 #include "ui/UserDialogs.h"
 
 namespace marlo {
 
-SettingsPage::SettingsPage(int templateId, SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
+SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , document_(document)
     , loaded_(document.loaded)
     , edited_(document.edited)
-    , dialogs_(dialogs) {
-    setDialogTemplate(this, templateId);
-}
+    , dialogs_(dialogs) {}
 
 bool SettingsPage::refuse(const char* message) {
     dialogs_.message(this, QString::fromUtf8(message));

@@ -16,7 +16,7 @@ class UserDialogs;
 // them into `edited`.
 class SettingsPage : public QWidget {
 public:
-    SettingsPage(int templateId, SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
+    SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     virtual void enableAll(bool on) = 0;
     virtual void loadFromSettings() = 0;

@@ -4,8 +4,6 @@
 #include "pages/PageFields.h"
 #include "pages/ProfileEditorDialog.h"
 #include "record/Codecs.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -44,9 +42,10 @@ QString stateLabel(bool on) {
     return on ? QStringLiteral("有効") : QStringLiteral("無効");
 }
 
-QTreeWidget* createList(QWidget* dialog, int id, std::initializer_list<std::pair<const char*, int>> columns) {
+QTreeWidget* createList(QWidget* dialog, const char* id,
+                        std::initializer_list<std::pair<const char*, int>> columns) {
     auto* list = new QTreeWidget(dialog);
-    setControlId(list, id);
+    list->setObjectName(QString::fromLatin1(id));
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -79,7 +78,6 @@ StationProfilesDialog::StationProfilesDialog(SettingsDocument& document, DeviceL
     , link_(link)
     , dialogs_(dialogs)
     , worker_(link_, this) {
-    setDialogTemplate(this, ids::stationProfilesTemplate);
     setWindowTitle(QStringLiteral("接続先の設定"));
     createControls();
     if (!document_.configRecord.empty()) {
@@ -92,50 +90,50 @@ StationProfilesDialog::StationProfilesDialog(SettingsDocument& document, DeviceL
 void StationProfilesDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
 
-    profileList_ = createList(this, ids::profileList, {{"状態", 50}, {"SSID", 130}, {"セキュリティ", 200}});
+    profileList_ = createList(this, "profileList", {{"状態", 50}, {"SSID", 130}, {"セキュリティ", 200}});
     layout->addWidget(labelFor(profileList_, QStringLiteral("保存済プロファイル")));
     layout->addWidget(profileList_);
     controls_.append(profileList_);
 
-    auto addButton = [this](int id, const char* text, void (StationProfilesDialog::*handler)()) {
+    auto addButton = [this](const char* id, const char* text, void (StationProfilesDialog::*handler)()) {
         auto* button = new QPushButton(QString::fromUtf8(text), this);
-        setControlId(button, id);
+        button->setObjectName(QString::fromLatin1(id));
         connect(button, &QPushButton::clicked, this, handler);
         controls_.append(button);
         return button;
     };
     auto* profileButtons = new QHBoxLayout;
     profileButtons->addWidget(
-        addButton(ids::profileNew, "プロファイルを新規追加", &StationProfilesDialog::addNewProfile));
-    profileButtons->addWidget(addButton(ids::profileSwitch, "選択中プロファイルの有効無効切り替え",
+        addButton("profileNew", "プロファイルを新規追加", &StationProfilesDialog::addNewProfile));
+    profileButtons->addWidget(addButton("profileSwitch", "選択中プロファイルの有効無効切り替え",
                                         &StationProfilesDialog::switchProfile));
     profileButtons->addWidget(
-        addButton(ids::profileDelete, "選択中プロファイルを削除", &StationProfilesDialog::deleteProfile));
+        addButton("profileDelete", "選択中プロファイルを削除", &StationProfilesDialog::deleteProfile));
     profileButtons->addStretch(1);
     layout->addLayout(profileButtons);
 
     layout->addSpacing(8);
     QPushButton* scanButton =
-        addButton(ids::scanButton, "接続先アクセスポイントの検索", &StationProfilesDialog::scan);
+        addButton("scanButton", "接続先アクセスポイントの検索", &StationProfilesDialog::scan);
     auto* scanRow = new QHBoxLayout;
     scanRow->addWidget(scanButton);
     scanRow->addStretch(1);
     layout->addLayout(scanRow);
 
-    scanList_ = createList(this, ids::scanList,
+    scanList_ = createList(this, "scanList",
                            {{"SSID", 125}, {"BSSID", 110}, {"Ch", 30}, {"RSSI", 50}, {"セキュリティ", 120}});
     scanList_->setAccessibleName(scanButton->text());
     layout->addWidget(scanList_);
     controls_.append(scanList_);
 
     auto* addRow = new QHBoxLayout;
-    addRow->addWidget(addButton(ids::scanAdd, "選択中のアクセスポイントをプロファイルに追加",
+    addRow->addWidget(addButton("scanAdd", "選択中のアクセスポイントをプロファイルに追加",
                                 &StationProfilesDialog::addFromScan));
     addRow->addStretch(1);
     layout->addLayout(addRow);
 
     progress_ = new QProgressBar(this);
-    setControlId(progress_, ids::stationProgress);
+    progress_->setObjectName(QStringLiteral("stationProgress"));
     progress_->setTextVisible(false);
     progress_->setAccessibleName(QStringLiteral("Progress"));
     layout->addWidget(progress_);

@@ -6,8 +6,6 @@
 #include "pages/StationProfilesDialog.h"
 #include "pages/TrimmedText.h"
 #include "record/AddressRefusal.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -31,11 +29,11 @@ enum Band : std::int32_t { bandDual = 0, band5GHz = 1, band24GHz = 2 };
 
 constexpr const char* addressLabels[] = {
     "IPアドレス:", "サブネットマスク:", "デフォルトゲートウェイ:", "プライマリDNS:", "セカンダリDNS:"};
-constexpr int stationAddressIds[] = {ids::stationIpAddress, ids::stationSubnetMask, ids::stationGateway,
-                                     ids::stationPrimaryDns, ids::stationSecondaryDns};
-constexpr int accessPointAddressIds[] = {ids::accessPointIpAddress, ids::accessPointSubnetMask,
-                                         ids::accessPointGateway, ids::accessPointPrimaryDns,
-                                         ids::accessPointSecondaryDns};
+constexpr const char* stationAddressIds[] = {"stationIpAddress", "stationSubnetMask", "stationGateway",
+                                             "stationPrimaryDns", "stationSecondaryDns"};
+constexpr const char* accessPointAddressIds[] = {"accessPointIpAddress", "accessPointSubnetMask",
+                                                 "accessPointGateway", "accessPointPrimaryDns",
+                                                 "accessPointSecondaryDns"};
 constexpr const char* stationMessages[] = {
     "STAモードのIPアドレスが正しくありません。", "STAモードのサブネットマスクが正しくありません。",
     "STAモードのデフォルトゲートウェイが正しくありません。", "STAモードのプライマリDNSが正しくありません。",
@@ -56,8 +54,9 @@ const QString accessPointPrefix = QStringLiteral("APモード");
 
 // Once the mask edit has passed: the message for an address and mask that the record cannot write
 // as "address/prefix", else null.
-const char* unwritableAddress(int edit, AddressInterface interface, const Text& address, const Text& mask) {
-    constexpr int maskEdit = 1;
+const char* unwritableAddress(std::size_t edit, AddressInterface interface, const Text& address,
+                              const Text& mask) {
+    constexpr std::size_t maskEdit = 1;
     return edit == maskEdit ? addressPrefixRefusal(interface, address, mask) : nullptr;
 }
 
@@ -78,16 +77,16 @@ Flag ticked(const QCheckBox* box) {
 
 WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
                            QWidget* parent)
-    : SettingsPage(ids::wirelessPageTemplate, document, dialogs, parent)
+    : SettingsPage(document, dialogs, parent)
     , link_(link) {
     auto* columns = new QHBoxLayout;
     columns->addWidget(createStationColumn(), 1);
     columns->addWidget(createAccessPointColumn(), 1);
 
     currentAddressLabel_ = new QLabel(this);
-    setControlId(currentAddressLabel_, ids::currentAddressLabel);
+    currentAddressLabel_->setObjectName(QStringLiteral("currentAddressLabel"));
     currentAddressValue_ = new QLabel(this);
-    setControlId(currentAddressValue_, ids::currentAddressValue);
+    currentAddressValue_->setObjectName(QStringLiteral("currentAddressValue"));
     currentAddressValue_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     currentAddressValue_->setTextFormat(Qt::PlainText);
     auto* current = new QHBoxLayout;
@@ -134,12 +133,12 @@ QWidget* WirelessPage::createBandGroup() {
     row->addWidget(new QLabel(title));
     row->addSpacing(12);
     band_ = new QButtonGroup(this);
-    const std::pair<Band, int> radios[] = {
-        {bandDual, ids::bandDual}, {band5GHz, ids::band5GHz}, {band24GHz, ids::band24GHz}};
+    const std::pair<Band, const char*> radios[] = {
+        {bandDual, "bandDual"}, {band5GHz, "band5GHz"}, {band24GHz, "band24GHz"}};
     const QString texts[] = {QStringLiteral("デュアル"), QStringLiteral("5GHz"), QStringLiteral("2.4GHz")};
     for (const auto& [band, id] : radios) {
         auto* radio = new QRadioButton(texts[band], this);
-        setControlId(radio, id);
+        radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
         band_->addButton(radio, band);
         row->addWidget(radio);
@@ -149,21 +148,21 @@ QWidget* WirelessPage::createBandGroup() {
     return box;
 }
 
-QLineEdit* WirelessPage::addEdit(int id) {
+QLineEdit* WirelessPage::addEdit(const char* id) {
     auto* edit = new QLineEdit(this);
-    setControlId(edit, id);
+    edit->setObjectName(QString::fromLatin1(id));
     return edit;
 }
 
-QComboBox* WirelessPage::addPriority(int id) {
+QComboBox* WirelessPage::addPriority(const char* id) {
     auto* list = new QComboBox(this);
-    setControlId(list, id);
+    list->setObjectName(QString::fromLatin1(id));
     list->addItem(QStringLiteral("1"));
     list->addItem(QStringLiteral("2"));
     return list;
 }
 
-void WirelessPage::addAddressEdits(QGridLayout* grid, int row, const int (&controlIds)[addressCount],
+void WirelessPage::addAddressEdits(QGridLayout* grid, int row, const char* const (&controlIds)[addressCount],
                                    const QString& prefix, std::array<QLineEdit*, addressCount>& edits) {
     for (int i = 0; i < addressCount; ++i) {
         edits[i] = addEdit(controlIds[i]);
@@ -182,14 +181,14 @@ QWidget* WirelessPage::createStationColumn() {
     grid->setColumnStretch(2, 1);
 
     stationEnabled_ = new QCheckBox(QStringLiteral("STAモード 有効"), this);
-    setControlId(stationEnabled_, ids::stationEnabled);
+    stationEnabled_->setObjectName(QStringLiteral("stationEnabled"));
     grid->addWidget(stationEnabled_, 0, 0, 1, 3);
 
     stationProfilesButton_ = new QPushButton(QStringLiteral("接続先APの設定"), this);
-    setControlId(stationProfilesButton_, ids::stationProfilesButton);
+    stationProfilesButton_->setObjectName(QStringLiteral("stationProfilesButton"));
     grid->addWidget(stationProfilesButton_, 1, 1, 1, 2, Qt::AlignLeft);
 
-    stationPriority_ = addPriority(ids::stationPriority);
+    stationPriority_ = addPriority("stationPriority");
     auto* priorityRow = new QHBoxLayout;
     priorityRow->addWidget(labelFor(stationPriority_, QStringLiteral("優先度:")));
     priorityRow->addWidget(stationPriority_);
@@ -197,10 +196,10 @@ QWidget* WirelessPage::createStationColumn() {
     grid->addLayout(priorityRow, 2, 1, 1, 2);
 
     keepAlive_ = new QCheckBox(QStringLiteral("キープアライブ有効"), this);
-    setControlId(keepAlive_, ids::keepAlive);
+    keepAlive_->setObjectName(QStringLiteral("keepAlive"));
     grid->addWidget(keepAlive_, 3, 1, 1, 2);
     dhcpClient_ = new QCheckBox(QStringLiteral("IPアドレス自動取得"), this);
-    setControlId(dhcpClient_, ids::dhcpClient);
+    dhcpClient_->setObjectName(QStringLiteral("dhcpClient"));
     grid->addWidget(dhcpClient_, 4, 1, 1, 2);
 
     addAddressEdits(grid, 5, stationAddressIds, stationPrefix, stationAddresses_);
@@ -222,14 +221,14 @@ QWidget* WirelessPage::createAccessPointColumn() {
     grid->setColumnStretch(2, 1);
 
     accessPointEnabled_ = new QCheckBox(QStringLiteral("APモード 有効"), this);
-    setControlId(accessPointEnabled_, ids::accessPointEnabled);
+    accessPointEnabled_->setObjectName(QStringLiteral("accessPointEnabled"));
     grid->addWidget(accessPointEnabled_, 0, 0, 1, 3);
 
     accessPointButton_ = new QPushButton(QStringLiteral("APモードの設定"), this);
-    setControlId(accessPointButton_, ids::accessPointButton);
+    accessPointButton_->setObjectName(QStringLiteral("accessPointButton"));
     grid->addWidget(accessPointButton_, 1, 1, 1, 2, Qt::AlignLeft);
 
-    accessPointPriority_ = addPriority(ids::accessPointPriority);
+    accessPointPriority_ = addPriority("accessPointPriority");
     auto* priorityRow = new QHBoxLayout;
     priorityRow->addWidget(labelFor(accessPointPriority_, QStringLiteral("優先度:")));
     priorityRow->addWidget(accessPointPriority_);
@@ -238,8 +237,8 @@ QWidget* WirelessPage::createAccessPointColumn() {
 
     const QString rangeLabel = QStringLiteral("DHCPの範囲:");
     grid->addWidget(new QLabel(rangeLabel), 3, 1, 1, 2);
-    dhcpRangeStart_ = addEdit(ids::dhcpRangeStart);
-    dhcpRangeEnd_ = addEdit(ids::dhcpRangeEnd);
+    dhcpRangeStart_ = addEdit("dhcpRangeStart");
+    dhcpRangeEnd_ = addEdit("dhcpRangeEnd");
     auto* range = new QGridLayout;
     range->setColumnMinimumWidth(0, 12);
     range->setVerticalSpacing(3);

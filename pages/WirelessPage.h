@@ -37,11 +37,11 @@ private:
     QWidget* createBandGroup();
     QWidget* createStationColumn();
     QWidget* createAccessPointColumn();
-    QLineEdit* addEdit(int id);
-    QComboBox* addPriority(int id);
+    QLineEdit* addEdit(const char* id);
+    QComboBox* addPriority(const char* id);
     // The five address edits of one column under their labels, named for assistive technology
     // with the column's prefix.
-    void addAddressEdits(QGridLayout* grid, int row, const int (&controlIds)[addressCount],
+    void addAddressEdits(QGridLayout* grid, int row, const char* const (&controlIds)[addressCount],
                          const QString& prefix, std::array<QLineEdit*, addressCount>& edits);
 
     void applyStationRule();

@@ -58,7 +58,7 @@ QByteArray savedAfterRead(FlowWindow& w, const QString& path) {
     }
     w.dialogs.expectSaveFile(path);
     w.dialogs.expectMessage(saved, &w.window);
-    w.click(ids::saveButton);
+    w.click("saveButton");
     return w.dialogs.done() ? contents(path) : QByteArray();
 }
 
@@ -93,11 +93,11 @@ private slots:
         FlowWindow w;
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
-        w.serialEdit(ids::gapTime)->setText(QStringLiteral("321"));
+        w.serialEdit("gapTime")->setText(QStringLiteral("321"));
 
         w.dialogs.expectSaveFile(path);
         w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         const QByteArray record = contents(path);
         QVERIFY(record.startsWith("<?xml"));
@@ -108,20 +108,20 @@ private slots:
         QCOMPARE(permissions(path), 0600u);
         QCOMPARE(entries(folder), QStringList{"device.xml"});
 
-        w.serialEdit(ids::gapTime)->setText(QStringLiteral("99"));
+        w.serialEdit("gapTime")->setText(QStringLiteral("99"));
         w.dialogs.expectOpenFile(path);
         w.dialogs.expectMessage(loaded, &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         QVERIFY(w.dialogs.done());
-        QCOMPARE(w.serialEdit(ids::gapTime)->text(), QStringLiteral("321"));
-        QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(), QString());
+        QCOMPARE(w.serialEdit("gapTime")->text(), QStringLiteral("321"));
+        QCOMPARE(control<QLabel>(&w.window, "firmwareLine")->text(), QString());
         const SettingsDocument& document = w.window.settings();
         QCOMPARE(QByteArray::fromStdString(document.configRecord), record);
         QCOMPARE(document.loadedFromFile, 1);
         QVERIFY(document.statusRecord.empty());
         QVERIFY(document.firmwareVersion.empty());
-        QVERIFY(w.widget(ids::saveButton)->isEnabled());
-        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+        QVERIFY(w.widget("saveButton")->isEnabled());
+        QVERIFY(w.widget("writeButton")->isEnabled());
     }
 
     void aFileLoadsWithoutAnyRead() {
@@ -133,21 +133,21 @@ private slots:
             QVERIFY(source.read());
             source.dialogs.expectSaveFile(path);
             source.dialogs.expectMessage(saved);
-            source.click(ids::saveButton);
+            source.click("saveButton");
             QVERIFY(source.dialogs.done());
         }
         put(path, contents(path) + QByteArray("\0<configgroup name = \"Radio\">", 30));
 
         FlowWindow w;
         QVERIFY(w.window.initDialog());
-        QVERIFY(!w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(!w.serialEdit("gapTime")->isEnabled());
         w.dialogs.expectOpenFile(path);
         w.dialogs.expectMessage(loaded, &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         QVERIFY(w.dialogs.done());
-        QVERIFY(w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(w.serialEdit("gapTime")->isEnabled());
         QVERIFY(QByteArray::fromStdString(w.window.settings().configRecord).endsWith("</configrecord>\r"));
-        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+        QVERIFY(w.widget("writeButton")->isEnabled());
     }
 
     void savingReplacesTheOldFileAsAWhole() {
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(w.read());
         w.dialogs.expectSaveFile(link);
         w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QVERIFY(QFileInfo(link).isSymLink());
         const QByteArray record = contents(path);
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(::symlink("records/new.xml", QFile::encodeName(folder.filePath("hop.xml")).constData()), 0);
         w.dialogs.expectSaveFile(chain);
         w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QVERIFY(QFileInfo(chain).isSymLink() && QFileInfo(folder.filePath("hop.xml")).isSymLink());
         const QString created = folder.filePath(QStringLiteral("records/new.xml"));
@@ -204,7 +204,7 @@ private slots:
         w.dialogs.expectMessage(QStringLiteral("File too large"), &w.window);
         {
             FileSizeLimit limit(256);
-            w.click(ids::saveButton);
+            w.click("saveButton");
         }
         QVERIFY(w.dialogs.done());
         QCOMPARE(contents(path), old);
@@ -212,7 +212,7 @@ private slots:
 
         w.dialogs.expectSaveFile(folder.filePath(QStringLiteral("missing/device.xml")));
         w.dialogs.expectMessage(QStringLiteral("No such file or directory"), &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(entries(folder), QStringList{"device.xml"});
     }
@@ -231,7 +231,7 @@ private slots:
 
         w.dialogs.expectSaveFile(pipe);
         w.dialogs.expectMessage(notRegular, &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         struct stat status {};
         QVERIFY(::stat(QFile::encodeName(pipe).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
@@ -242,7 +242,7 @@ private slots:
         }
         w.dialogs.expectSaveFile(locked);
         w.dialogs.expectMessage(QStringLiteral("Permission denied"), &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(contents(locked), old);
         QCOMPARE(permissions(locked), 0444u);
@@ -259,9 +259,9 @@ private slots:
 
         w.dialogs.expectOpenFile(path);
         w.dialogs.expectMessage(loaded, &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         w.dialogs.expectMessage(QStringLiteral("APモードのサブネットマスクが正しくありません。"));
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(contents(path), record);
     }
@@ -275,20 +275,20 @@ private slots:
         QVERIFY(w.read());
 
         w.dialogs.expectPassword(serverPasswordPrompt, {promptStop, {}});
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QVERIFY(!QFile::exists(path));
 
         w.dialogs.expectPassword(serverPasswordPrompt, {promptEntered, "hunter22"});
         w.dialogs.expectSaveFile(std::nullopt);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QVERIFY(!QFile::exists(path));
 
         w.dialogs.expectPassword(serverPasswordPrompt, {promptEntered, "hunter22"});
         w.dialogs.expectSaveFile(path);
         w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QVERIFY(
             contents(path).contains("<configitem name = \"Password\">\r         <value>hunter22</value>"));
@@ -313,7 +313,7 @@ private slots:
             QStringLiteral("*** not found ***\ngroup: <configgroup name = \"Line\" instance = \"1\">\n"
                            "item: <configitem name = \"Baud Rate\">\nvalue: <value>"));
         w.dialogs.expectMessage(importFailed, &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         QVERIFY(w.dialogs.done());
         const SettingsDocument& document = w.window.settings();
         QVERIFY(document.configRecord.empty());
@@ -325,12 +325,12 @@ private slots:
         QVERIFY(document.loaded == expected);
         QVERIFY(document.edited == before.edited);
 
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(w.dialogs.done());
         const QString copy = folder.filePath(QStringLiteral("copy.xml"));
         w.dialogs.expectSaveFile(copy);
         w.dialogs.expectMessage(saved, &w.window);
-        w.click(ids::saveButton);
+        w.click("saveButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(contents(copy), contents(good));
     }
@@ -341,31 +341,31 @@ private slots:
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
         w.dialogs.expectOpenFile(std::nullopt);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         w.dialogs.expectOpenFile(folder.filePath(QStringLiteral("absent.xml")));
         w.dialogs.expectMessage(QStringLiteral("No such file or directory"), &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         w.dialogs.expectOpenFile(folder.path());
         w.dialogs.expectMessage(QStringLiteral("Is a directory"), &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         const QString huge = folder.filePath(QStringLiteral("huge.xml"));
         QFile sparse(huge);
         QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(2 << 20));
         sparse.close();
         w.dialogs.expectOpenFile(huge);
         w.dialogs.expectMessage(QStringLiteral("File too large"), &w.window);
-        w.click(ids::loadButton);
+        w.click("loadButton");
         // Neither a pipe without a writer nor a device holds the window.
         const QString pipe = folder.filePath(QStringLiteral("pipe.xml"));
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         for (const QString& special : {pipe, QStringLiteral("/dev/zero")}) {
             w.dialogs.expectOpenFile(special);
             w.dialogs.expectMessage(notRegular, &w.window);
-            w.click(ids::loadButton);
+            w.click("loadButton");
         }
         QVERIFY(w.dialogs.done());
         QVERIFY(!w.window.settings().configRecord.empty());
-        QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(),
+        QCOMPARE(control<QLabel>(&w.window, "firmwareLine")->text(),
                  QStringLiteral("Firmware version : 2.0.1.4R3"));
     }
 };

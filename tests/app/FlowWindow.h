@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "resources/DialogIds.h"
+#include "pages/NetworkPage.h"
+#include "pages/SerialPage.h"
+#include "pages/WirelessPage.h"
 #include "sim/SimulatedDevice.h"
 #include "tests/app/FakePortDiscovery.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>
@@ -57,18 +59,18 @@ struct FlowWindow {
     QSignalSpy reads{&window, &MainWindow::readFinished};
     QSignalSpy writes{&window, &MainWindow::writeFinished};
 
-    QWidget* widget(int id) { return findControl(&window, id); }
-    TabControl* tabs() { return control<TabControl>(&window, ids::pageTabs); }
-    QWidget* page(int templateId) {
+    QWidget* widget(const QString& id) { return findControl(&window, id); }
+    TabControl* tabs() { return control<TabControl>(&window, "pageTabs"); }
+    template <class Page> Page* page() {
         for (QWidget* page : tabs()->pageArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (dialogTemplate(page) == templateId) {
-                return page;
+            if (auto* found = dynamic_cast<Page*>(page)) {
+                return found;
             }
         }
         return nullptr;
     }
-    QLineEdit* serialEdit(int id) { return control<QLineEdit>(page(ids::serialPageTemplate), id); }
-    void click(int id) { control<QAbstractButton>(&window, id)->click(); }
+    QLineEdit* serialEdit(const QString& id) { return control<QLineEdit>(page<SerialPage>(), id); }
+    void click(const QString& id) { control<QAbstractButton>(&window, id)->click(); }
 
     // Waits for the `count`th signal of `spy` since the window was made; its result.
     static bool waitFor(QSignalSpy& spy, qsizetype count) {
@@ -78,7 +80,7 @@ struct FlowWindow {
     bool read() {
         dialogs.expectMessage(readSucceeded, &window);
         const qsizetype count = reads.size() + 1;
-        click(ids::readButton);
+        click("readButton");
         return waitFor(reads, count);
     }
 };

@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
 #include "app/VersionText.h"
-#include "resources/DialogIds.h"
+#include "pages/NetworkPage.h"
+#include "pages/SerialPage.h"
+#include "pages/WirelessPage.h"
 #include "tests/app/FakePortDiscovery.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 #include "ui/TabControl.h"
 
 #include <QAccessible>
@@ -38,8 +40,8 @@ struct Window {
 
     explicit Window(std::vector<PortEntry> ports) { discovery.ports = std::move(ports); }
 
-    QComboBox* selector() { return control<QComboBox>(&window, ids::portSelector); }
-    QWidget* widget(int id) { return findControl(&window, id); }
+    QComboBox* selector() { return control<QComboBox>(&window, "portSelector"); }
+    QWidget* widget(const QString& id) { return findControl(&window, id); }
     void plug(std::vector<PortEntry> ports) {
         discovery.ports = std::move(ports);
         window.refreshPorts();
@@ -75,42 +77,41 @@ private slots:
     void startsWithTheVersionAndNothingRead() {
         Window w({builtIn, adapter});
         QVERIFY(w.window.initDialog());
-        QCOMPARE(control<QLabel>(&w.window, ids::versionLine)->text(), QStringLiteral("Version 1.06"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.widget(ids::versionLine))->text(QAccessible::Name),
+        QCOMPARE(control<QLabel>(&w.window, "versionLine")->text(), QStringLiteral("Version 1.06"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.widget("versionLine"))->text(QAccessible::Name),
                  QStringLiteral("バージョン Version 1.06"));
         QCOMPARE(versionText(1, 0, 6, 1), QStringLiteral("Version 1.061"));
-        QCOMPARE(control<QLabel>(&w.window, ids::firmwareLine)->text(), QString());
+        QCOMPARE(control<QLabel>(&w.window, "firmwareLine")->text(), QString());
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Marlo"));
-        QVERIFY(w.widget(ids::progressBar)->isHidden());
-        QVERIFY(!w.widget(ids::versionLine)->isHidden());
-        QVERIFY(!w.widget(ids::saveButton)->isEnabled());
-        QVERIFY(!w.widget(ids::writeButton)->isEnabled());
-        QVERIFY(w.widget(ids::readButton)->isEnabled());
-        QVERIFY(w.widget(ids::loadButton)->isEnabled());
+        QVERIFY(w.widget("progressBar")->isHidden());
+        QVERIFY(!w.widget("versionLine")->isHidden());
+        QVERIFY(!w.widget("saveButton")->isEnabled());
+        QVERIFY(!w.widget("writeButton")->isEnabled());
+        QVERIFY(w.widget("readButton")->isEnabled());
+        QVERIFY(w.widget("loadButton")->isEnabled());
         QVERIFY(w.selector()->isEnabled());
-        QCOMPARE(control<QPushButton>(&w.window, ids::readButton)->text(),
+        QCOMPARE(control<QPushButton>(&w.window, "readButton")->text(),
                  QStringLiteral("デバイスから読み込み"));
-        QCOMPARE(control<QPushButton>(&w.window, ids::writeButton)->text(),
+        QCOMPARE(control<QPushButton>(&w.window, "writeButton")->text(),
                  QStringLiteral("デバイスへの書き込み"));
-        QCOMPARE(control<QPushButton>(&w.window, ids::loadButton)->text(),
+        QCOMPARE(control<QPushButton>(&w.window, "loadButton")->text(),
                  QStringLiteral("ファイルから読み込み"));
-        QCOMPARE(control<QPushButton>(&w.window, ids::saveButton)->text(), QStringLiteral("ファイルに保存"));
+        QCOMPARE(control<QPushButton>(&w.window, "saveButton")->text(), QStringLiteral("ファイルに保存"));
         QVERIFY(w.dialogs.shown().isEmpty());
     }
 
     void tabsShowOnePageEach() {
         Window w({adapter});
         QVERIFY(w.window.initDialog());
-        auto* tabs = control<TabControl>(&w.window, ids::pageTabs);
+        auto* tabs = control<TabControl>(&w.window, "pageTabs");
         QCOMPARE(tabs->tabBar()->count(), 3);
         QCOMPARE(tabs->tabBar()->tabText(0), QStringLiteral("無線/IPアドレス"));
         QCOMPARE(tabs->tabBar()->tabText(1), QStringLiteral("ネットワーク"));
         QCOMPARE(tabs->tabBar()->tabText(2), QStringLiteral("シリアルポート"));
         const QList<QWidget*> pages = tabs->pageArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         QCOMPARE(pages.size(), 3);
-        const QList<int> templates = {dialogTemplate(pages[0]), dialogTemplate(pages[1]),
-                                      dialogTemplate(pages[2])};
-        QCOMPARE(templates, QList<int>({129, 130, 132}));
+        QVERIFY(dynamic_cast<WirelessPage*>(pages[0]) && dynamic_cast<NetworkPage*>(pages[1]) &&
+                dynamic_cast<SerialPage*>(pages[2]));
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(!pages[0]->isHidden() && pages[1]->isHidden() && pages[2]->isHidden());
         tabs->setCurrentIndex(2);
@@ -118,7 +119,7 @@ private slots:
         tabs->showPage(pages[1]);
         QCOMPARE(tabs->currentIndex(), 2);
         QVERIFY(pages[0]->isHidden() && !pages[1]->isHidden() && pages[2]->isHidden());
-        QVERIFY(!findControl(pages[2], ids::baudRate)->isEnabled());
+        QVERIFY(!findControl(pages[2], "baudRate")->isEnabled());
     }
 
     void prefersTheUsbPortAtStartAndAfterRefreshes() {
@@ -162,7 +163,7 @@ private slots:
         QCOMPARE(w.names(), QStringList({"Serial port (ttyS0)", "FT232R USB UART (ttyUSB0)"}));
         QCOMPARE(w.selector()->currentIndex(), 1);
         QVERIFY(!w.selector()->isEnabled());
-        QVERIFY(w.widget(ids::readButton)->isEnabled());
+        QVERIFY(w.widget("readButton")->isEnabled());
     }
 
     void readingWithoutAPortFailsWithoutIndexing() {
@@ -181,27 +182,27 @@ private slots:
         Window w({adapter});
         QVERIFY(w.window.initDialog());
         w.window.show();
-        auto* tabs = control<TabControl>(&w.window, ids::pageTabs);
+        auto* tabs = control<TabControl>(&w.window, "pageTabs");
         tabs->setCurrentIndex(2);
         QWidget* serial = tabs->pageArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).at(2);
-        for (QWidget* target : {w.widget(ids::readButton), w.widget(ids::portSelector),
-                                findControl(serial, ids::gapTime), static_cast<QWidget*>(&w.window)}) {
+        for (QWidget* target : {w.widget("readButton"), w.widget("portSelector"),
+                                findControl(serial, "gapTime"), static_cast<QWidget*>(&w.window)}) {
             QTest::keyClick(target, Qt::Key_Return);
             QTest::keyClick(target, Qt::Key_Enter);
             QTest::keyClick(target, Qt::Key_Escape);
         }
         QVERIFY(w.window.isVisible());
-        QVERIFY(w.widget(ids::progressBar)->isHidden());
+        QVERIFY(w.widget("progressBar")->isHidden());
         QVERIFY(w.dialogs.shown().isEmpty());
     }
 
     void progressRunsUpToItsMaximum() {
         Window w({adapter});
         QVERIFY(w.window.initDialog());
-        auto* bar = control<QProgressBar>(&w.window, ids::progressBar);
+        auto* bar = control<QProgressBar>(&w.window, "progressBar");
         w.window.startProgress(3);
         QVERIFY(!bar->isHidden());
-        QVERIFY(w.widget(ids::versionLine)->isHidden());
+        QVERIFY(w.widget("versionLine")->isHidden());
         QCOMPARE(bar->maximum(), 3);
         QCOMPARE(bar->value(), 0);
         QTimer* timer = w.window.findChild<QTimer*>();
@@ -212,25 +213,25 @@ private slots:
         QCOMPARE(bar->value(), 3);
         w.window.stopProgress();
         QVERIFY(bar->isHidden());
-        QVERIFY(!w.widget(ids::versionLine)->isHidden());
+        QVERIFY(!w.widget("versionLine")->isHidden());
         QVERIFY(!timer->isActive());
     }
 
     void keyboardOrderFollowsTheLayout() {
         Window w({adapter});
         QVERIFY(w.window.initDialog());
-        QList<int> order;
+        QStringList order;
         QWidget* start = w.selector();
         QWidget* widget = start;
         do {
-            if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus) &&
+            if (!widget->objectName().isEmpty() && (widget->focusPolicy() & Qt::TabFocus) &&
                 widget->window() == &w.window && widget->parentWidget() == &w.window) {
-                order.append(controlId(widget));
+                order.append(widget->objectName());
             }
             widget = widget->nextInFocusChain();
         } while (widget != start);
-        QCOMPARE(order, QList<int>({ids::portSelector, ids::readButton, ids::writeButton, ids::loadButton,
-                                    ids::saveButton}));
+        QCOMPARE(order,
+                 QStringList({"portSelector", "readButton", "writeButton", "loadButton", "saveButton"}));
         const auto label = w.window.findChild<QLabel*>();
         QCOMPARE(label->buddy(), w.selector());
         QCOMPARE(label->text(), QStringLiteral("接続USB-COM"));

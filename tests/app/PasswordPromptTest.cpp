@@ -1,7 +1,6 @@
 #include "app/PasswordDialog.h"
-#include "resources/DialogIds.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 #include "ui/WidgetText.h"
 
 #include <QLabel>
@@ -32,8 +31,8 @@ int enter(ScriptedDialogs& dialogs, const PasswordRequest& request, const QStrin
           std::string* entered = nullptr) {
     PasswordDialog prompt(dialogs, request);
     prompt.open();
-    control<QLineEdit>(&prompt, ids::passwordEdit)->setText(text);
-    control<QPushButton>(&prompt, ids::passwordOk)->click();
+    control<QLineEdit>(&prompt, "passwordEdit")->setText(text);
+    control<QPushButton>(&prompt, "passwordOk")->click();
     if (entered != nullptr) {
         *entered = prompt.enteredPassword();
     }
@@ -87,27 +86,26 @@ private slots:
         PasswordRequest request = keyRequest(false);
         request.okCaption = *encodeText(QStringLiteral("保存する"));
         PasswordDialog prompt(dialogs, request);
-        QCOMPARE(dialogTemplate(&prompt), 138);
         QCOMPARE(prompt.windowTitle(), QStringLiteral("パスワードの入力"));
-        QCOMPARE(control<QLabel>(&prompt, ids::passwordPromptLine)->text(),
+        QCOMPARE(control<QLabel>(&prompt, "passwordPromptLine")->text(),
                  QStringLiteral("アクセスポイントのパスフレーズ"));
-        QCOMPARE(control<QPushButton>(&prompt, ids::passwordOk)->text(), QStringLiteral("保存する"));
-        QCOMPARE(control<QPushButton>(&prompt, ids::passwordStop)->text(),
+        QCOMPARE(control<QPushButton>(&prompt, "passwordOk")->text(), QStringLiteral("保存する"));
+        QCOMPARE(control<QPushButton>(&prompt, "passwordStop")->text(),
                  QStringLiteral("ファイルへの保存を中断する"));
-        QCOMPARE(control<QLineEdit>(&prompt, ids::passwordEdit)->echoMode(), QLineEdit::Normal);
+        QCOMPARE(control<QLineEdit>(&prompt, "passwordEdit")->echoMode(), QLineEdit::Normal);
 
         // A profile's SSID in the prompt is shown as it is, never read as markup.
         request.promptText = "SSID [ <b>Cafe</b> ]";
         PasswordDialog markup(dialogs, request);
-        QCOMPARE(control<QLabel>(&markup, ids::passwordPromptLine)->textFormat(), Qt::PlainText);
+        QCOMPARE(control<QLabel>(&markup, "passwordPromptLine")->textFormat(), Qt::PlainText);
 
         prompt.open();
-        control<QLineEdit>(&prompt, ids::passwordEdit)->setText(QStringLiteral("short"));
+        control<QLineEdit>(&prompt, "passwordEdit")->setText(QStringLiteral("short"));
         dialogs.expectMessage(QStringLiteral("8文字以上、63文字以内である必要があります。"), &prompt);
-        QTest::keyClick(control<QLineEdit>(&prompt, ids::passwordEdit), Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(&prompt, "passwordEdit"), Qt::Key_Return);
         QVERIFY(dialogs.done());
         QVERIFY(prompt.isVisible());
-        QCOMPARE(control<QLineEdit>(&prompt, ids::passwordEdit)->text(), QStringLiteral("short"));
+        QCOMPARE(control<QLineEdit>(&prompt, "passwordEdit")->text(), QStringLiteral("short"));
         prompt.close();
         QCOMPARE(prompt.result(), promptStop);
     }
@@ -117,15 +115,15 @@ private slots:
         PasswordRequest request = keyRequest(false);
         request.skipCaption = *encodeText(QStringLiteral("このSSIDのプロファイルは保存しない"));
         PasswordDialog skipping(dialogs, request);
-        QCOMPARE(control<QPushButton>(&skipping, ids::passwordSkip)->text(),
+        QCOMPARE(control<QPushButton>(&skipping, "passwordSkip")->text(),
                  QStringLiteral("このSSIDのプロファイルは保存しない"));
-        QCOMPARE(control<QPushButton>(&skipping, ids::passwordOk)->text(), QStringLiteral("OK"));
+        QCOMPARE(control<QPushButton>(&skipping, "passwordOk")->text(), QStringLiteral("OK"));
         skipping.open();
-        control<QPushButton>(&skipping, ids::passwordSkip)->click();
+        control<QPushButton>(&skipping, "passwordSkip")->click();
         QCOMPARE(skipping.result(), promptSkip);
 
         PasswordDialog escaping(dialogs, keyRequest(false));
-        QCOMPARE(control<QPushButton>(&escaping, ids::passwordSkip)->text(),
+        QCOMPARE(control<QPushButton>(&escaping, "passwordSkip")->text(),
                  QStringLiteral("このパスワードはファイルに保存しない"));
         escaping.open();
         QTest::keyClick(&escaping, Qt::Key_Escape);
@@ -134,7 +132,7 @@ private slots:
 
         PasswordDialog stopping(dialogs, keyRequest(false));
         stopping.open();
-        control<QPushButton>(&stopping, ids::passwordStop)->click();
+        control<QPushButton>(&stopping, "passwordStop")->click();
         QCOMPARE(stopping.result(), promptStop);
         QVERIFY(dialogs.shown().isEmpty());
     }

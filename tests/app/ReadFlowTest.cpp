@@ -1,9 +1,8 @@
 #include "app/MainWindow.h"
 #include "device/UdevPortDiscovery.h"
-#include "resources/DialogIds.h"
 #include "sim/SimulatedDevice.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>
@@ -58,20 +57,20 @@ struct DeviceWindow {
     MainWindow window{dialogs, discovery};
     QSignalSpy finished{&window, &MainWindow::readFinished};
 
-    QWidget* widget(int id) { return findControl(&window, id); }
+    QWidget* widget(const QString& id) { return findControl(&window, id); }
     QWidget* serialPage() {
-        return control<TabControl>(&window, ids::pageTabs)
+        return control<TabControl>(&window, "pageTabs")
             ->pageArea()
             ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)
             .at(2);
     }
-    QString serialText(int id) { return control<QLineEdit>(serialPage(), id)->text(); }
-    QString firmwareLine() { return control<QLabel>(&window, ids::firmwareLine)->text(); }
+    QString serialText(const QString& id) { return control<QLineEdit>(serialPage(), id)->text(); }
+    QString firmwareLine() { return control<QLabel>(&window, "firmwareLine")->text(); }
 
     // Presses the read button and waits for the read to end; its result.
     bool read() {
         const qsizetype before = finished.size();
-        control<QAbstractButton>(&window, ids::readButton)->click();
+        control<QAbstractButton>(&window, "readButton")->click();
         if (!QTest::qWaitFor([&] { return finished.size() > before; }, readLimitMs)) {
             return false;
         }
@@ -103,21 +102,21 @@ private slots:
                  QString::fromStdString("Simulated USB device server"));
 
         w.dialogs.expectMessage(readSucceeded, &w.window);
-        control<QAbstractButton>(&w.window, ids::readButton)->click();
-        QVERIFY(!w.widget(ids::readButton)->isEnabled());
-        QVERIFY(!w.widget(ids::portSelector)->isEnabled());
-        QVERIFY(!w.widget(ids::loadButton)->isEnabled());
-        QVERIFY(!w.widget(ids::progressBar)->isHidden());
+        control<QAbstractButton>(&w.window, "readButton")->click();
+        QVERIFY(!w.widget("readButton")->isEnabled());
+        QVERIFY(!w.widget("portSelector")->isEnabled());
+        QVERIFY(!w.widget("loadButton")->isEnabled());
+        QVERIFY(!w.widget("progressBar")->isHidden());
         QVERIFY(QTest::qWaitFor([&] { return !w.finished.isEmpty(); }, readLimitMs));
         QCOMPARE(w.finished.first().at(0).toBool(), true);
         QVERIFY(w.dialogs.done());
 
-        QVERIFY(w.widget(ids::saveButton)->isEnabled());
-        QVERIFY(w.widget(ids::writeButton)->isEnabled());
-        QVERIFY(w.widget(ids::readButton)->isEnabled());
-        QVERIFY(w.widget(ids::progressBar)->isHidden());
+        QVERIFY(w.widget("saveButton")->isEnabled());
+        QVERIFY(w.widget("writeButton")->isEnabled());
+        QVERIFY(w.widget("readButton")->isEnabled());
+        QVERIFY(w.widget("progressBar")->isHidden());
         // The device's text is shown as it came, and a screen reader reads it.
-        auto* firmware = control<QLabel>(&w.window, ids::firmwareLine);
+        auto* firmware = control<QLabel>(&w.window, "firmwareLine");
         QCOMPARE(firmware->text(), QStringLiteral("Firmware version : <b>2.1</b>"));
         QCOMPARE(firmware->textFormat(), Qt::PlainText);
         QCOMPARE(QAccessible::queryAccessibleInterface(firmware)->text(QAccessible::Name),
@@ -126,21 +125,20 @@ private slots:
         QCOMPARE(w.window.settings().loaded.sta.currentIpAddress, std::string("192.168.11.23"));
 
         QWidget* serial = w.serialPage();
-        QCOMPARE(control<QComboBox>(serial, ids::baudRate)->currentText(), QStringLiteral("38400"));
-        for (const int id :
-             {ids::dataBits7, ids::stopBits2, ids::parityEven, ids::flowSoftware, ids::packingEnabled,
-              ids::packingBySendCharacter, ids::flushSendCharacter, ids::trailingCharacterEnabled}) {
-            QVERIFY2(control<QAbstractButton>(serial, id)->isChecked(), qPrintable(QString::number(id)));
+        QCOMPARE(control<QComboBox>(serial, "baudRate")->currentText(), QStringLiteral("38400"));
+        for (const char* id : {"dataBits7", "stopBits2", "parityEven", "flowSoftware", "packingEnabled",
+                               "packingBySendCharacter", "flushSendCharacter", "trailingCharacterEnabled"}) {
+            QVERIFY2(control<QAbstractButton>(serial, id)->isChecked(), qPrintable(id));
         }
-        QCOMPARE(w.serialText(ids::xonCharacter), QStringLiteral("11"));
-        QCOMPARE(w.serialText(ids::xoffCharacter), QStringLiteral("13"));
-        QCOMPARE(w.serialText(ids::packingThreshold), QStringLiteral("700"));
-        QCOMPARE(w.serialText(ids::sendCharacter), QStringLiteral("03"));
-        QCOMPARE(w.serialText(ids::trailingCharacter), QStringLiteral("0a"));
-        QCOMPARE(w.serialText(ids::gapTime), QStringLiteral("100"));
-        QCOMPARE(w.serialText(ids::queueThreshold), QStringLiteral("200"));
-        QCOMPARE(w.serialText(ids::firstMatchByte), QStringLiteral("41"));
-        QVERIFY(findControl(serial, ids::baudRate)->isEnabled());
+        QCOMPARE(w.serialText("xonCharacter"), QStringLiteral("11"));
+        QCOMPARE(w.serialText("xoffCharacter"), QStringLiteral("13"));
+        QCOMPARE(w.serialText("packingThreshold"), QStringLiteral("700"));
+        QCOMPARE(w.serialText("sendCharacter"), QStringLiteral("03"));
+        QCOMPARE(w.serialText("trailingCharacter"), QStringLiteral("0a"));
+        QCOMPARE(w.serialText("gapTime"), QStringLiteral("100"));
+        QCOMPARE(w.serialText("queueThreshold"), QStringLiteral("200"));
+        QCOMPARE(w.serialText("firstMatchByte"), QStringLiteral("41"));
+        QVERIFY(findControl(serial, "baudRate")->isEnabled());
     }
 
     void aSilentDeviceEmptiesTheRecordsButKeepsTheFirmwareLine() {
@@ -158,9 +156,9 @@ private slots:
         QVERIFY(w.window.settings().firmwareVersion.empty());
         QVERIFY(w.window.settings().loaded.sta.currentIpAddress.empty());
         QCOMPARE(w.firmwareLine(), QStringLiteral("Firmware version : 2.0.1.4R3"));
-        QVERIFY(w.widget(ids::saveButton)->isEnabled());
-        QVERIFY(w.widget(ids::readButton)->isEnabled());
-        QCOMPARE(w.serialText(ids::queueThreshold), QStringLiteral("56"));
+        QVERIFY(w.widget("saveButton")->isEnabled());
+        QVERIFY(w.widget("readButton")->isEnabled());
+        QCOMPARE(w.serialText("queueThreshold"), QStringLiteral("56"));
     }
 
     void aRecordTheImportRejectsIsReportedTwice() {
@@ -174,8 +172,8 @@ private slots:
         QVERIFY(w.dialogs.done());
         QVERIFY(w.window.settings().configRecord.empty());
         QCOMPARE(w.firmwareLine(), QString());
-        QVERIFY(!w.widget(ids::saveButton)->isEnabled());
-        QVERIFY(!findControl(w.serialPage(), ids::baudRate)->isEnabled());
+        QVERIFY(!w.widget("saveButton")->isEnabled());
+        QVERIFY(!findControl(w.serialPage(), "baudRate")->isEnabled());
     }
 
     void aQuietReadShowsOnlyTheImportFailureAndKeepsAMissingFirmwareVersion() {

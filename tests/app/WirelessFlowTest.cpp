@@ -23,17 +23,17 @@ std::size_t recordsReceived(const sim::SimulatedDevice& device) {
 }
 
 struct WirelessWindow : FlowWindow {
-    QWidget* wireless() { return page(ids::wirelessPageTemplate); }
-    QLineEdit* edit(int id) { return control<QLineEdit>(wireless(), id); }
-    QAbstractButton* button(int id) { return control<QAbstractButton>(wireless(), id); }
-    QString label(int id) { return control<QLabel>(wireless(), id)->text(); }
+    QWidget* wireless() { return page<WirelessPage>(); }
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(wireless(), id); }
+    QAbstractButton* button(const QString& id) { return control<QAbstractButton>(wireless(), id); }
+    QString label(const QString& id) { return control<QLabel>(wireless(), id)->text(); }
 
     bool write() {
         dialogs.expectWriteConfirmation(WriteMode::writeOnly);
         dialogs.expectMessage(writeSucceeded, &window);
         const qsizetype writesBefore = writes.size();
         const qsizetype readsBefore = reads.size();
-        click(ids::writeButton);
+        click("writeButton");
         return waitFor(writes, writesBefore + 1) && waitFor(reads, readsBefore + 1);
     }
 };
@@ -47,42 +47,41 @@ private slots:
     void aReadShowsTheDevicesInterfacesAndCurrentAddress() {
         WirelessWindow w;
         QVERIFY(w.window.initDialog());
-        QVERIFY(!w.button(ids::stationEnabled)->isEnabled());
+        QVERIFY(!w.button("stationEnabled")->isEnabled());
         QVERIFY(w.read());
-        QVERIFY(w.button(ids::bandDual)->isChecked());
-        QVERIFY(w.button(ids::stationEnabled)->isChecked());
-        QVERIFY(w.button(ids::dhcpClient)->isChecked());
-        QVERIFY(!w.edit(ids::stationIpAddress)->isEnabled());
-        QCOMPARE(w.edit(ids::stationIpAddress)->text(), QStringLiteral("<None>"));
-        QCOMPARE(w.edit(ids::accessPointIpAddress)->text(), QStringLiteral("192.168.0.1"));
-        QCOMPARE(w.edit(ids::accessPointSubnetMask)->text(), QStringLiteral("255.255.255.0"));
-        QCOMPARE(w.edit(ids::dhcpRangeStart)->text(), QStringLiteral("<Minimum>"));
-        QCOMPARE(w.edit(ids::dhcpRangeEnd)->text(), QStringLiteral("<Maximum>"));
-        QCOMPARE(control<QComboBox>(w.wireless(), ids::accessPointPriority)->currentText(),
-                 QStringLiteral("2"));
-        QCOMPARE(w.label(ids::currentAddressLabel), QStringLiteral("現在のIPアドレス :"));
-        QCOMPARE(w.label(ids::currentAddressValue), QStringLiteral("192.168.11.23"));
+        QVERIFY(w.button("bandDual")->isChecked());
+        QVERIFY(w.button("stationEnabled")->isChecked());
+        QVERIFY(w.button("dhcpClient")->isChecked());
+        QVERIFY(!w.edit("stationIpAddress")->isEnabled());
+        QCOMPARE(w.edit("stationIpAddress")->text(), QStringLiteral("<None>"));
+        QCOMPARE(w.edit("accessPointIpAddress")->text(), QStringLiteral("192.168.0.1"));
+        QCOMPARE(w.edit("accessPointSubnetMask")->text(), QStringLiteral("255.255.255.0"));
+        QCOMPARE(w.edit("dhcpRangeStart")->text(), QStringLiteral("<Minimum>"));
+        QCOMPARE(w.edit("dhcpRangeEnd")->text(), QStringLiteral("<Maximum>"));
+        QCOMPARE(control<QComboBox>(w.wireless(), "accessPointPriority")->currentText(), QStringLiteral("2"));
+        QCOMPARE(w.label("currentAddressLabel"), QStringLiteral("現在のIPアドレス :"));
+        QCOMPARE(w.label("currentAddressValue"), QStringLiteral("192.168.11.23"));
     }
 
     void aWriteCarriesThePageAndTheAccessPointDialogToTheDevice() {
         WirelessWindow w;
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
-        w.button(ids::dhcpClient)->click();
-        w.edit(ids::stationIpAddress)->setText(QStringLiteral("10.0.0.5"));
-        w.edit(ids::stationSubnetMask)->setText(QStringLiteral("255.255.255.0"));
-        w.edit(ids::dhcpRangeStart)->setText(QStringLiteral("192.168.0.20"));
-        w.button(ids::band5GHz)->click();
+        w.button("dhcpClient")->click();
+        w.edit("stationIpAddress")->setText(QStringLiteral("10.0.0.5"));
+        w.edit("stationSubnetMask")->setText(QStringLiteral("255.255.255.0"));
+        w.edit("dhcpRangeStart")->setText(QStringLiteral("192.168.0.20"));
+        w.button("band5GHz")->click();
 
         // The main window's key filter leaves the dialog's own Escape and Return alone.
-        QVERIFY(closesDialogOpenedBy(w.button(ids::accessPointButton), [](QDialog* dialog) {
-            control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("dropped"));
+        QVERIFY(closesDialogOpenedBy(w.button("accessPointButton"), [](QDialog* dialog) {
+            control<QLineEdit>(dialog, "apSsid")->setText(QStringLiteral("dropped"));
             QTest::keyClick(dialog, Qt::Key_Escape);
         }));
         QCOMPARE(w.window.settings().loaded.accessPoint.edited, 0);
-        QVERIFY(closesDialogOpenedBy(w.button(ids::accessPointButton), [](QDialog* dialog) {
-            control<QComboBox>(dialog, ids::apChannel)->setCurrentText(QStringLiteral("36"));
-            auto* ssid = control<QLineEdit>(dialog, ids::apSsid);
+        QVERIFY(closesDialogOpenedBy(w.button("accessPointButton"), [](QDialog* dialog) {
+            control<QComboBox>(dialog, "apChannel")->setCurrentText(QStringLiteral("36"));
+            auto* ssid = control<QLineEdit>(dialog, "apSsid");
             ssid->setText(QStringLiteral("plant-7"));
             QTest::keyClick(ssid, Qt::Key_Return);
         }));
@@ -101,8 +100,8 @@ private slots:
                  std::optional<std::string>("192.168.0.20"));
 
         // The quiet read after the write shows the stored address as the current one.
-        QCOMPARE(w.edit(ids::stationIpAddress)->text(), QStringLiteral("10.0.0.5"));
-        QCOMPARE(w.label(ids::currentAddressValue), QStringLiteral("10.0.0.5"));
+        QCOMPARE(w.edit("stationIpAddress")->text(), QStringLiteral("10.0.0.5"));
+        QCOMPARE(w.label("currentAddressValue"), QStringLiteral("10.0.0.5"));
         QCOMPARE(w.window.settings().loaded.accessPoint.edited, 0);
     }
 
@@ -117,19 +116,19 @@ private slots:
         QVERIFY(w.read());
 
         // The user moves to the second port, then leaves a write at its confirmation.
-        QTest::keyClick(w.widget(ids::portSelector), Qt::Key_Down);
+        QTest::keyClick(w.widget("portSelector"), Qt::Key_Down);
         w.dialogs.expectWriteConfirmation(std::nullopt);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(w.dialogs.done());
 
         QStringList scanned;
-        closesDialogOpenedBy(w.button(ids::stationProfilesButton), [&](QDialog* dialog) {
-            auto* scan = control<QAbstractButton>(dialog, ids::scanButton);
+        closesDialogOpenedBy(w.button("stationProfilesButton"), [&](QDialog* dialog) {
+            auto* scan = control<QAbstractButton>(dialog, "scanButton");
             scan->click();
             if (!QTest::qWaitFor([&] { return scan->isEnabled(); }, FlowWindow::flowLimitMs)) {
                 return;
             }
-            auto* list = control<QTreeWidget>(dialog, ids::scanList);
+            auto* list = control<QTreeWidget>(dialog, "scanList");
             for (int row = 0; row < list->topLevelItemCount(); ++row) {
                 scanned << list->topLevelItem(row)->text(0);
             }
@@ -142,13 +141,13 @@ private slots:
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
         w.tabs()->setCurrentIndex(2);
-        w.edit(ids::accessPointIpAddress)->setText(QStringLiteral("0.0.0.0"));
+        w.edit("accessPointIpAddress")->setText(QStringLiteral("0.0.0.0"));
         w.dialogs.expectMessage(QStringLiteral("APモードのIPアドレスが正しくありません。"), w.wireless());
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(recordsReceived(w.device), 0u);
         QVERIFY(!w.wireless()->isHidden());
-        QVERIFY(w.page(ids::serialPageTemplate)->isHidden());
+        QVERIFY(w.page<SerialPage>()->isHidden());
         QCOMPARE(setting(w.device, "Interface", "ap0", "IP Address"),
                  std::optional<std::string>("192.168.0.1/24"));
     }

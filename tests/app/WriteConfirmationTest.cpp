@@ -1,7 +1,6 @@
 #include "app/WindowDialogs.h"
 #include "app/WriteConfirmationDialog.h"
-#include "resources/DialogIds.h"
-#include "ui/ControlId.h"
+#include "tests/support/Controls.h"
 #include "ui/DialogUnits.h"
 
 #include <QApplication>
@@ -29,7 +28,7 @@ void answerNextConfirmation(std::function<void(WriteConfirmationDialog&)> answer
     poll->start(0);
 }
 
-QPushButton* button(QWidget* dialog, int id) {
+QPushButton* button(QWidget* dialog, const QString& id) {
     return control<QPushButton>(dialog, id);
 }
 
@@ -41,15 +40,14 @@ class WriteConfirmationTest : public QObject {
 private slots:
     void showsTheTemplateTexts() {
         WriteConfirmationDialog confirmation;
-        QCOMPARE(dialogTemplate(&confirmation), 137);
         QCOMPARE(confirmation.windowTitle(), QStringLiteral("書き込みの確認"));
         QCOMPARE(confirmation.findChild<QLabel*>()->text(),
                  QStringLiteral(
                      "設定の書き込みを行います。\n無線、STA、APモード設定の反映にはリセットが必要です。"));
-        QCOMPARE(button(&confirmation, 1)->text(), QStringLiteral("書き込みのみを行う"));
-        QCOMPARE(button(&confirmation, 1150)->text(), QStringLiteral("書き込みとリセットを行う"));
-        QCOMPARE(button(&confirmation, 2)->text(), QStringLiteral("キャンセル"));
-        QVERIFY(button(&confirmation, 1)->isDefault());
+        QCOMPARE(button(&confirmation, "writeOnly")->text(), QStringLiteral("書き込みのみを行う"));
+        QCOMPARE(button(&confirmation, "writeAndReset")->text(), QStringLiteral("書き込みとリセットを行う"));
+        QCOMPARE(button(&confirmation, "writeCancel")->text(), QStringLiteral("キャンセル"));
+        QVERIFY(button(&confirmation, "writeOnly")->isDefault());
         QCOMPARE(confirmation.size(), DialogUnits::forFont(confirmation.font()).toPixels(232, 73));
         QVERIFY(!confirmation.resetAfterWrite());
     }
@@ -62,10 +60,11 @@ private slots:
             bool reset;
         };
         const QList<Case> cases = {
-            {"write only", [](WriteConfirmationDialog& d) { button(&d, 1)->click(); }, 1, false},
+            {"write only", [](WriteConfirmationDialog& d) { button(&d, "writeOnly")->click(); }, 1, false},
             {"Return", [](WriteConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }, 1, false},
-            {"write and reset", [](WriteConfirmationDialog& d) { button(&d, 1150)->click(); }, 1, true},
-            {"cancel", [](WriteConfirmationDialog& d) { button(&d, 2)->click(); }, 2, false},
+            {"write and reset", [](WriteConfirmationDialog& d) { button(&d, "writeAndReset")->click(); }, 1,
+             true},
+            {"cancel", [](WriteConfirmationDialog& d) { button(&d, "writeCancel")->click(); }, 2, false},
             {"Escape", [](WriteConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 2, false},
             {"close box", [](WriteConfirmationDialog& d) { d.close(); }, 2, false},
         };
@@ -86,11 +85,11 @@ private slots:
         QWidget* parent = nullptr;
         answerNextConfirmation([&parent](WriteConfirmationDialog& d) {
             parent = d.parentWidget();
-            button(&d, 1150)->click();
+            button(&d, "writeAndReset")->click();
         });
         QCOMPARE(dialogs.confirmWrite(&owner), std::optional(WriteMode::writeAndReset));
         QCOMPARE(parent, &owner);
-        answerNextConfirmation([](WriteConfirmationDialog& d) { button(&d, 1)->click(); });
+        answerNextConfirmation([](WriteConfirmationDialog& d) { button(&d, "writeOnly")->click(); });
         QCOMPARE(dialogs.confirmWrite(&owner), std::optional(WriteMode::writeOnly));
         answerNextConfirmation([](WriteConfirmationDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
         QCOMPARE(dialogs.confirmWrite(&owner), std::nullopt);

@@ -38,7 +38,7 @@ private slots:
         auto window = std::make_unique<MainWindow>(dialogs, discovery);
         QVERIFY(window->initDialog());
         window->show();
-        control<QAbstractButton>(window.get(), ids::readButton)->click();
+        control<QAbstractButton>(window.get(), "readButton")->click();
         QTest::qWait(300);
 
         QElapsedTimer closing;
@@ -54,17 +54,16 @@ private slots:
         FlowWindow w;
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
-        w.serialEdit(ids::gapTime)->setText(QStringLiteral("250"));
+        w.serialEdit("gapTime")->setText(QStringLiteral("250"));
 
         w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
         w.dialogs.expectMessage(writeSucceeded, &w.window);
-        w.click(ids::writeButton);
-        for (const int id :
-             {ids::portSelector, ids::readButton, ids::writeButton, ids::loadButton, ids::saveButton}) {
-            QVERIFY2(!w.widget(id)->isEnabled(), qPrintable(QString::number(id)));
+        w.click("writeButton");
+        for (const char* id : {"portSelector", "readButton", "writeButton", "loadButton", "saveButton"}) {
+            QVERIFY2(!w.widget(id)->isEnabled(), qPrintable(id));
         }
-        QVERIFY(!w.serialEdit(ids::gapTime)->isEnabled());
-        QVERIFY(!w.widget(ids::progressBar)->isHidden());
+        QVERIFY(!w.serialEdit("gapTime")->isEnabled());
+        QVERIFY(!w.widget("progressBar")->isHidden());
         QVERIFY(w.tabs()->isEnabled());
 
         QVERIFY(FlowWindow::waitFor(w.writes, 1));
@@ -73,11 +72,10 @@ private slots:
         QCOMPARE(gapTimer(w.device), std::optional<std::string>("250 milliseconds"));
         QCOMPARE(w.window.settings().edited.reboot, 0);
         QCOMPARE(w.window.settings().loaded.line.gapTimer, 250u);
-        QVERIFY(w.serialEdit(ids::gapTime)->isEnabled());
-        QVERIFY(w.widget(ids::progressBar)->isHidden());
-        for (const int id :
-             {ids::portSelector, ids::readButton, ids::writeButton, ids::loadButton, ids::saveButton}) {
-            QVERIFY2(w.widget(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(w.serialEdit("gapTime")->isEnabled());
+        QVERIFY(w.widget("progressBar")->isHidden());
+        for (const char* id : {"portSelector", "readButton", "writeButton", "loadButton", "saveButton"}) {
+            QVERIFY2(w.widget(id)->isEnabled(), qPrintable(id));
         }
     }
 
@@ -90,7 +88,7 @@ private slots:
         QVERIFY(w.read());
         w.dialogs.expectWriteConfirmation(WriteMode::writeAndReset);
         w.dialogs.expectMessage(writeSucceeded, &w.window);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(FlowWindow::waitFor(w.writes, 1));
         QCOMPARE(w.window.settings().edited.reboot, 1);
         QVERIFY(QTest::qWaitFor([&] { return w.reads.size() == 2; }, FlowWindow::flowLimitMs));
@@ -104,12 +102,12 @@ private slots:
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
         w.dialogs.expectWriteConfirmation(std::nullopt);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(recordsReceived(w.device), 0u);
         QVERIFY(w.writes.isEmpty());
-        QVERIFY(w.widget(ids::progressBar)->isHidden());
-        QVERIFY(w.widget(ids::writeButton)->isEnabled());
+        QVERIFY(w.widget("progressBar")->isHidden());
+        QVERIFY(w.widget("writeButton")->isEnabled());
     }
 
     void aRefusedRecordIsReportedAndPutOnTheClipboard() {
@@ -121,34 +119,34 @@ private slots:
                                                "\r\nERROR: configuration import is locked\r\n>");
         w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
         w.dialogs.expectMessage(failure, &w.window);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(!FlowWindow::waitFor(w.writes, 1));
         QCOMPARE(w.writes.size(), 1);
         QVERIFY(w.dialogs.done());
         QCOMPARE(w.dialogs.clipboard(), QStringList{failure});
         QCOMPARE(w.reads.size(), 1);
-        QVERIFY(w.widget(ids::readButton)->isEnabled());
-        QVERIFY(w.widget(ids::writeButton)->isEnabled());
-        QVERIFY(w.widget(ids::progressBar)->isHidden());
-        QVERIFY(!w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(w.widget("readButton")->isEnabled());
+        QVERIFY(w.widget("writeButton")->isEnabled());
+        QVERIFY(w.widget("progressBar")->isHidden());
+        QVERIFY(!w.serialEdit("gapTime")->isEnabled());
 
         w.device.update([](sim::Behaviour& behaviour) { behaviour.importsRefused = false; });
         QVERIFY(w.read());
-        QVERIFY(w.serialEdit(ids::gapTime)->isEnabled());
+        QVERIFY(w.serialEdit("gapTime")->isEnabled());
     }
 
     void aPageThatRefusesIsShownUnderTheSelectedTab() {
         FlowWindow w;
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
-        w.serialEdit(ids::gapTime)->setText(QStringLiteral("5001"));
+        w.serialEdit("gapTime")->setText(QStringLiteral("5001"));
         w.dialogs.expectMessage(gapTimeRefused);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(w.dialogs.done());
         QCOMPARE(w.tabs()->currentIndex(), 0);
-        QVERIFY(!w.page(ids::serialPageTemplate)->isHidden());
-        QVERIFY(w.page(ids::wirelessPageTemplate)->isHidden());
-        QVERIFY(w.page(ids::connectionPageTemplate)->isHidden());
+        QVERIFY(!w.page<SerialPage>()->isHidden());
+        QVERIFY(w.page<WirelessPage>()->isHidden());
+        QVERIFY(w.page<NetworkPage>()->isHidden());
         QCOMPARE(recordsReceived(w.device), 0u);
     }
 
@@ -162,10 +160,10 @@ private slots:
                 "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
                 "または一度アプリケーションを閉じてやりなおしてください。"),
             &w.window);
-        w.click(ids::readButton);
+        w.click("readButton");
         QVERIFY(QTest::qWaitFor([&] { return w.reads.size() == 2; }, FlowWindow::flowLimitMs));
-        QVERIFY(w.widget(ids::writeButton)->isEnabled());
-        w.click(ids::writeButton);
+        QVERIFY(w.widget("writeButton")->isEnabled());
+        w.click("writeButton");
         QVERIFY(w.dialogs.done());
         QVERIFY(w.writes.isEmpty());
     }
@@ -176,16 +174,16 @@ private slots:
         QVERIFY(w.read());
         w.discovery.ports.clear();
         w.window.refreshPorts();
-        QVERIFY(!w.widget(ids::portSelector)->isEnabled());
+        QVERIFY(!w.widget("portSelector")->isEnabled());
         w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
         const QString failure = QStringLiteral("設定の書き込みに失敗しました。\n\n対象と通信できません");
         w.dialogs.expectMessage(failure, &w.window);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(!FlowWindow::waitFor(w.writes, 1));
         QVERIFY(w.dialogs.done());
         QCOMPARE(w.dialogs.clipboard(), QStringList{failure});
         QCOMPARE(recordsReceived(w.device), 0u);
-        QVERIFY(w.widget(ids::portSelector)->isEnabled());
+        QVERIFY(w.widget("portSelector")->isEnabled());
     }
 };
 

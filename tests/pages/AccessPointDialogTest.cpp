@@ -1,8 +1,7 @@
 #include "pages/AccessPointDialog.h"
-#include "resources/DialogIds.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,22 +41,22 @@ struct AccessPointFixture {
         dialog->show();
     }
 
-    QLineEdit* edit(int id) { return control<QLineEdit>(dialog.get(), id); }
-    QAbstractButton* button(int id) { return control<QAbstractButton>(dialog.get(), id); }
-    QComboBox* channel() { return control<QComboBox>(dialog.get(), ids::apChannel); }
-    bool ticked(int id) { return button(id)->isChecked(); }
-    bool enabled(int id) { return findControl(dialog.get(), id)->isEnabled(); }
-    void click(int id) { button(id)->click(); }
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(dialog.get(), id); }
+    QAbstractButton* button(const QString& id) { return control<QAbstractButton>(dialog.get(), id); }
+    QComboBox* channel() { return control<QComboBox>(dialog.get(), "apChannel"); }
+    bool ticked(const QString& id) { return button(id)->isChecked(); }
+    bool enabled(const QString& id) { return findControl(dialog.get(), id)->isEnabled(); }
+    void click(const QString& id) { button(id)->click(); }
 
     // Presses OK; true when the dialog closed with OK.
     bool pressOk() {
-        click(ids::apOk);
+        click("apOk");
         return !dialog->isVisible() && dialog->result() == QDialog::Accepted;
     }
     // Presses OK and expects `message` with the dialog left open.
     bool refusesOk(const char* message) {
         dialogs.expectMessage(QString::fromUtf8(message), dialog.get());
-        click(ids::apOk);
+        click("apOk");
         return dialogs.done() && dialog->isVisible();
     }
 };
@@ -76,12 +75,12 @@ private slots:
     void showsLoadedUntilEditedHoldsTheSetting() {
         AccessPointFixture ap;
         QCOMPARE(ap.dialog->windowTitle(), QStringLiteral("APモードの設定"));
-        QCOMPARE(ap.edit(ids::apSsid)->text(), QStringLiteral("devserver-4f2a"));
-        QVERIFY(ap.ticked(ids::apEncryption) && ap.ticked(ids::apWpa2) && !ap.ticked(ids::apWpa));
-        QVERIFY(ap.ticked(ids::apCcmp) && !ap.ticked(ids::apTkip));
-        QCOMPARE(ap.edit(ids::apPassword)->text(), QStringLiteral("<Configured>"));
+        QCOMPARE(ap.edit("apSsid")->text(), QStringLiteral("devserver-4f2a"));
+        QVERIFY(ap.ticked("apEncryption") && ap.ticked("apWpa2") && !ap.ticked("apWpa"));
+        QVERIFY(ap.ticked("apCcmp") && !ap.ticked("apTkip"));
+        QCOMPARE(ap.edit("apPassword")->text(), QStringLiteral("<Configured>"));
         QCOMPARE(ap.channel()->currentText(), QStringLiteral("40"));
-        QVERIFY(ap.ticked(ids::apScanRequests));
+        QVERIFY(ap.ticked("apScanRequests"));
         QStringList items;
         for (int i = 0; i < ap.channel()->count(); ++i) {
             items.append(ap.channel()->itemText(i));
@@ -99,37 +98,37 @@ private slots:
                                           .edited = 0};
         ap.document.loaded.accessPoint.edited = 1;
         ap.open();
-        QCOMPARE(ap.edit(ids::apSsid)->text(), QStringLiteral("plant"));
-        QVERIFY(ap.ticked(ids::apWpa) && !ap.ticked(ids::apWpa2));
-        QVERIFY(!ap.ticked(ids::apCcmp) && ap.ticked(ids::apTkip));
-        QCOMPARE(ap.edit(ids::apPassword)->text(), QString());
+        QCOMPARE(ap.edit("apSsid")->text(), QStringLiteral("plant"));
+        QVERIFY(ap.ticked("apWpa") && !ap.ticked("apWpa2"));
+        QVERIFY(!ap.ticked("apCcmp") && ap.ticked("apTkip"));
+        QCOMPARE(ap.edit("apPassword")->text(), QString());
         QCOMPARE(ap.channel()->currentText(), QStringLiteral("自動"));
-        QVERIFY(!ap.ticked(ids::apScanRequests));
+        QVERIFY(!ap.ticked("apScanRequests"));
     }
 
     void encryptionRuleChoosesWpa2WhenNoSuiteIsTicked() {
         DeviceSettings::AccessPoint open = wpa2Point();
         open.suite = 0;
         AccessPointFixture ap(open);
-        QVERIFY(!ap.ticked(ids::apEncryption));
-        for (const int id : {ids::apWpa, ids::apWpa2, ids::apCcmp, ids::apTkip, ids::apPassword}) {
-            QVERIFY2(!ap.enabled(id), qPrintable(QString::number(id)));
+        QVERIFY(!ap.ticked("apEncryption"));
+        for (const char* id : {"apWpa", "apWpa2", "apCcmp", "apTkip", "apPassword"}) {
+            QVERIFY2(!ap.enabled(id), qPrintable(id));
         }
-        QVERIFY(!ap.ticked(ids::apWpa) && !ap.ticked(ids::apWpa2));
-        ap.click(ids::apEncryption);
-        QVERIFY(ap.ticked(ids::apWpa2));
-        for (const int id : {ids::apWpa, ids::apWpa2, ids::apCcmp, ids::apTkip, ids::apPassword}) {
+        QVERIFY(!ap.ticked("apWpa") && !ap.ticked("apWpa2"));
+        ap.click("apEncryption");
+        QVERIFY(ap.ticked("apWpa2"));
+        for (const char* id : {"apWpa", "apWpa2", "apCcmp", "apTkip", "apPassword"}) {
             QVERIFY(ap.enabled(id));
         }
-        ap.click(ids::apWpa);
-        ap.click(ids::apEncryption);
-        ap.click(ids::apEncryption);
-        QVERIFY(ap.ticked(ids::apWpa) && !ap.ticked(ids::apWpa2));
+        ap.click("apWpa");
+        ap.click("apEncryption");
+        ap.click("apEncryption");
+        QVERIFY(ap.ticked("apWpa") && !ap.ticked("apWpa2"));
 
         DeviceSettings::AccessPoint wep = wpa2Point();
         wep.suite = 3;
         AccessPointFixture wepDialog(wep);
-        QVERIFY(wepDialog.ticked(ids::apEncryption) && wepDialog.ticked(ids::apWpa2));
+        QVERIFY(wepDialog.ticked("apEncryption") && wepDialog.ticked("apWpa2"));
     }
 
     void refusesTheSsidAndThePassword() {
@@ -152,8 +151,8 @@ private slots:
         };
         for (const Case& c : cases) {
             AccessPointFixture ap;
-            ap.edit(ids::apSsid)->setText(QString::fromUtf8(c.ssid));
-            ap.edit(ids::apPassword)->setText(QString::fromUtf8(c.password));
+            ap.edit("apSsid")->setText(QString::fromUtf8(c.ssid));
+            ap.edit("apPassword")->setText(QString::fromUtf8(c.password));
             QVERIFY2(ap.refusesOk(c.message), c.ssid);
             QCOMPARE(ap.document.loaded.accessPoint.edited, 0);
         }
@@ -161,12 +160,12 @@ private slots:
 
     void storesWhatPasses() {
         AccessPointFixture ap;
-        ap.edit(ids::apSsid)->setText(QStringLiteral("  ABCDEFGHIJKLMNOPQRSTUVWXYZ-_0123 "));
-        ap.click(ids::apWpa);
-        ap.click(ids::apTkip);
-        ap.edit(ids::apPassword)->setText(QStringLiteral("        "));
+        ap.edit("apSsid")->setText(QStringLiteral("  ABCDEFGHIJKLMNOPQRSTUVWXYZ-_0123 "));
+        ap.click("apWpa");
+        ap.click("apTkip");
+        ap.edit("apPassword")->setText(QStringLiteral("        "));
         ap.channel()->setCurrentIndex(13);
-        ap.click(ids::apScanRequests);
+        ap.click("apScanRequests");
         QVERIFY(ap.pressOk());
         const DeviceSettings::AccessPoint& stored = ap.document.edited.accessPoint;
         QCOMPARE(stored.ssid, std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ-_0123"));
@@ -179,8 +178,8 @@ private slots:
         QCOMPARE(ap.document.loaded.accessPoint.edited, 1);
 
         ap.open();
-        ap.edit(ids::apSsid)->setText(QString());
-        ap.edit(ids::apPassword)->setText(QString(63, QLatin1Char('k')));
+        ap.edit("apSsid")->setText(QString());
+        ap.edit("apPassword")->setText(QString(63, QLatin1Char('k')));
         QVERIFY(ap.pressOk());
         QCOMPARE(stored.ssid, std::string());
         QCOMPARE(stored.passphrase, std::string(63, 'k'));
@@ -201,8 +200,8 @@ private slots:
         ap.document.edited.accessPoint.ccmp = 0;
         ap.document.edited.accessPoint.tkip = 1;
         ap.document.edited.accessPoint.passphrase = "from-an-old-file";
-        ap.click(ids::apEncryption);
-        ap.edit(ids::apPassword)->setText(QStringLiteral("x"));
+        ap.click("apEncryption");
+        ap.edit("apPassword")->setText(QStringLiteral("x"));
         QVERIFY(ap.pressOk());
         const DeviceSettings::AccessPoint& stored = ap.document.edited.accessPoint;
         QCOMPARE(stored.suite, 0);
@@ -212,8 +211,8 @@ private slots:
 
         // Opened on `edited`, the stored values stay as they are.
         ap.open();
-        QVERIFY(!ap.ticked(ids::apEncryption));
-        ap.edit(ids::apPassword)->setText(QStringLiteral("short"));
+        QVERIFY(!ap.ticked("apEncryption"));
+        ap.edit("apPassword")->setText(QStringLiteral("short"));
         QVERIFY(ap.pressOk());
         QCOMPARE(stored.passphrase, std::string("<Configured>"));
         QCOMPARE(stored.ccmp, 1);
@@ -226,11 +225,11 @@ private slots:
         ap.document.loaded.accessPoint.edited = 1;
         ap.open();
         const DeviceSettings::AccessPoint before = ap.document.edited.accessPoint;
-        ap.edit(ids::apSsid)->clear();
-        QTest::keyClicks(ap.edit(ids::apSsid), QStringLiteral("plant-7"));
-        ap.click(ids::apTkip);
-        ap.edit(ids::apPassword)->clear();
-        QTest::keyClicks(ap.edit(ids::apPassword), QStringLiteral("abc"));
+        ap.edit("apSsid")->clear();
+        QTest::keyClicks(ap.edit("apSsid"), QStringLiteral("plant-7"));
+        ap.click("apTkip");
+        ap.edit("apPassword")->clear();
+        QTest::keyClicks(ap.edit("apPassword"), QStringLiteral("abc"));
         QVERIFY(ap.refusesOk(passwordLength));
         QTest::keyClick(ap.dialog.get(), Qt::Key_Escape);
         QVERIFY(!ap.dialog->isVisible());
@@ -240,11 +239,10 @@ private slots:
 
     void keyboardOrderFollowsTheLayout() {
         AccessPointFixture ap;
-        const QList<int> order = keyboardOrder(ap.edit(ids::apSsid));
-        QCOMPARE(order,
-                 QList<int>({ids::apSsid, ids::apEncryption, ids::apWpa, ids::apWpa2, ids::apCcmp,
-                             ids::apTkip, ids::apPassword, ids::apChannel, ids::apScanRequests, ids::apOk}));
-        QCOMPARE(ap.edit(ids::apPassword)->accessibleName(), QStringLiteral("パスワード:"));
+        const QStringList order = keyboardOrder(ap.edit("apSsid"));
+        QCOMPARE(order, QStringList({"apSsid", "apEncryption", "apWpa", "apWpa2", "apCcmp", "apTkip",
+                                     "apPassword", "apChannel", "apScanRequests", "apOk"}));
+        QCOMPARE(ap.edit("apPassword")->accessibleName(), QStringLiteral("パスワード:"));
     }
 };
 

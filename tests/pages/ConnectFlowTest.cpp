@@ -36,33 +36,32 @@ private slots:
         FlowWindow w;
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
-        QWidget* page = w.page(ids::connectionPageTemplate);
+        QWidget* page = w.page<NetworkPage>();
         QVERIFY(page != nullptr);
-        const auto edit = [&](int id) { return control<QLineEdit>(page, id); };
-        const auto click = [&](int id) { control<QAbstractButton>(page, id)->click(); };
-        QCOMPARE(edit(ids::serverLocalPort)->text(), QStringLiteral("10001"));
-        QVERIFY(control<QAbstractButton>(page, ids::serverAlways)->isChecked());
-        QVERIFY(!control<QAbstractButton>(page, ids::clientMode)->isChecked());
+        const auto edit = [&](const QString& id) { return control<QLineEdit>(page, id); };
+        const auto click = [&](const QString& id) { control<QAbstractButton>(page, id)->click(); };
+        QCOMPARE(edit("serverLocalPort")->text(), QStringLiteral("10001"));
+        QVERIFY(control<QAbstractButton>(page, "serverAlways")->isChecked());
+        QVERIFY(!control<QAbstractButton>(page, "clientMode")->isChecked());
 
-        edit(ids::serverLocalPort)->setText(QStringLiteral("2000"));
-        click(ids::clientMode);
-        click(ids::silenceEnabled);
-        edit(ids::silenceTimeout)->setText(QStringLiteral("5000"));
-        auto* destinations = control<QAbstractButton>(page, ids::destinationsButton);
+        edit("serverLocalPort")->setText(QStringLiteral("2000"));
+        click("clientMode");
+        click("silenceEnabled");
+        edit("silenceTimeout")->setText(QStringLiteral("5000"));
+        auto* destinations = control<QAbstractButton>(page, "destinationsButton");
         // The main window's key filter leaves the dialog's own Escape and Return alone.
         QVERIFY(closesDialogOpenedBy(destinations, [](QDialog* dialog) {
-            control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("10.9.9.9"));
-            control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("9"));
+            control<QLineEdit>(dialog, "hostAddress1")->setText(QStringLiteral("10.9.9.9"));
+            control<QLineEdit>(dialog, "hostPort1")->setText(QStringLiteral("9"));
             QTest::keyClick(dialog, Qt::Key_Escape);
         }));
         QCOMPARE(w.window.settings().loaded.connect.edited, 0);
-        QCOMPARE(control<QLabel>(page, ids::destinationsSummary)->text(),
-                 QStringLiteral("プロトコル: TCP\n"));
+        QCOMPARE(control<QLabel>(page, "destinationsSummary")->text(), QStringLiteral("プロトコル: TCP\n"));
         QVERIFY(closesDialogOpenedBy(destinations, [](QDialog* dialog) {
-            control<QLineEdit>(dialog, ids::hostAddress1)->setText(QStringLiteral("192.168.1.50"));
-            control<QLineEdit>(dialog, ids::reconnectTime)->setText(QStringLiteral("30"));
-            control<QAbstractButton>(dialog, ids::connectRoundRobin)->click();
-            auto* port = control<QLineEdit>(dialog, ids::hostPort1);
+            control<QLineEdit>(dialog, "hostAddress1")->setText(QStringLiteral("192.168.1.50"));
+            control<QLineEdit>(dialog, "reconnectTime")->setText(QStringLiteral("30"));
+            control<QAbstractButton>(dialog, "connectRoundRobin")->click();
+            auto* port = control<QLineEdit>(dialog, "hostPort1");
             port->setText(QStringLiteral("8000"));
             QTest::keyClick(port, Qt::Key_Return);
         }));
@@ -70,7 +69,7 @@ private slots:
 
         w.dialogs.expectWriteConfirmation(WriteMode::writeOnly);
         w.dialogs.expectMessage(writeSucceeded, &w.window);
-        w.click(ids::writeButton);
+        w.click("writeButton");
         QVERIFY(FlowWindow::waitFor(w.writes, 1));
         QVERIFY(FlowWindow::waitFor(w.reads, 2));
         QVERIFY(w.dialogs.done());
@@ -85,10 +84,10 @@ private slots:
         QCOMPARE(hostValue(w.device, "1", "Port"), std::optional<std::string>("8000"));
 
         QCOMPARE(w.window.settings().loaded.connect.edited, 0);
-        QCOMPARE(edit(ids::serverLocalPort)->text(), QStringLiteral("2000"));
-        QVERIFY(control<QAbstractButton>(page, ids::clientOnSerialData)->isChecked());
-        QCOMPARE(edit(ids::silenceTimeout)->text(), QStringLiteral("5000"));
-        QCOMPARE(control<QLabel>(page, ids::destinationsSummary)->text(),
+        QCOMPARE(edit("serverLocalPort")->text(), QStringLiteral("2000"));
+        QVERIFY(control<QAbstractButton>(page, "clientOnSerialData")->isChecked());
+        QCOMPARE(edit("silenceTimeout")->text(), QStringLiteral("5000"));
+        QCOMPARE(control<QLabel>(page, "destinationsSummary")->text(),
                  QStringLiteral("プロトコル: TCP\n1: 192.168.1.50 : 8000\n"));
     }
 };

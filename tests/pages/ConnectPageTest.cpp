@@ -2,10 +2,9 @@
 #include "pages/NetworkPage.h"
 #include "record/Codecs.h"
 #include "record/RecordWriter.h"
-#include "resources/DialogIds.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,35 +24,35 @@ using namespace marlo;
 namespace {
 
 // Every control the page switches on and off, in tab order where it takes focus.
-const QList<int> connectControls = {ids::serverMode,
-                                    ids::serverAlways,
-                                    ids::serverOnSerialData,
-                                    ids::serverOnStartCharacter,
-                                    ids::serverOnModemControl,
-                                    ids::serverStartCharacterLabel,
-                                    ids::serverStartCharacter,
-                                    ids::serverFlushStartCharacter,
-                                    ids::serverLocalPort,
-                                    ids::serverMultipleConnections,
-                                    ids::serverUsePassword,
-                                    ids::serverPassword,
-                                    ids::serverFlushLine,
-                                    ids::clientMode,
-                                    ids::clientAlways,
-                                    ids::clientOnSerialData,
-                                    ids::clientOnStartCharacter,
-                                    ids::clientOnModemControl,
-                                    ids::clientStartCharacterLabel,
-                                    ids::clientStartCharacter,
-                                    ids::clientFlushStartCharacter,
-                                    ids::destinationsButton,
-                                    ids::clientFlushLine,
-                                    ids::stopCharacterEnabled,
-                                    ids::stopCharacter,
-                                    ids::silenceEnabled,
-                                    ids::silenceTimeout,
-                                    ids::disconnectOnModemControl,
-                                    ids::disconnectFlushLine};
+const QStringList connectControls = {"serverMode",
+                                     "serverAlways",
+                                     "serverOnSerialData",
+                                     "serverOnStartCharacter",
+                                     "serverOnModemControl",
+                                     "serverStartCharacterLabel",
+                                     "serverStartCharacter",
+                                     "serverFlushStartCharacter",
+                                     "serverLocalPort",
+                                     "serverMultipleConnections",
+                                     "serverUsePassword",
+                                     "serverPassword",
+                                     "serverFlushLine",
+                                     "clientMode",
+                                     "clientAlways",
+                                     "clientOnSerialData",
+                                     "clientOnStartCharacter",
+                                     "clientOnModemControl",
+                                     "clientStartCharacterLabel",
+                                     "clientStartCharacter",
+                                     "clientFlushStartCharacter",
+                                     "destinationsButton",
+                                     "clientFlushLine",
+                                     "stopCharacterEnabled",
+                                     "stopCharacter",
+                                     "silenceEnabled",
+                                     "silenceTimeout",
+                                     "disconnectOnModemControl",
+                                     "disconnectFlushLine"};
 
 // Server on a start character, client on a start character, both disconnect rules on.
 DeviceSettings startCharacterSettings() {
@@ -87,23 +86,23 @@ struct ConnectPage {
         page.loadFromSettings();
     }
 
-    QLineEdit* edit(int id) { return control<QLineEdit>(&page, id); }
-    QAbstractButton* button(int id) { return control<QAbstractButton>(&page, id); }
-    QString text(int id) { return edit(id)->text(); }
-    void type(int id, const QString& text) { edit(id)->setText(text); }
-    bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
-    bool ticked(int id) { return button(id)->isChecked(); }
-    void click(int id) { button(id)->click(); }
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(&page, id); }
+    QAbstractButton* button(const QString& id) { return control<QAbstractButton>(&page, id); }
+    QString text(const QString& id) { return edit(id)->text(); }
+    void type(const QString& id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(const QString& id) { return findControl(&page, id)->isEnabled(); }
+    bool ticked(const QString& id) { return button(id)->isChecked(); }
+    void click(const QString& id) { button(id)->click(); }
     // The summary shown, which a screen reader must read as well.
     QString summary() {
-        auto* label = control<QLabel>(&page, ids::destinationsSummary);
+        auto* label = control<QLabel>(&page, "destinationsSummary");
         const QString read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description);
         return read == label->text() ? read : QStringLiteral("read as: ") + read;
     }
 };
 
 struct Refusal {
-    std::vector<std::pair<int, const char*>> texts;
+    std::vector<std::pair<QString, const char*>> texts;
     const char* message;
 };
 
@@ -136,14 +135,14 @@ private slots:
         SettingsDocument document;
         ScriptedDialogs dialogs;
         NetworkPage page(document, dialogs);
-        for (const int id : connectControls) {
-            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        for (const QString& id : connectControls) {
+            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(id));
         }
-        QVERIFY(findControl(&page, ids::destinationsSummary)->isEnabled());
-        QVERIFY(findControl(&page, ids::stopCharacterLabel)->isEnabled());
+        QVERIFY(findControl(&page, "destinationsSummary")->isEnabled());
+        QVERIFY(findControl(&page, "stopCharacterLabel")->isEnabled());
         page.enableAll(true);
-        for (const int id : connectControls) {
-            QVERIFY2(findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        for (const QString& id : connectControls) {
+            QVERIFY2(findControl(&page, id)->isEnabled(), qPrintable(id));
         }
     }
 
@@ -151,64 +150,60 @@ private slots:
         DeviceSettings passwordOnly;
         passwordOnly.accept.password = "pw";
         ConnectPage connect(passwordOnly);
-        for (const int id :
-             {ids::serverAlways, ids::serverLocalPort, ids::serverUsePassword, ids::serverPassword,
-              ids::serverFlushLine, ids::clientAlways, ids::destinationsButton, ids::clientFlushLine,
-              ids::stopCharacter, ids::silenceTimeout}) {
-            QVERIFY2(!connect.enabled(id), qPrintable(QString::number(id)));
+        for (const char* id :
+             {"serverAlways", "serverLocalPort", "serverUsePassword", "serverPassword", "serverFlushLine",
+              "clientAlways", "destinationsButton", "clientFlushLine", "stopCharacter", "silenceTimeout"}) {
+            QVERIFY2(!connect.enabled(id), qPrintable(id));
         }
-        QVERIFY(connect.ticked(ids::serverUsePassword));
+        QVERIFY(connect.ticked("serverUsePassword"));
 
-        connect.click(ids::serverMode);
-        QVERIFY(connect.ticked(ids::serverAlways));
-        QVERIFY(connect.enabled(ids::serverOnModemControl) && connect.enabled(ids::serverLocalPort) &&
-                connect.enabled(ids::serverMultipleConnections) && connect.enabled(ids::serverFlushLine));
-        QVERIFY(connect.enabled(ids::serverPassword));
-        QVERIFY(!connect.enabled(ids::serverStartCharacter) &&
-                !connect.enabled(ids::serverStartCharacterLabel));
-        connect.click(ids::serverOnStartCharacter);
-        QVERIFY(connect.enabled(ids::serverStartCharacterLabel) &&
-                connect.enabled(ids::serverStartCharacter) &&
-                connect.enabled(ids::serverFlushStartCharacter));
-        QVERIFY(connect.ticked(ids::serverUsePassword));
-        connect.click(ids::serverMode);
-        QVERIFY(!connect.enabled(ids::serverStartCharacter) && !connect.enabled(ids::serverOnStartCharacter));
+        connect.click("serverMode");
+        QVERIFY(connect.ticked("serverAlways"));
+        QVERIFY(connect.enabled("serverOnModemControl") && connect.enabled("serverLocalPort") &&
+                connect.enabled("serverMultipleConnections") && connect.enabled("serverFlushLine"));
+        QVERIFY(connect.enabled("serverPassword"));
+        QVERIFY(!connect.enabled("serverStartCharacter") && !connect.enabled("serverStartCharacterLabel"));
+        connect.click("serverOnStartCharacter");
+        QVERIFY(connect.enabled("serverStartCharacterLabel") && connect.enabled("serverStartCharacter") &&
+                connect.enabled("serverFlushStartCharacter"));
+        QVERIFY(connect.ticked("serverUsePassword"));
+        connect.click("serverMode");
+        QVERIFY(!connect.enabled("serverStartCharacter") && !connect.enabled("serverOnStartCharacter"));
 
-        connect.click(ids::clientMode);
-        QVERIFY(connect.ticked(ids::clientOnSerialData));
-        QVERIFY(connect.enabled(ids::destinationsButton) && connect.enabled(ids::clientFlushLine));
-        QVERIFY(!connect.enabled(ids::clientStartCharacter));
-        connect.click(ids::clientOnStartCharacter);
-        QVERIFY(connect.enabled(ids::clientStartCharacterLabel) &&
-                connect.enabled(ids::clientStartCharacter) &&
-                connect.enabled(ids::clientFlushStartCharacter));
-        connect.click(ids::clientMode);
-        QVERIFY(!connect.enabled(ids::clientStartCharacter) && !connect.enabled(ids::destinationsButton));
+        connect.click("clientMode");
+        QVERIFY(connect.ticked("clientOnSerialData"));
+        QVERIFY(connect.enabled("destinationsButton") && connect.enabled("clientFlushLine"));
+        QVERIFY(!connect.enabled("clientStartCharacter"));
+        connect.click("clientOnStartCharacter");
+        QVERIFY(connect.enabled("clientStartCharacterLabel") && connect.enabled("clientStartCharacter") &&
+                connect.enabled("clientFlushStartCharacter"));
+        connect.click("clientMode");
+        QVERIFY(!connect.enabled("clientStartCharacter") && !connect.enabled("destinationsButton"));
 
-        connect.click(ids::stopCharacterEnabled);
-        QVERIFY(connect.enabled(ids::stopCharacter));
-        connect.click(ids::silenceEnabled);
-        QVERIFY(connect.enabled(ids::silenceTimeout));
+        connect.click("stopCharacterEnabled");
+        QVERIFY(connect.enabled("stopCharacter"));
+        connect.click("silenceEnabled");
+        QVERIFY(connect.enabled("silenceTimeout"));
     }
 
     void loadsAndStoresBackUnchanged() {
         const DeviceSettings settings = startCharacterSettings();
         ConnectPage connect;
-        for (const int id : {ids::serverMode, ids::serverOnStartCharacter, ids::serverFlushStartCharacter,
-                             ids::serverMultipleConnections, ids::serverUsePassword, ids::serverFlushLine,
-                             ids::clientMode, ids::clientOnStartCharacter, ids::clientFlushStartCharacter,
-                             ids::clientFlushLine, ids::stopCharacterEnabled, ids::silenceEnabled,
-                             ids::disconnectOnModemControl, ids::disconnectFlushLine}) {
-            QVERIFY2(connect.ticked(id), qPrintable(QString::number(id)));
+        for (const char* id :
+             {"serverMode", "serverOnStartCharacter", "serverFlushStartCharacter",
+              "serverMultipleConnections", "serverUsePassword", "serverFlushLine", "clientMode",
+              "clientOnStartCharacter", "clientFlushStartCharacter", "clientFlushLine",
+              "stopCharacterEnabled", "silenceEnabled", "disconnectOnModemControl", "disconnectFlushLine"}) {
+            QVERIFY2(connect.ticked(id), qPrintable(id));
         }
-        QCOMPARE(connect.text(ids::serverStartCharacter), QStringLiteral("0d"));
-        QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("10001"));
-        QCOMPARE(connect.text(ids::serverPassword), QStringLiteral("<Configured>"));
-        QCOMPARE(connect.text(ids::clientStartCharacter), QStringLiteral("02"));
-        QCOMPARE(connect.text(ids::stopCharacter), QStringLiteral("1b"));
-        QCOMPARE(connect.text(ids::silenceTimeout), QStringLiteral("30000"));
-        QVERIFY(connect.enabled(ids::serverPassword) && connect.enabled(ids::serverStartCharacter) &&
-                connect.enabled(ids::clientStartCharacter) && connect.enabled(ids::stopCharacter));
+        QCOMPARE(connect.text("serverStartCharacter"), QStringLiteral("0d"));
+        QCOMPARE(connect.text("serverLocalPort"), QStringLiteral("10001"));
+        QCOMPARE(connect.text("serverPassword"), QStringLiteral("<Configured>"));
+        QCOMPARE(connect.text("clientStartCharacter"), QStringLiteral("02"));
+        QCOMPARE(connect.text("stopCharacter"), QStringLiteral("1b"));
+        QCOMPARE(connect.text("silenceTimeout"), QStringLiteral("30000"));
+        QVERIFY(connect.enabled("serverPassword") && connect.enabled("serverStartCharacter") &&
+                connect.enabled("clientStartCharacter") && connect.enabled("stopCharacter"));
 
         QVERIFY(connect.page.validateAndStore());
         QVERIFY(connect.dialogs.shown().isEmpty());
@@ -225,22 +220,20 @@ private slots:
         off.connect.mode = tunnelAlways;
         connect.document.loaded = off;
         connect.page.loadFromSettings();
-        QVERIFY(connect.ticked(ids::serverOnModemControl) && connect.ticked(ids::clientAlways));
-        QVERIFY(!connect.ticked(ids::serverFlushStartCharacter) &&
-                !connect.ticked(ids::clientFlushStartCharacter));
-        for (const int id : {ids::serverStartCharacter, ids::clientStartCharacter, ids::serverPassword,
-                             ids::stopCharacter, ids::silenceTimeout}) {
+        QVERIFY(connect.ticked("serverOnModemControl") && connect.ticked("clientAlways"));
+        QVERIFY(!connect.ticked("serverFlushStartCharacter") && !connect.ticked("clientFlushStartCharacter"));
+        for (const char* id : {"serverStartCharacter", "clientStartCharacter", "serverPassword",
+                               "stopCharacter", "silenceTimeout"}) {
             QCOMPARE(connect.text(id), QString());
         }
-        QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("<None>"));
-        QVERIFY(!connect.ticked(ids::serverUsePassword) && !connect.ticked(ids::stopCharacterEnabled) &&
-                !connect.ticked(ids::silenceEnabled));
+        QCOMPARE(connect.text("serverLocalPort"), QStringLiteral("<None>"));
+        QVERIFY(!connect.ticked("serverUsePassword") && !connect.ticked("stopCharacterEnabled") &&
+                !connect.ticked("silenceEnabled"));
 
         connect.document.loaded = DeviceSettings{};
         connect.page.loadFromSettings();
-        for (const int id :
-             {ids::serverMode, ids::serverOnModemControl, ids::clientMode, ids::clientAlways}) {
-            QVERIFY2(!connect.ticked(id), qPrintable(QString::number(id)));
+        for (const char* id : {"serverMode", "serverOnModemControl", "clientMode", "clientAlways"}) {
+            QVERIFY2(!connect.ticked(id), qPrintable(id));
         }
 
         DeviceSettings zeroCharacters = startCharacterSettings();
@@ -249,7 +242,7 @@ private slots:
         zeroCharacters.disconnect.stopCharacter = 0;
         connect.document.loaded = zeroCharacters;
         connect.page.loadFromSettings();
-        for (const int id : {ids::serverStartCharacter, ids::clientStartCharacter, ids::stopCharacter}) {
+        for (const char* id : {"serverStartCharacter", "clientStartCharacter", "stopCharacter"}) {
             QCOMPARE(connect.text(id), QString());
         }
 
@@ -258,7 +251,7 @@ private slots:
         longSilence.disconnect.timeout = 3000000000u;
         connect.document.loaded = longSilence;
         connect.page.loadFromSettings();
-        QCOMPARE(connect.text(ids::silenceTimeout), QStringLiteral("3000000000"));
+        QCOMPARE(connect.text("silenceTimeout"), QStringLiteral("3000000000"));
         connect.dialogs.expectMessage(QStringLiteral("切断タイムアウトの設定範囲は2から86400000までです"));
         QVERIFY(!connect.page.validateAndStore());
     }
@@ -269,21 +262,21 @@ private slots:
         const char* const port = "サーバ ポート番号エラー";
         const char* const silence = "切断タイムアウトの設定範囲は2から86400000までです";
         const std::vector<Refusal> refusals = {
-            {{{ids::serverStartCharacter, ""}}, serverMissing},
-            {{{ids::serverStartCharacter, " <None> "}}, serverMissing},
-            {{{ids::serverStartCharacter, "g1"}}, serverInvalid},
-            {{{ids::serverStartCharacter, "-1"}}, serverInvalid},
-            {{{ids::serverLocalPort, "70000"}}, port},
-            {{{ids::serverLocalPort, "-1"}}, port},
-            {{{ids::clientStartCharacter, "<None>"}}, "クライアント 開始キャラクタを設定してください"},
-            {{{ids::clientStartCharacter, "0x"}}, "クライアント 開始キャラクタ指定エラー"},
-            {{{ids::stopCharacter, " "}}, "切断キャラクタを設定してください"},
-            {{{ids::stopCharacter, "1z"}}, "切断キャラクタ指定エラー"},
-            {{{ids::silenceTimeout, "1"}}, silence},
-            {{{ids::silenceTimeout, "86400001"}}, silence},
-            {{{ids::silenceTimeout, "-2"}}, silence},
-            {{{ids::silenceTimeout, ""}}, silence},
-            {{{ids::serverPassword, "pass\xF0\x9F\x98\x80"}},
+            {{{"serverStartCharacter", ""}}, serverMissing},
+            {{{"serverStartCharacter", " <None> "}}, serverMissing},
+            {{{"serverStartCharacter", "g1"}}, serverInvalid},
+            {{{"serverStartCharacter", "-1"}}, serverInvalid},
+            {{{"serverLocalPort", "70000"}}, port},
+            {{{"serverLocalPort", "-1"}}, port},
+            {{{"clientStartCharacter", "<None>"}}, "クライアント 開始キャラクタを設定してください"},
+            {{{"clientStartCharacter", "0x"}}, "クライアント 開始キャラクタ指定エラー"},
+            {{{"stopCharacter", " "}}, "切断キャラクタを設定してください"},
+            {{{"stopCharacter", "1z"}}, "切断キャラクタ指定エラー"},
+            {{{"silenceTimeout", "1"}}, silence},
+            {{{"silenceTimeout", "86400001"}}, silence},
+            {{{"silenceTimeout", "-2"}}, silence},
+            {{{"silenceTimeout", ""}}, silence},
+            {{{"serverPassword", "pass\xF0\x9F\x98\x80"}},
              "パスワード文字列に使用できない文字が含まれています。"},
         };
         for (const Refusal& refusal : refusals) {
@@ -302,28 +295,28 @@ private slots:
     void storesValuesThatPassAndSkipsWhatIsOff() {
         ConnectPage connect;
         DeviceSettings& edited = connect.document.edited;
-        connect.type(ids::serverLocalPort, QString());
-        connect.type(ids::serverPassword, QStringLiteral(" secret "));
-        connect.type(ids::silenceTimeout, QStringLiteral("2"));
-        connect.type(ids::stopCharacter, QStringLiteral("FF"));
+        connect.type("serverLocalPort", QString());
+        connect.type("serverPassword", QStringLiteral(" secret "));
+        connect.type("silenceTimeout", QStringLiteral("2"));
+        connect.type("stopCharacter", QStringLiteral("FF"));
         QVERIFY(connect.page.validateAndStore());
         QCOMPARE(edited.accept.localPort, 0u);
         QCOMPARE(edited.accept.password, Text(" secret "));
         QCOMPARE(edited.disconnect.timeout, 2u);
         QCOMPARE(edited.disconnect.stopCharacter, 0xff);
 
-        connect.type(ids::silenceTimeout, QStringLiteral("86400000"));
+        connect.type("silenceTimeout", QStringLiteral("86400000"));
         QVERIFY(connect.page.validateAndStore());
         QCOMPARE(edited.disconnect.timeout, 86400000u);
 
         edited.accept.startCharacter = 0x41;
-        connect.click(ids::serverAlways);
-        connect.click(ids::serverUsePassword);
-        connect.click(ids::clientAlways);
-        connect.click(ids::stopCharacterEnabled);
-        connect.click(ids::silenceEnabled);
-        connect.type(ids::silenceTimeout, QStringLiteral("1"));
-        connect.type(ids::stopCharacter, QStringLiteral("zz"));
+        connect.click("serverAlways");
+        connect.click("serverUsePassword");
+        connect.click("clientAlways");
+        connect.click("stopCharacterEnabled");
+        connect.click("silenceEnabled");
+        connect.type("silenceTimeout", QStringLiteral("1"));
+        connect.type("stopCharacter", QStringLiteral("zz"));
         QVERIFY(connect.page.validateAndStore());
         QCOMPARE(edited.accept.mode, std::int32_t{tunnelAlways});
         QCOMPARE(edited.accept.startCharacter, 0x41);
@@ -335,8 +328,8 @@ private slots:
         QCOMPARE(edited.disconnect.stopCharacter, 0);
         QCOMPARE(edited.disconnect.timeout, 0u);
 
-        connect.click(ids::serverMode);
-        connect.click(ids::clientMode);
+        connect.click("serverMode");
+        connect.click("clientMode");
         QVERIFY(connect.page.validateAndStore());
         QCOMPARE(edited.accept.mode, std::int32_t{tunnelDisable});
         QCOMPARE(edited.connect.mode, std::int32_t{tunnelDisable});
@@ -344,16 +337,16 @@ private slots:
 
         connect.document.loaded = edited;
         connect.page.loadFromSettings();
-        QCOMPARE(connect.text(ids::serverLocalPort), QStringLiteral("<None>"));
+        QCOMPARE(connect.text("serverLocalPort"), QStringLiteral("<None>"));
     }
 
     void limitsWhatIsTyped() {
         ConnectPage connect;
-        const std::pair<int, int> limits[] = {{ids::serverStartCharacter, 2},
-                                              {ids::serverLocalPort, 5},
-                                              {ids::serverPassword, 31},
-                                              {ids::clientStartCharacter, 2},
-                                              {ids::stopCharacter, 2}};
+        const std::pair<QString, int> limits[] = {{"serverStartCharacter", 2},
+                                                  {"serverLocalPort", 5},
+                                                  {"serverPassword", 31},
+                                                  {"clientStartCharacter", 2},
+                                                  {"stopCharacter", 2}};
         for (const auto& [id, limit] : limits) {
             QLineEdit* edit = connect.edit(id);
             edit->clear();
@@ -361,9 +354,9 @@ private slots:
             QCOMPARE(edit->text().size(), limit);
         }
 
-        connect.edit(ids::serverStartCharacter)->clear();
-        QTest::keyClicks(connect.edit(ids::serverStartCharacter), QStringLiteral("0x0d"));
-        QCOMPARE(connect.text(ids::serverStartCharacter), QStringLiteral("0x"));
+        connect.edit("serverStartCharacter")->clear();
+        QTest::keyClicks(connect.edit("serverStartCharacter"), QStringLiteral("0x0d"));
+        QCOMPARE(connect.text("serverStartCharacter"), QStringLiteral("0x"));
         connect.dialogs.expectMessage(QStringLiteral("サーバ 開始キャラクタ指定エラー"));
         QVERIFY(!connect.page.validateAndStore());
     }
@@ -372,9 +365,9 @@ private slots:
         ConnectPage connect;
         DeviceSettings& edited = connect.document.edited;
         edited.disconnect.timeout = 777;
-        connect.type(ids::serverLocalPort, QStringLiteral("8080"));
-        connect.type(ids::clientStartCharacter, QStringLiteral("7f"));
-        connect.type(ids::stopCharacter, QStringLiteral("g"));
+        connect.type("serverLocalPort", QStringLiteral("8080"));
+        connect.type("clientStartCharacter", QStringLiteral("7f"));
+        connect.type("stopCharacter", QStringLiteral("g"));
         connect.dialogs.expectMessage(QStringLiteral("切断キャラクタ指定エラー"));
         QVERIFY(!connect.page.validateAndStore());
         QCOMPARE(edited.accept.localPort, 8080u);
@@ -383,7 +376,7 @@ private slots:
         QCOMPARE(edited.disconnect.timeout, 777u);
 
         ConnectPage server;
-        server.type(ids::serverStartCharacter, QStringLiteral("g1"));
+        server.type("serverStartCharacter", QStringLiteral("g1"));
         server.dialogs.expectMessage(QStringLiteral("サーバ 開始キャラクタ指定エラー"));
         QVERIFY(!server.page.validateAndStore());
         QCOMPARE(server.document.edited.accept.mode, std::int32_t{tunnelStartCharacter});
@@ -391,7 +384,7 @@ private slots:
 
         // The client's flag for its start character is stored before the character is checked.
         ConnectPage client;
-        client.type(ids::clientStartCharacter, QString());
+        client.type("clientStartCharacter", QString());
         client.dialogs.expectMessage(QStringLiteral("クライアント 開始キャラクタを設定してください"));
         QVERIFY(!client.page.validateAndStore());
         QCOMPARE(client.document.edited.accept.flushStartCharacter, 1);
@@ -441,20 +434,20 @@ private slots:
         ConnectPage connect(settings);
 
         whenDestinationsOpen([](DestinationsDialog* dialog) {
-            control<QLineEdit>(dialog, ids::hostPort1)->setText(QStringLiteral("9"));
+            control<QLineEdit>(dialog, "hostPort1")->setText(QStringLiteral("9"));
             dialog->reject();
         });
-        connect.click(ids::destinationsButton);
+        connect.click("destinationsButton");
         QCOMPARE(connect.document.loaded.connect.edited, 0);
         QCOMPARE(connect.summary(), QStringLiteral("プロトコル: TCP\n1: 10.0.0.1 : 10001\n"));
 
         whenDestinationsOpen([](DestinationsDialog* dialog) {
-            QCOMPARE(control<QLineEdit>(dialog, ids::hostPort1)->text(), QStringLiteral("10001"));
-            control<QLineEdit>(dialog, ids::hostAddress2)->setText(QStringLiteral("10.0.0.2"));
-            control<QLineEdit>(dialog, ids::hostPort2)->setText(QStringLiteral("20"));
-            control<QPushButton>(dialog, ids::destinationsOk)->click();
+            QCOMPARE(control<QLineEdit>(dialog, "hostPort1")->text(), QStringLiteral("10001"));
+            control<QLineEdit>(dialog, "hostAddress2")->setText(QStringLiteral("10.0.0.2"));
+            control<QLineEdit>(dialog, "hostPort2")->setText(QStringLiteral("20"));
+            control<QPushButton>(dialog, "destinationsOk")->click();
         });
-        connect.click(ids::destinationsButton);
+        connect.click("destinationsButton");
         QCOMPARE(connect.document.loaded.connect.edited, 1);
         QCOMPARE(connect.document.edited.connect.hosts[1], host("10.0.0.2", 20));
         QCOMPARE(connect.summary(),
@@ -479,11 +472,11 @@ private slots:
         QVERIFY(before->find("\"Host\"") == std::string::npos);
 
         whenDestinationsOpen([](DestinationsDialog* dialog) {
-            control<QLineEdit>(dialog, ids::hostAddress2)->setText(QStringLiteral("10.0.0.2"));
-            control<QLineEdit>(dialog, ids::hostPort2)->setText(QStringLiteral("20"));
-            control<QPushButton>(dialog, ids::destinationsOk)->click();
+            control<QLineEdit>(dialog, "hostAddress2")->setText(QStringLiteral("10.0.0.2"));
+            control<QLineEdit>(dialog, "hostPort2")->setText(QStringLiteral("20"));
+            control<QPushButton>(dialog, "destinationsOk")->click();
         });
-        connect.click(ids::destinationsButton);
+        connect.click("destinationsButton");
         const std::optional<std::string> after = buildRecord(connect.document, RecordTarget::device);
         QVERIFY(after.has_value());
         const std::size_t second = after->find("<configitem name = \"Host\" instance = \"2\">");
@@ -495,22 +488,22 @@ private slots:
     void keyboardOrderAndNames() {
         ConnectPage connect;
         connect.page.enableAll(true);
-        const QList<int> order = keyboardOrder(findControl(&connect.page, ids::serverMode));
-        QList<int> focusable = connectControls;
-        focusable.removeAll(ids::serverStartCharacterLabel);
-        focusable.removeAll(ids::clientStartCharacterLabel);
+        const QStringList order = keyboardOrder(findControl(&connect.page, "serverMode"));
+        QStringList focusable = connectControls;
+        focusable.removeAll("serverStartCharacterLabel");
+        focusable.removeAll("clientStartCharacterLabel");
         QCOMPARE(order, focusable);
 
-        const auto name = [&](int id) {
+        const auto name = [&](const QString& id) {
             return QAccessible::queryAccessibleInterface(findControl(&connect.page, id))
                 ->text(QAccessible::Name);
         };
-        QCOMPARE(name(ids::serverOnSerialData), QStringLiteral("接続待ち開始条件 シリアルデータ受信時"));
-        QCOMPARE(name(ids::clientOnModemControl), QStringLiteral("接続要求条件 DSRアクティブ時(Orvane)"));
-        QCOMPARE(name(ids::serverLocalPort), QStringLiteral("ローカルポート番号:"));
-        QCOMPARE(name(ids::serverPassword), QStringLiteral("パスワード文字列:"));
-        QCOMPARE(name(ids::clientMode), QStringLiteral("クライアントモード有効 "));
-        QCOMPARE(name(ids::silenceTimeout), QStringLiteral("シリアル無通信時間で切断 ミリ秒"));
+        QCOMPARE(name("serverOnSerialData"), QStringLiteral("接続待ち開始条件 シリアルデータ受信時"));
+        QCOMPARE(name("clientOnModemControl"), QStringLiteral("接続要求条件 DSRアクティブ時(Orvane)"));
+        QCOMPARE(name("serverLocalPort"), QStringLiteral("ローカルポート番号:"));
+        QCOMPARE(name("serverPassword"), QStringLiteral("パスワード文字列:"));
+        QCOMPARE(name("clientMode"), QStringLiteral("クライアントモード有効 "));
+        QCOMPARE(name("silenceTimeout"), QStringLiteral("シリアル無通信時間で切断 ミリ秒"));
     }
 };
 

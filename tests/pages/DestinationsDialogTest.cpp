@@ -1,8 +1,7 @@
 #include "pages/DestinationsDialog.h"
-#include "resources/DialogIds.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -18,12 +17,11 @@ using namespace marlo;
 
 namespace {
 
-const int addressIds[] = {ids::hostAddress1, ids::hostAddress2, ids::hostAddress3, ids::hostAddress4};
-const int portIds[] = {ids::hostPort1, ids::hostPort2, ids::hostPort3, ids::hostPort4};
-const int localPortIds[] = {ids::hostLocalPort1, ids::hostLocalPort2, ids::hostLocalPort3,
-                            ids::hostLocalPort4};
-const int initialSendIds[] = {ids::hostInitialSend1, ids::hostInitialSend2, ids::hostInitialSend3,
-                              ids::hostInitialSend4};
+const char* const addressIds[] = {"hostAddress1", "hostAddress2", "hostAddress3", "hostAddress4"};
+const char* const portIds[] = {"hostPort1", "hostPort2", "hostPort3", "hostPort4"};
+const char* const localPortIds[] = {"hostLocalPort1", "hostLocalPort2", "hostLocalPort3", "hostLocalPort4"};
+const char* const initialSendIds[] = {"hostInitialSend1", "hostInitialSend2", "hostInitialSend3",
+                                      "hostInitialSend4"};
 
 DeviceSettings::Connect fourDestinations(std::int32_t protocol) {
     DeviceSettings::Connect connect;
@@ -54,14 +52,14 @@ struct Destinations {
         dialog->show();
     }
 
-    QLineEdit* edit(int id) { return control<QLineEdit>(dialog.get(), id); }
-    QAbstractButton* button(int id) { return control<QAbstractButton>(dialog.get(), id); }
-    QString text(int id) { return edit(id)->text(); }
-    void type(int id, const QString& text) { edit(id)->setText(text); }
-    bool enabled(int id) { return findControl(dialog.get(), id)->isEnabled(); }
-    bool ticked(int id) { return button(id)->isChecked(); }
-    void click(int id) { button(id)->click(); }
-    void ok() { click(ids::destinationsOk); }
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(dialog.get(), id); }
+    QAbstractButton* button(const QString& id) { return control<QAbstractButton>(dialog.get(), id); }
+    QString text(const QString& id) { return edit(id)->text(); }
+    void type(const QString& id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(const QString& id) { return findControl(dialog.get(), id)->isEnabled(); }
+    bool ticked(const QString& id) { return button(id)->isChecked(); }
+    void click(const QString& id) { button(id)->click(); }
+    void ok() { click("destinationsOk"); }
     const DeviceSettings::Connect& stored() { return document.edited.connect; }
 };
 
@@ -74,7 +72,7 @@ private slots:
     void showsTcpDestinations() {
         Destinations destinations(fourDestinations(0));
         QCOMPARE(destinations.dialog->windowTitle(), QStringLiteral("接続先の編集"));
-        QVERIFY(destinations.ticked(ids::protocolTcp));
+        QVERIFY(destinations.ticked("protocolTcp"));
         const QStringList addresses = {"192.168.0.10", "host-2", "", "host-4"};
         const QStringList ports = {"10001", "2", "<None>", "4"};
         const QStringList localPorts = {"<Random>", "2002", "<Random>", "<Random>"};
@@ -86,11 +84,11 @@ private slots:
             QCOMPARE(destinations.text(initialSendIds[row]), initialSends[row]);
             QVERIFY(destinations.enabled(addressIds[row]) && destinations.enabled(initialSendIds[row]));
         }
-        QCOMPARE(destinations.text(ids::reconnectTime), QStringLiteral("15"));
-        QVERIFY(destinations.ticked(ids::connectRoundRobin));
-        QVERIFY(!destinations.ticked(ids::dropOtherSenders));
-        QVERIFY(destinations.enabled(ids::reconnectTime) && destinations.enabled(ids::connectSequential));
-        QVERIFY(!destinations.enabled(ids::dropOtherSenders));
+        QCOMPARE(destinations.text("reconnectTime"), QStringLiteral("15"));
+        QVERIFY(destinations.ticked("connectRoundRobin"));
+        QVERIFY(!destinations.ticked("dropOtherSenders"));
+        QVERIFY(destinations.enabled("reconnectTime") && destinations.enabled("connectSequential"));
+        QVERIFY(!destinations.enabled("dropOtherSenders"));
     }
 
     void showsOnlyDestinationOneWithUdp() {
@@ -98,40 +96,40 @@ private slots:
         connect.reception = 0;
         connect.reconnectTime = 0;
         Destinations destinations(connect);
-        QVERIFY(destinations.ticked(ids::protocolUdp));
-        QCOMPARE(destinations.text(ids::hostAddress1), QStringLiteral("192.168.0.10"));
-        QCOMPARE(destinations.text(ids::hostPort1), QStringLiteral("10001"));
-        QCOMPARE(destinations.text(ids::hostInitialSend1), QString());
-        QVERIFY(!destinations.enabled(ids::hostInitialSend1));
-        QVERIFY(destinations.enabled(ids::hostAddress1) && destinations.enabled(ids::hostLocalPort1));
+        QVERIFY(destinations.ticked("protocolUdp"));
+        QCOMPARE(destinations.text("hostAddress1"), QStringLiteral("192.168.0.10"));
+        QCOMPARE(destinations.text("hostPort1"), QStringLiteral("10001"));
+        QCOMPARE(destinations.text("hostInitialSend1"), QString());
+        QVERIFY(!destinations.enabled("hostInitialSend1"));
+        QVERIFY(destinations.enabled("hostAddress1") && destinations.enabled("hostLocalPort1"));
         for (int row = 1; row < 4; ++row) {
             QCOMPARE(destinations.text(addressIds[row]), QString());
             QCOMPARE(destinations.text(portIds[row]), QStringLiteral("<None>"));
             QCOMPARE(destinations.text(localPortIds[row]), QStringLiteral("<Random>"));
             QVERIFY(!destinations.enabled(addressIds[row]) && !destinations.enabled(portIds[row]));
         }
-        QCOMPARE(destinations.text(ids::reconnectTime), QString());
-        QVERIFY(destinations.ticked(ids::dropOtherSenders));
-        QVERIFY(destinations.enabled(ids::dropOtherSenders));
-        QVERIFY(!destinations.enabled(ids::reconnectTime) && !destinations.enabled(ids::connectRoundRobin));
+        QCOMPARE(destinations.text("reconnectTime"), QString());
+        QVERIFY(destinations.ticked("dropOtherSenders"));
+        QVERIFY(destinations.enabled("dropOtherSenders"));
+        QVERIFY(!destinations.enabled("reconnectTime") && !destinations.enabled("connectRoundRobin"));
 
-        destinations.click(ids::protocolTcp);
-        QVERIFY(destinations.enabled(ids::hostInitialSend1) && destinations.enabled(ids::hostAddress4));
-        QVERIFY(!destinations.enabled(ids::dropOtherSenders));
+        destinations.click("protocolTcp");
+        QVERIFY(destinations.enabled("hostInitialSend1") && destinations.enabled("hostAddress4"));
+        QVERIFY(!destinations.enabled("dropOtherSenders"));
     }
 
     void switchingToUdpFillsEmptyPortBoxes() {
         Destinations destinations(fourDestinations(0));
-        destinations.type(ids::hostPort2, QString());
-        destinations.type(ids::hostLocalPort4, QString());
-        destinations.type(ids::hostPort1, QString());
-        destinations.click(ids::protocolUdp);
-        QCOMPARE(destinations.text(ids::hostPort2), QStringLiteral("<None>"));
-        QCOMPARE(destinations.text(ids::hostLocalPort4), QStringLiteral("<Random>"));
-        QCOMPARE(destinations.text(ids::hostPort1), QString());
-        QCOMPARE(destinations.text(ids::hostAddress2), QStringLiteral("host-2"));
-        QVERIFY(!destinations.enabled(ids::hostAddress2) && !destinations.enabled(ids::connectSequential));
-        QVERIFY(destinations.enabled(ids::dropOtherSenders));
+        destinations.type("hostPort2", QString());
+        destinations.type("hostLocalPort4", QString());
+        destinations.type("hostPort1", QString());
+        destinations.click("protocolUdp");
+        QCOMPARE(destinations.text("hostPort2"), QStringLiteral("<None>"));
+        QCOMPARE(destinations.text("hostLocalPort4"), QStringLiteral("<Random>"));
+        QCOMPARE(destinations.text("hostPort1"), QString());
+        QCOMPARE(destinations.text("hostAddress2"), QStringLiteral("host-2"));
+        QVERIFY(!destinations.enabled("hostAddress2") && !destinations.enabled("connectSequential"));
+        QVERIFY(destinations.enabled("dropOtherSenders"));
     }
 
     void showsEditedOnceConfirmed() {
@@ -139,19 +137,19 @@ private slots:
         DeviceSettings::Connect read;
         read.hosts[0] = HostEntry{"10.1.1.1", 1, 0, ""};
         Destinations fromEdited(read, &confirmed);
-        QCOMPARE(fromEdited.text(ids::hostAddress1), QStringLiteral("192.168.0.10"));
+        QCOMPARE(fromEdited.text("hostAddress1"), QStringLiteral("192.168.0.10"));
         Destinations fromLoaded(read);
-        QCOMPARE(fromLoaded.text(ids::hostAddress1), QStringLiteral("10.1.1.1"));
+        QCOMPARE(fromLoaded.text("hostAddress1"), QStringLiteral("10.1.1.1"));
     }
 
     void storesEverythingOnOk() {
         Destinations destinations(fourDestinations(0));
-        destinations.type(ids::hostInitialSend1, QStringLiteral("  leading blanks"));
-        destinations.type(ids::hostPort1, QStringLiteral(" 65535 "));
-        destinations.type(ids::hostLocalPort1, QStringLiteral("<Random>"));
-        destinations.type(ids::hostLocalPort2, QString());
-        destinations.type(ids::reconnectTime, QStringLiteral("3600"));
-        destinations.click(ids::connectSimultaneous);
+        destinations.type("hostInitialSend1", QStringLiteral("  leading blanks"));
+        destinations.type("hostPort1", QStringLiteral(" 65535 "));
+        destinations.type("hostLocalPort1", QStringLiteral("<Random>"));
+        destinations.type("hostLocalPort2", QString());
+        destinations.type("reconnectTime", QStringLiteral("3600"));
+        destinations.click("connectSimultaneous");
         destinations.ok();
         QVERIFY(destinations.dialogs.shown().isEmpty());
         QCOMPARE(destinations.dialog->result(), int(QDialog::Accepted));
@@ -169,8 +167,8 @@ private slots:
 
     void storesAllFourDestinationsWithUdp() {
         Destinations destinations(fourDestinations(1));
-        destinations.click(ids::dropOtherSenders);
-        destinations.type(ids::reconnectTime, QString());
+        destinations.click("dropOtherSenders");
+        destinations.type("reconnectTime", QString());
         destinations.ok();
         const DeviceSettings::Connect& stored = destinations.stored();
         QCOMPARE(stored.protocol, 1);
@@ -184,18 +182,17 @@ private slots:
     }
 
     void refusesEachInvalidValueAndStaysOpen() {
-        const std::vector<std::pair<std::pair<int, const char*>, const char*>> refusals = {
-            {{ids::hostPort1, ""}, "ポート番号を設定してください"},
-            {{ids::hostPort2, "<None>"}, "ポート番号を設定してください"},
-            {{ids::hostPort4, "port"}, "ポート番号を設定してください"},
-            {{ids::hostPort1, "65536"}, "ポート番号設定エラー"},
-            {{ids::hostPort3, "-1"}, "ポート番号設定エラー"},
-            {{ids::hostLocalPort2, "65536"}, "ローカルポート番号設定エラー"},
-            {{ids::hostLocalPort3, "-1"}, "ローカルポート番号設定エラー"},
-            {{ids::reconnectTime, "3601"}, "再接続時間は0から3600までの範囲で設定してください"},
-            {{ids::hostAddress3, "\xF0\x9F\x98\x80"},
-             "接続先3のアドレスに使用できない文字が含まれています。"},
-            {{ids::hostInitialSend4, "\xF0\x9F\x98\x80"},
+        const std::vector<std::pair<std::pair<QString, const char*>, const char*>> refusals = {
+            {{"hostPort1", ""}, "ポート番号を設定してください"},
+            {{"hostPort2", "<None>"}, "ポート番号を設定してください"},
+            {{"hostPort4", "port"}, "ポート番号を設定してください"},
+            {{"hostPort1", "65536"}, "ポート番号設定エラー"},
+            {{"hostPort3", "-1"}, "ポート番号設定エラー"},
+            {{"hostLocalPort2", "65536"}, "ローカルポート番号設定エラー"},
+            {{"hostLocalPort3", "-1"}, "ローカルポート番号設定エラー"},
+            {{"reconnectTime", "3601"}, "再接続時間は0から3600までの範囲で設定してください"},
+            {{"hostAddress3", "\xF0\x9F\x98\x80"}, "接続先3のアドレスに使用できない文字が含まれています。"},
+            {{"hostInitialSend4", "\xF0\x9F\x98\x80"},
              "接続先4の接続時送信文字列に使用できない文字が含まれています。"},
         };
         for (const auto& [change, message] : refusals) {
@@ -213,9 +210,9 @@ private slots:
     void aRefusedOkThenCloseChangesNothing() {
         const DeviceSettings::Connect confirmed = fourDestinations(0);
         Destinations destinations(DeviceSettings::Connect{}, &confirmed);
-        destinations.click(ids::protocolUdp);
-        destinations.type(ids::hostAddress1, QStringLiteral("10.9.9.9"));
-        destinations.type(ids::hostLocalPort4, QStringLiteral("70000"));
+        destinations.click("protocolUdp");
+        destinations.type("hostAddress1", QStringLiteral("10.9.9.9"));
+        destinations.type("hostLocalPort4", QStringLiteral("70000"));
         destinations.dialogs.expectMessage(QStringLiteral("ローカルポート番号設定エラー"));
         destinations.ok();
         QVERIFY(destinations.dialogs.done());
@@ -225,31 +222,33 @@ private slots:
 
     void keyboardOrderAndNames() {
         Destinations destinations(fourDestinations(0));
-        const QList<int> order = keyboardOrder(findControl(destinations.dialog.get(), ids::protocolTcp));
-        QList<int> expected = {ids::protocolTcp, ids::protocolUdp};
+        const QStringList order = keyboardOrder(findControl(destinations.dialog.get(), "protocolTcp"));
+        QStringList expected = {"protocolTcp", "protocolUdp"};
         for (int row = 0; row < 4; ++row) {
             expected << addressIds[row] << portIds[row] << localPortIds[row] << initialSendIds[row];
         }
-        expected << ids::reconnectTime << ids::connectSequential << ids::connectSimultaneous
-                 << ids::connectRoundRobin << ids::dropOtherSenders << ids::destinationsOk;
+        expected << "reconnectTime"
+                 << "connectSequential"
+                 << "connectSimultaneous"
+                 << "connectRoundRobin"
+                 << "dropOtherSenders"
+                 << "destinationsOk";
         QCOMPARE(order, expected);
 
-        const auto name = [&](int id) {
+        const auto name = [&](const QString& id) {
             return QAccessible::queryAccessibleInterface(findControl(destinations.dialog.get(), id))
                 ->text(QAccessible::Name);
         };
-        QCOMPARE(name(ids::hostLocalPort3), QStringLiteral("接続先3: ローカルポート"));
-        QCOMPARE(name(ids::hostInitialSend1), QStringLiteral("接続先1: 接続時送信文字列"));
-        QCOMPARE(name(ids::protocolUdp), QStringLiteral("プロトコル UDP"));
-        QCOMPARE(name(ids::reconnectTime), QStringLiteral("再接続時間:"));
+        QCOMPARE(name("hostLocalPort3"), QStringLiteral("接続先3: ローカルポート"));
+        QCOMPARE(name("hostInitialSend1"), QStringLiteral("接続先1: 接続時送信文字列"));
+        QCOMPARE(name("protocolUdp"), QStringLiteral("プロトコル UDP"));
+        QCOMPARE(name("reconnectTime"), QStringLiteral("再接続時間:"));
     }
 
     void limitsWhatIsTyped() {
         Destinations destinations(DeviceSettings::Connect{});
-        const std::pair<int, int> limits[] = {{ids::hostAddress1, 50},
-                                              {ids::hostPort1, 5},
-                                              {ids::hostLocalPort1, 5},
-                                              {ids::hostInitialSend1, 32}};
+        const std::pair<QString, int> limits[] = {
+            {"hostAddress1", 50}, {"hostPort1", 5}, {"hostLocalPort1", 5}, {"hostInitialSend1", 32}};
         for (const auto& [id, limit] : limits) {
             QLineEdit* edit = destinations.edit(id);
             edit->clear();

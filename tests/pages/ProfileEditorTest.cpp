@@ -1,5 +1,4 @@
 #include "pages/ProfileEditorDialog.h"
-#include "resources/DialogIds.h"
 #include "tests/pages/StationDevice.h"
 
 #include <QLineEdit>
@@ -19,9 +18,9 @@ const QString addedMessage = QStringLiteral("プロファイルを追加しま�
 
 const EditedProfile newProfile{.ssid = {}, .name = {}, .state = 1, .encryption = 1, .suite = 2, .keyType = 0};
 
-constexpr int keyIds[keyRows] = {ids::editorKey1, ids::editorKey2, ids::editorKey3, ids::editorKey4};
-constexpr int transmitIds[keyRows] = {ids::editorTransmit1, ids::editorTransmit2, ids::editorTransmit3,
-                                      ids::editorTransmit4};
+constexpr const char* keyIds[keyRows] = {"editorKey1", "editorKey2", "editorKey3", "editorKey4"};
+constexpr const char* transmitIds[keyRows] = {"editorTransmit1", "editorTransmit2", "editorTransmit3",
+                                              "editorTransmit4"};
 
 // The editor on the simulated device, shown as the station dialog shows it.
 struct Editor {
@@ -34,13 +33,13 @@ struct Editor {
         editor.show();
     }
 
-    QAbstractButton* button(int id) { return buttonOf(&editor, id); }
-    QLineEdit* edit(int id) { return control<QLineEdit>(&editor, id); }
-    void type(int id, const QString& text) { edit(id)->setText(text); }
-    bool enabled(int id) { return findControl(&editor, id)->isEnabled(); }
+    QAbstractButton* button(const QString& id) { return buttonOf(&editor, id); }
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(&editor, id); }
+    void type(const QString& id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(const QString& id) { return findControl(&editor, id)->isEnabled(); }
     // Presses OK and waits until the registration it started, if any, has shown its message.
     bool pressOk() {
-        button(ids::editorOk)->click();
+        button("editorOk")->click();
         return QTest::qWaitFor([&] { return d.dialogs.done(); }, operationLimitMs);
     }
     std::size_t recordsSent() const {
@@ -58,41 +57,41 @@ private slots:
     void enableLevelsFollowEncryptionAndWep() {
         Editor e;
         QCOMPARE(e.editor.windowTitle(), QStringLiteral("プロファイルの編集"));
-        QVERIFY(e.button(ids::editorWpa2)->isChecked());
-        QVERIFY(e.button(ids::editorTransmit1)->isChecked());
-        QVERIFY(e.button(ids::editorPassphrase)->isChecked());
-        QCOMPARE(control<QProgressBar>(&e.editor, ids::editorProgress)->maximum(), 10);
+        QVERIFY(e.button("editorWpa2")->isChecked());
+        QVERIFY(e.button("editorTransmit1")->isChecked());
+        QVERIFY(e.button("editorPassphrase")->isChecked());
+        QCOMPARE(control<QProgressBar>(&e.editor, "editorProgress")->maximum(), 10);
         const auto level = [&] {
-            if (!e.enabled(ids::editorWpa)) {
+            if (!e.enabled("editorWpa")) {
                 return 1;
             }
-            return e.enabled(ids::editorKey2) ? 3 : 2;
+            return e.enabled("editorKey2") ? 3 : 2;
         };
         QCOMPARE(level(), 2);
-        QVERIFY(e.enabled(ids::editorPassphrase) && e.enabled(ids::editorHex) && e.enabled(ids::editorKey1));
-        QVERIFY(!e.enabled(ids::editorTransmit4));
+        QVERIFY(e.enabled("editorPassphrase") && e.enabled("editorHex") && e.enabled("editorKey1"));
+        QVERIFY(!e.enabled("editorTransmit4"));
 
-        e.button(ids::editorWep)->click();
+        e.button("editorWep")->click();
         QCOMPARE(level(), 3);
-        QVERIFY(e.button(ids::editorHex)->isChecked());
-        QVERIFY(!e.enabled(ids::editorPassphrase));
-        e.button(ids::editorTransmit3)->click();
+        QVERIFY(e.button("editorHex")->isChecked());
+        QVERIFY(!e.enabled("editorPassphrase"));
+        e.button("editorTransmit3")->click();
 
-        e.button(ids::editorWpa)->click();
+        e.button("editorWpa")->click();
         QCOMPARE(level(), 2);
-        QVERIFY(e.button(ids::editorTransmit1)->isChecked());
-        QVERIFY(e.button(ids::editorHex)->isChecked());
+        QVERIFY(e.button("editorTransmit1")->isChecked());
+        QVERIFY(e.button("editorHex")->isChecked());
 
-        e.button(ids::editorEncryption)->click();
+        e.button("editorEncryption")->click();
         QCOMPARE(level(), 1);
-        QVERIFY(e.enabled(ids::editorSsid) && e.enabled(ids::editorOk) && !e.enabled(ids::editorHex));
+        QVERIFY(e.enabled("editorSsid") && e.enabled("editorOk") && !e.enabled("editorHex"));
         QVERIFY(e.d.dialogs.shown().isEmpty());
 
         Editor plain(EditedProfile{
             .ssid = "guest", .name = {}, .state = 0, .encryption = 0, .suite = 0, .keyType = 0});
-        QCOMPARE(plain.edit(ids::editorSsid)->text(), QStringLiteral("guest"));
-        QVERIFY(!plain.button(ids::editorProfileOn)->isChecked());
-        for (const int id : {ids::editorWpa, ids::editorWpa2, ids::editorWep}) {
+        QCOMPARE(plain.edit("editorSsid")->text(), QStringLiteral("guest"));
+        QVERIFY(!plain.button("editorProfileOn")->isChecked());
+        for (const char* id : {"editorWpa", "editorWpa2", "editorWep"}) {
             QVERIFY(!plain.button(id)->isChecked());
         }
     }
@@ -104,8 +103,8 @@ private slots:
             QString message;
         };
         const auto wep = [](Editor& e, std::initializer_list<const char*> keys, int transmitRow) {
-            e.type(ids::editorSsid, QStringLiteral("lab"));
-            e.button(ids::editorWep)->click();
+            e.type("editorSsid", QStringLiteral("lab"));
+            e.button("editorWep")->click();
             int row = 0;
             for (const char* key : keys) {
                 e.type(keyIds[row++], QString::fromLatin1(key));
@@ -113,12 +112,12 @@ private slots:
             e.button(transmitIds[transmitRow])->click();
         };
         const auto wpa = [](Editor& e, const QString& key, bool hex) {
-            e.type(ids::editorSsid, QStringLiteral("office"));
-            e.type(ids::editorKey1, key);
-            e.button(hex ? ids::editorHex : ids::editorPassphrase)->click();
+            e.type("editorSsid", QStringLiteral("office"));
+            e.type("editorKey1", key);
+            e.button(hex ? "editorHex" : "editorPassphrase")->click();
         };
         const Case cases[] = {
-            {"blank SSID", [](Editor& e) { e.type(ids::editorSsid, QStringLiteral("  ")); },
+            {"blank SSID", [](Editor& e) { e.type("editorSsid", QStringLiteral("  ")); },
              QStringLiteral("SSIDを入力してください")},
             {"no password", [&](Editor& e) { wpa(e, QStringLiteral(" "), false); },
              QStringLiteral("パスワードを入力してください")},
@@ -142,7 +141,7 @@ private slots:
             Editor e;
             c.fill(e);
             e.d.dialogs.expectMessage(c.message, &e.editor);
-            e.button(ids::editorOk)->click();
+            e.button("editorOk")->click();
             QVERIFY2(e.d.dialogs.done(), c.name);
             QVERIFY2(e.editor.isVisible() && e.finished.isEmpty(), c.name);
             QVERIFY2(e.d.linked.device.commandLog().empty(), c.name);
@@ -151,16 +150,16 @@ private slots:
 
     void aWepProfileIsRegisteredAndTheEditorClosesWithOk() {
         Editor e;
-        e.type(ids::editorSsid, QStringLiteral(" lab \t"));
-        e.button(ids::editorProfileOn)->click();
-        e.button(ids::editorWep)->click();
-        e.type(ids::editorKey4, QStringLiteral("0123456789abcdef0123456789"));
-        e.button(ids::editorTransmit4)->click();
+        e.type("editorSsid", QStringLiteral(" lab \t"));
+        e.button("editorProfileOn")->click();
+        e.button("editorWep")->click();
+        e.type("editorKey4", QStringLiteral("0123456789abcdef0123456789"));
+        e.button("editorTransmit4")->click();
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(addedMessage, &e.editor);
         QVERIFY(e.pressOk());
         // A quick second Return after the message neither sends again nor ends the dialog early.
-        QVERIFY(!e.enabled(ids::editorOk) && !e.enabled(ids::editorSsid) && !e.enabled(ids::editorKey4));
+        QVERIFY(!e.enabled("editorOk") && !e.enabled("editorSsid") && !e.enabled("editorKey4"));
         QTest::keyClick(&e.editor, Qt::Key_Return);
         QTest::keyClick(&e.editor, Qt::Key_Return);
         QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
@@ -176,11 +175,11 @@ private slots:
 
     void aRefusedRegistrationCanBeCorrectedAndSentAgain() {
         Editor e;
-        e.type(ids::editorSsid, QStringLiteral("office"));
-        e.type(ids::editorKey1, QStringLiteral("a<b&c>d'e"));
+        e.type("editorSsid", QStringLiteral("office"));
+        e.type("editorKey1", QStringLiteral("a<b&c>d'e"));
 
         e.d.dialogs.expectConfirm(registerQuestion, false);
-        e.button(ids::editorOk)->click();
+        e.button("editorOk")->click();
         QVERIFY(e.d.dialogs.done());
         QVERIFY(e.d.linked.device.commandLog().empty());
 
@@ -188,18 +187,18 @@ private slots:
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(QStringLiteral("プロファイルの追加に失敗しました。\n\n") + refusedReply,
                                   &e.editor);
-        e.button(ids::editorOk)->click();
-        QVERIFY(!e.enabled(ids::editorOk) && !e.enabled(ids::editorSsid) && !e.enabled(ids::editorWpa2));
+        e.button("editorOk")->click();
+        QVERIFY(!e.enabled("editorOk") && !e.enabled("editorSsid") && !e.enabled("editorWpa2"));
         QTest::keyClick(&e.editor, Qt::Key_Escape);
         e.editor.close();
         QVERIFY(e.editor.isVisible());
-        QVERIFY(operationEnded(e.d.dialogs, &e.editor, ids::editorSsid));
-        QVERIFY(e.enabled(ids::editorOk) && e.enabled(ids::editorKey1) && !e.enabled(ids::editorKey2));
+        QVERIFY(operationEnded(e.d.dialogs, &e.editor, "editorSsid"));
+        QVERIFY(e.enabled("editorOk") && e.enabled("editorKey1") && !e.enabled("editorKey2"));
         QVERIFY(e.editor.isVisible() && e.finished.isEmpty());
-        QCOMPARE(control<QProgressBar>(&e.editor, ids::editorProgress)->value(), 0);
+        QCOMPARE(control<QProgressBar>(&e.editor, "editorProgress")->value(), 0);
 
         e.d.refuseImports(false);
-        e.button(ids::editorWpa)->click();
+        e.button("editorWpa")->click();
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(addedMessage, &e.editor);
         QVERIFY(e.pressOk());
@@ -217,8 +216,8 @@ private slots:
         for (QTimer* timer : e.editor.findChildren<QTimer*>()) {
             timer->stop();
         }
-        e.type(ids::editorSsid, QStringLiteral("guest"));
-        e.button(ids::editorEncryption)->click();
+        e.type("editorSsid", QStringLiteral("guest"));
+        e.button("editorEncryption")->click();
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(addedMessage, &e.editor);
         QVERIFY(e.pressOk());
@@ -231,10 +230,10 @@ private slots:
 
     void aHexKeyIsSentAsTyped() {
         Editor e;
-        e.type(ids::editorSsid, QStringLiteral("hexnet"));
-        e.button(ids::editorHex)->click();
+        e.type("editorSsid", QStringLiteral("hexnet"));
+        e.button("editorHex")->click();
         const QString key = QStringLiteral("00ff") + QString(60, QLatin1Char('c'));
-        e.type(ids::editorKey1, key);
+        e.type("editorKey1", key);
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(addedMessage, &e.editor);
         QVERIFY(e.pressOk());

@@ -1,8 +1,7 @@
 #include "pages/SerialPage.h"
-#include "resources/DialogIds.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,32 +17,32 @@ using namespace marlo;
 
 namespace {
 
-const QList<int> serialControls = {ids::baudRate,
-                                   ids::dataBits7,
-                                   ids::dataBits8,
-                                   ids::stopBits1,
-                                   ids::stopBits2,
-                                   ids::parityNone,
-                                   ids::parityEven,
-                                   ids::parityOdd,
-                                   ids::flowNone,
-                                   ids::flowHardware,
-                                   ids::flowSoftware,
-                                   ids::xonCharacter,
-                                   ids::xoffCharacter,
-                                   ids::packingEnabled,
-                                   ids::packingThreshold,
-                                   ids::packingByTimeout,
-                                   ids::packingTimeout,
-                                   ids::packingBySendCharacter,
-                                   ids::sendCharacter,
-                                   ids::flushSendCharacter,
-                                   ids::trailingCharacterEnabled,
-                                   ids::trailingCharacter,
-                                   ids::gapTime,
-                                   ids::queueThreshold,
-                                   ids::firstMatchByte,
-                                   ids::secondMatchByte};
+const QStringList serialControls = {"baudRate",
+                                    "dataBits7",
+                                    "dataBits8",
+                                    "stopBits1",
+                                    "stopBits2",
+                                    "parityNone",
+                                    "parityEven",
+                                    "parityOdd",
+                                    "flowNone",
+                                    "flowHardware",
+                                    "flowSoftware",
+                                    "xonCharacter",
+                                    "xoffCharacter",
+                                    "packingEnabled",
+                                    "packingThreshold",
+                                    "packingByTimeout",
+                                    "packingTimeout",
+                                    "packingBySendCharacter",
+                                    "sendCharacter",
+                                    "flushSendCharacter",
+                                    "trailingCharacterEnabled",
+                                    "trailingCharacter",
+                                    "gapTime",
+                                    "queueThreshold",
+                                    "firstMatchByte",
+                                    "secondMatchByte"};
 
 // Settings that pass every check: 115200 8N1 without flow control, packing by a 100 ms time-out.
 DeviceSettings validSettings() {
@@ -73,27 +72,27 @@ struct SerialFixture {
         page.loadFromSettings();
     }
 
-    QLineEdit* edit(int id) { return control<QLineEdit>(&page, id); }
-    QAbstractButton* button(int id) { return control<QAbstractButton>(&page, id); }
-    QComboBox* baud() { return control<QComboBox>(&page, ids::baudRate); }
-    QString text(int id) { return edit(id)->text(); }
-    void type(int id, const QString& text) { edit(id)->setText(text); }
-    void set(int id, const QString& text) {
-        if (id == ids::baudRate) {
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(&page, id); }
+    QAbstractButton* button(const QString& id) { return control<QAbstractButton>(&page, id); }
+    QComboBox* baud() { return control<QComboBox>(&page, "baudRate"); }
+    QString text(const QString& id) { return edit(id)->text(); }
+    void type(const QString& id, const QString& text) { edit(id)->setText(text); }
+    void set(const QString& id, const QString& text) {
+        if (id == "baudRate") {
             baud()->setEditText(text);
         } else {
             type(id, text);
         }
     }
-    bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
-    bool ticked(int id) { return button(id)->isChecked(); }
-    void click(int id) { button(id)->click(); }
+    bool enabled(const QString& id) { return findControl(&page, id)->isEnabled(); }
+    bool ticked(const QString& id) { return button(id)->isChecked(); }
+    void click(const QString& id) { button(id)->click(); }
 };
 
 // Clicks these controls, types these texts, and expects validation to fail with this message.
 struct Refusal {
-    std::vector<int> clicks;
-    std::vector<std::pair<int, const char*>> texts;
+    std::vector<QString> clicks;
+    std::vector<std::pair<QString, const char*>> texts;
     const char* message;
 };
 
@@ -107,10 +106,10 @@ private slots:
         SettingsDocument document;
         ScriptedDialogs dialogs;
         SerialPage page(document, dialogs);
-        for (const int id : serialControls) {
-            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        for (const QString& id : serialControls) {
+            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(id));
         }
-        auto* baud = control<QComboBox>(&page, ids::baudRate);
+        auto* baud = control<QComboBox>(&page, "baudRate");
         QStringList rates;
         for (int i = 0; i < baud->count(); ++i) {
             rates.append(baud->itemText(i));
@@ -118,29 +117,29 @@ private slots:
         QCOMPARE(rates, QStringList({"9600", "14400", "19200", "38400", "57600", "115200", "230400", "460800",
                                      "921600", "1000000", "2000000", "4000000"}));
         page.enableAll(true);
-        for (const int id : serialControls) {
+        for (const QString& id : serialControls) {
             QVERIFY(findControl(&page, id)->isEnabled());
         }
     }
 
     void flowRuleFollowsSoftwareFlowControl() {
         SerialFixture serial;
-        QVERIFY(!serial.enabled(ids::xonCharacter));
-        QCOMPARE(serial.text(ids::xonCharacter), QString());
-        serial.click(ids::flowSoftware);
-        QVERIFY(serial.enabled(ids::xonCharacter));
-        QVERIFY(serial.enabled(ids::xoffCharacter));
-        QCOMPARE(serial.text(ids::xonCharacter), QStringLiteral("11"));
-        QCOMPARE(serial.text(ids::xoffCharacter), QStringLiteral("13"));
+        QVERIFY(!serial.enabled("xonCharacter"));
+        QCOMPARE(serial.text("xonCharacter"), QString());
+        serial.click("flowSoftware");
+        QVERIFY(serial.enabled("xonCharacter"));
+        QVERIFY(serial.enabled("xoffCharacter"));
+        QCOMPARE(serial.text("xonCharacter"), QStringLiteral("11"));
+        QCOMPARE(serial.text("xoffCharacter"), QStringLiteral("13"));
 
-        serial.type(ids::xonCharacter, QStringLiteral("22"));
-        serial.type(ids::xoffCharacter, QString());
-        serial.click(ids::flowHardware);
-        QVERIFY(!serial.enabled(ids::xonCharacter));
-        QVERIFY(!serial.enabled(ids::xoffCharacter));
-        serial.click(ids::flowSoftware);
-        QCOMPARE(serial.text(ids::xonCharacter), QStringLiteral("22"));
-        QCOMPARE(serial.text(ids::xoffCharacter), QStringLiteral("13"));
+        serial.type("xonCharacter", QStringLiteral("22"));
+        serial.type("xoffCharacter", QString());
+        serial.click("flowHardware");
+        QVERIFY(!serial.enabled("xonCharacter"));
+        QVERIFY(!serial.enabled("xoffCharacter"));
+        serial.click("flowSoftware");
+        QCOMPARE(serial.text("xonCharacter"), QStringLiteral("22"));
+        QCOMPARE(serial.text("xoffCharacter"), QStringLiteral("13"));
     }
 
     void packingRuleOnAnEmptyPageFillsDefaults() {
@@ -148,32 +147,32 @@ private slots:
         ScriptedDialogs dialogs;
         SerialPage page(document, dialogs);
         page.enableAll(true);
-        control<QCheckBox>(&page, ids::packingEnabled)->click();
-        const auto text = [&](int id) { return control<QLineEdit>(&page, id)->text(); };
-        const auto enabled = [&](int id) { return findControl(&page, id)->isEnabled(); };
-        QCOMPARE(text(ids::packingThreshold), QStringLiteral("512"));
-        QCOMPARE(text(ids::packingTimeout), QStringLiteral("60"));
-        QCOMPARE(text(ids::sendCharacter), QStringLiteral("0d"));
-        QCOMPARE(text(ids::trailingCharacter), QStringLiteral("<None>"));
-        QVERIFY(control<QRadioButton>(&page, ids::packingByTimeout)->isChecked());
-        QVERIFY(enabled(ids::packingThreshold) && enabled(ids::packingByTimeout) &&
-                enabled(ids::packingBySendCharacter) && enabled(ids::packingTimeout));
-        QVERIFY(!enabled(ids::sendCharacter) && !enabled(ids::flushSendCharacter) &&
-                !enabled(ids::trailingCharacterEnabled) && !enabled(ids::trailingCharacter));
+        control<QCheckBox>(&page, "packingEnabled")->click();
+        const auto text = [&](const QString& id) { return control<QLineEdit>(&page, id)->text(); };
+        const auto enabled = [&](const QString& id) { return findControl(&page, id)->isEnabled(); };
+        QCOMPARE(text("packingThreshold"), QStringLiteral("512"));
+        QCOMPARE(text("packingTimeout"), QStringLiteral("60"));
+        QCOMPARE(text("sendCharacter"), QStringLiteral("0d"));
+        QCOMPARE(text("trailingCharacter"), QStringLiteral("<None>"));
+        QVERIFY(control<QRadioButton>(&page, "packingByTimeout")->isChecked());
+        QVERIFY(enabled("packingThreshold") && enabled("packingByTimeout") &&
+                enabled("packingBySendCharacter") && enabled("packingTimeout"));
+        QVERIFY(!enabled("sendCharacter") && !enabled("flushSendCharacter") &&
+                !enabled("trailingCharacterEnabled") && !enabled("trailingCharacter"));
 
-        control<QRadioButton>(&page, ids::packingBySendCharacter)->click();
-        QVERIFY(!enabled(ids::packingTimeout));
-        QVERIFY(enabled(ids::sendCharacter) && enabled(ids::flushSendCharacter) &&
-                enabled(ids::trailingCharacterEnabled));
-        QVERIFY(!enabled(ids::trailingCharacter));
-        control<QCheckBox>(&page, ids::trailingCharacterEnabled)->click();
-        QVERIFY(enabled(ids::trailingCharacter));
+        control<QRadioButton>(&page, "packingBySendCharacter")->click();
+        QVERIFY(!enabled("packingTimeout"));
+        QVERIFY(enabled("sendCharacter") && enabled("flushSendCharacter") &&
+                enabled("trailingCharacterEnabled"));
+        QVERIFY(!enabled("trailingCharacter"));
+        control<QCheckBox>(&page, "trailingCharacterEnabled")->click();
+        QVERIFY(enabled("trailingCharacter"));
 
-        control<QCheckBox>(&page, ids::packingEnabled)->click();
-        for (const int id : {ids::packingThreshold, ids::packingByTimeout, ids::packingTimeout,
-                             ids::packingBySendCharacter, ids::sendCharacter, ids::flushSendCharacter,
-                             ids::trailingCharacterEnabled, ids::trailingCharacter}) {
-            QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
+        control<QCheckBox>(&page, "packingEnabled")->click();
+        for (const char* id :
+             {"packingThreshold", "packingByTimeout", "packingTimeout", "packingBySendCharacter",
+              "sendCharacter", "flushSendCharacter", "trailingCharacterEnabled", "trailingCharacter"}) {
+            QVERIFY2(!enabled(id), qPrintable(id));
         }
     }
 
@@ -200,25 +199,24 @@ private slots:
                             .trailingCharacter = 0x0a};
         SerialFixture serial(settings);
         QCOMPARE(serial.baud()->currentText(), QStringLiteral("460800"));
-        for (const int id :
-             {ids::dataBits7, ids::stopBits2, ids::parityOdd, ids::flowSoftware, ids::packingEnabled,
-              ids::packingBySendCharacter, ids::flushSendCharacter, ids::trailingCharacterEnabled}) {
-            QVERIFY2(serial.ticked(id), qPrintable(QString::number(id)));
+        for (const char* id : {"dataBits7", "stopBits2", "parityOdd", "flowSoftware", "packingEnabled",
+                               "packingBySendCharacter", "flushSendCharacter", "trailingCharacterEnabled"}) {
+            QVERIFY2(serial.ticked(id), qPrintable(id));
         }
-        QVERIFY(!serial.ticked(ids::packingByTimeout));
-        QCOMPARE(serial.text(ids::xonCharacter), QStringLiteral("13"));
-        QCOMPARE(serial.text(ids::xoffCharacter), QStringLiteral("0a"));
-        QCOMPARE(serial.text(ids::packingThreshold), QStringLiteral("700"));
-        QCOMPARE(serial.text(ids::packingTimeout), QStringLiteral("60"));
-        QCOMPARE(serial.text(ids::sendCharacter), QStringLiteral("0d"));
-        QCOMPARE(serial.text(ids::trailingCharacter), QStringLiteral("0a"));
-        QCOMPARE(serial.text(ids::gapTime), QStringLiteral("<Four Character Periods>"));
-        QCOMPARE(serial.text(ids::queueThreshold), QStringLiteral("56"));
-        QCOMPARE(serial.text(ids::firstMatchByte), QString());
-        QCOMPARE(serial.text(ids::secondMatchByte), QString());
-        QVERIFY(serial.enabled(ids::xonCharacter));
-        QVERIFY(!serial.enabled(ids::packingTimeout));
-        QVERIFY(serial.enabled(ids::trailingCharacter));
+        QVERIFY(!serial.ticked("packingByTimeout"));
+        QCOMPARE(serial.text("xonCharacter"), QStringLiteral("13"));
+        QCOMPARE(serial.text("xoffCharacter"), QStringLiteral("0a"));
+        QCOMPARE(serial.text("packingThreshold"), QStringLiteral("700"));
+        QCOMPARE(serial.text("packingTimeout"), QStringLiteral("60"));
+        QCOMPARE(serial.text("sendCharacter"), QStringLiteral("0d"));
+        QCOMPARE(serial.text("trailingCharacter"), QStringLiteral("0a"));
+        QCOMPARE(serial.text("gapTime"), QStringLiteral("<Four Character Periods>"));
+        QCOMPARE(serial.text("queueThreshold"), QStringLiteral("56"));
+        QCOMPARE(serial.text("firstMatchByte"), QString());
+        QCOMPARE(serial.text("secondMatchByte"), QString());
+        QVERIFY(serial.enabled("xonCharacter"));
+        QVERIFY(!serial.enabled("packingTimeout"));
+        QVERIFY(serial.enabled("trailingCharacter"));
     }
 
     void showsSettingsWithoutPackingAndWithValuesOutsideTheRadios() {
@@ -230,22 +228,21 @@ private slots:
         settings.line.push = {0x41, 0x0a};
         settings.packing.enabled = 0;
         SerialFixture serial(settings);
-        for (const int id : {ids::dataBits7, ids::dataBits8, ids::parityNone, ids::parityEven, ids::parityOdd,
-                             ids::packingEnabled, ids::packingByTimeout, ids::packingBySendCharacter}) {
-            QVERIFY2(!serial.ticked(id), qPrintable(QString::number(id)));
+        for (const char* id : {"dataBits7", "dataBits8", "parityNone", "parityEven", "parityOdd",
+                               "packingEnabled", "packingByTimeout", "packingBySendCharacter"}) {
+            QVERIFY2(!serial.ticked(id), qPrintable(id));
         }
-        QVERIFY(serial.ticked(ids::stopBits1));
-        QVERIFY(serial.ticked(ids::flowNone));
-        QCOMPARE(serial.text(ids::xonCharacter), QString());
-        QVERIFY(!serial.enabled(ids::xonCharacter));
-        for (const int id :
-             {ids::packingThreshold, ids::packingTimeout, ids::sendCharacter, ids::trailingCharacter}) {
+        QVERIFY(serial.ticked("stopBits1"));
+        QVERIFY(serial.ticked("flowNone"));
+        QCOMPARE(serial.text("xonCharacter"), QString());
+        QVERIFY(!serial.enabled("xonCharacter"));
+        for (const char* id : {"packingThreshold", "packingTimeout", "sendCharacter", "trailingCharacter"}) {
             QCOMPARE(serial.text(id), QString());
             QVERIFY(!serial.enabled(id));
         }
-        QCOMPARE(serial.text(ids::gapTime), QStringLiteral("100"));
-        QCOMPARE(serial.text(ids::firstMatchByte), QStringLiteral("41"));
-        QCOMPARE(serial.text(ids::secondMatchByte), QStringLiteral("0a"));
+        QCOMPARE(serial.text("gapTime"), QStringLiteral("100"));
+        QCOMPARE(serial.text("firstMatchByte"), QStringLiteral("41"));
+        QCOMPARE(serial.text("secondMatchByte"), QStringLiteral("0a"));
     }
 
     void refusesEachInvalidValueWithItsMessage() {
@@ -255,42 +252,42 @@ private slots:
         const char* const threshold = "受信データキュー更新条件の閾値は10～513の範囲で入力してください";
         const char* const matchRange =
             "受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。";
-        const int software = ids::flowSoftware;
-        const int bySend = ids::packingBySendCharacter;
-        const int trailing = ids::trailingCharacterEnabled;
+        const char* const software = "flowSoftware";
+        const char* const bySend = "packingBySendCharacter";
+        const char* const trailing = "trailingCharacterEnabled";
         const std::vector<Refusal> refusals = {
-            {{}, {{ids::baudRate, "9599"}}, baud},
-            {{}, {{ids::baudRate, "4000001"}}, baud},
-            {{}, {{ids::baudRate, "-9600"}}, baud},
-            {{software}, {{ids::baudRate, "460800"}}, "ソフトウェアフロー制御時は230400bpsが最大値です"},
-            {{software}, {{ids::xonCharacter, "1g"}}, "XOn 文字エラー"},
-            {{software}, {{ids::xoffCharacter, "-1"}}, "XOff 文字エラー"},
-            {{}, {{ids::packingThreshold, "99"}}, dataCount},
-            {{}, {{ids::packingThreshold, "1461"}}, dataCount},
-            {{}, {{ids::packingTimeout, "0"}}, timeout},
-            {{}, {{ids::packingTimeout, "30001"}}, timeout},
-            {{bySend}, {{ids::sendCharacter, "<None>"}}, "開始キャラクタを設定してください"},
-            {{bySend}, {{ids::sendCharacter, " "}}, "開始キャラクタを設定してください"},
-            {{bySend}, {{ids::sendCharacter, "0x"}}, "開始キャラクタ指定エラー"},
-            {{bySend, trailing}, {{ids::trailingCharacter, "<None>"}}, "終了キャラクタを設定してください"},
-            {{bySend, trailing}, {{ids::trailingCharacter, "g"}}, "終了キャラクタ指定エラー"},
+            {{}, {{"baudRate", "9599"}}, baud},
+            {{}, {{"baudRate", "4000001"}}, baud},
+            {{}, {{"baudRate", "-9600"}}, baud},
+            {{software}, {{"baudRate", "460800"}}, "ソフトウェアフロー制御時は230400bpsが最大値です"},
+            {{software}, {{"xonCharacter", "1g"}}, "XOn 文字エラー"},
+            {{software}, {{"xoffCharacter", "-1"}}, "XOff 文字エラー"},
+            {{}, {{"packingThreshold", "99"}}, dataCount},
+            {{}, {{"packingThreshold", "1461"}}, dataCount},
+            {{}, {{"packingTimeout", "0"}}, timeout},
+            {{}, {{"packingTimeout", "30001"}}, timeout},
+            {{bySend}, {{"sendCharacter", "<None>"}}, "開始キャラクタを設定してください"},
+            {{bySend}, {{"sendCharacter", " "}}, "開始キャラクタを設定してください"},
+            {{bySend}, {{"sendCharacter", "0x"}}, "開始キャラクタ指定エラー"},
+            {{bySend, trailing}, {{"trailingCharacter", "<None>"}}, "終了キャラクタを設定してください"},
+            {{bySend, trailing}, {{"trailingCharacter", "g"}}, "終了キャラクタ指定エラー"},
             {{},
-             {{ids::gapTime, "5001"}},
+             {{"gapTime", "5001"}},
              "受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください"},
-            {{}, {{ids::queueThreshold, "9"}}, threshold},
-            {{}, {{ids::queueThreshold, "514"}}, threshold},
+            {{}, {{"queueThreshold", "9"}}, threshold},
+            {{}, {{"queueThreshold", "514"}}, threshold},
             {{},
-             {{ids::secondMatchByte, "41"}},
+             {{"secondMatchByte", "41"}},
              "受信データキュー更新条件の判定データは1バイト目から設定する必要があります。"},
-            {{}, {{ids::firstMatchByte, "0x0d"}}, "受信データキュー更新条件の判定データ 指定エラー"},
-            {{}, {{ids::firstMatchByte, "20"}}, matchRange},
-            {{}, {{ids::firstMatchByte, "15"}}, matchRange},
-            {{}, {{ids::firstMatchByte, "41"}, {ids::secondMatchByte, "7f"}}, matchRange},
+            {{}, {{"firstMatchByte", "0x0d"}}, "受信データキュー更新条件の判定データ 指定エラー"},
+            {{}, {{"firstMatchByte", "20"}}, matchRange},
+            {{}, {{"firstMatchByte", "15"}}, matchRange},
+            {{}, {{"firstMatchByte", "41"}, {"secondMatchByte", "7f"}}, matchRange},
         };
         for (const Refusal& refusal : refusals) {
             SerialFixture serial;
             QString change;
-            for (const int id : refusal.clicks) {
+            for (const QString& id : refusal.clicks) {
                 serial.click(id);
             }
             for (const auto& [id, text] : refusal.texts) {
@@ -325,19 +322,19 @@ private slots:
     void storesValuesThatPass() {
         SerialFixture serial;
         serial.baud()->setEditText(QStringLiteral(" 115200 bps "));
-        serial.click(ids::dataBits7);
-        serial.click(ids::stopBits2);
-        serial.click(ids::parityEven);
-        serial.click(ids::flowSoftware);
-        serial.type(ids::xonCharacter, QString());
-        serial.type(ids::xoffCharacter, QString());
-        serial.click(ids::packingBySendCharacter);
-        serial.type(ids::sendCharacter, QStringLiteral("1B"));
-        serial.click(ids::flushSendCharacter);
-        serial.type(ids::gapTime, QStringLiteral("<Four Character Periods>"));
-        serial.type(ids::queueThreshold, QStringLiteral("513"));
-        serial.type(ids::firstMatchByte, QStringLiteral("41"));
-        serial.type(ids::secondMatchByte, QStringLiteral("0a"));
+        serial.click("dataBits7");
+        serial.click("stopBits2");
+        serial.click("parityEven");
+        serial.click("flowSoftware");
+        serial.type("xonCharacter", QString());
+        serial.type("xoffCharacter", QString());
+        serial.click("packingBySendCharacter");
+        serial.type("sendCharacter", QStringLiteral("1B"));
+        serial.click("flushSendCharacter");
+        serial.type("gapTime", QStringLiteral("<Four Character Periods>"));
+        serial.type("queueThreshold", QStringLiteral("513"));
+        serial.type("firstMatchByte", QStringLiteral("41"));
+        serial.type("secondMatchByte", QStringLiteral("0a"));
         serial.document.edited.line.gapTimer = 77;
         QVERIFY(serial.page.validateAndStore());
 
@@ -362,8 +359,8 @@ private slots:
         QCOMPARE(edited.line.push[0], 0x41);
         QCOMPARE(edited.line.push[1], 0x0a);
 
-        serial.type(ids::secondMatchByte, QString());
-        serial.type(ids::firstMatchByte, QStringLiteral("0d"));
+        serial.type("secondMatchByte", QString());
+        serial.type("firstMatchByte", QStringLiteral("0d"));
         serial.baud()->setEditText(QStringLiteral("9600"));
         QVERIFY(serial.page.validateAndStore());
         QCOMPARE(edited.line.pushCount, 1);
@@ -374,7 +371,7 @@ private slots:
 
     void packingOffLeavesTheOtherPackingFields() {
         SerialFixture serial;
-        serial.click(ids::packingEnabled);
+        serial.click("packingEnabled");
         serial.document.edited.packing.threshold = 777;
         serial.document.edited.packing.mode = 1;
         QVERIFY(serial.page.validateAndStore());
@@ -391,8 +388,8 @@ private slots:
         edited.line.pushCount = 1;
         edited.line.push = {0x33, 0};
         serial.baud()->setEditText(QStringLiteral("38400"));
-        serial.type(ids::packingTimeout, QStringLiteral("250"));
-        serial.type(ids::gapTime, QStringLiteral("6000"));
+        serial.type("packingTimeout", QStringLiteral("250"));
+        serial.type("gapTime", QStringLiteral("6000"));
         serial.dialogs.expectMessage(
             QStringLiteral("受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください"));
         QVERIFY(!serial.page.validateAndStore());
@@ -403,9 +400,9 @@ private slots:
         QCOMPARE(edited.line.pushCount, 1);
         QCOMPARE(edited.line.push[0], 0x33);
 
-        serial.type(ids::gapTime, QStringLiteral("20"));
-        serial.type(ids::firstMatchByte, QStringLiteral("41"));
-        serial.type(ids::secondMatchByte, QStringLiteral("20"));
+        serial.type("gapTime", QStringLiteral("20"));
+        serial.type("firstMatchByte", QStringLiteral("41"));
+        serial.type("secondMatchByte", QStringLiteral("20"));
         serial.dialogs.expectMessage(QStringLiteral(
             "受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"));
         QVERIFY(!serial.page.validateAndStore());
@@ -417,10 +414,10 @@ private slots:
 
     void keyboardOrderAndNamesFollowTheLabels() {
         SerialFixture serial;
-        const QList<int> order = keyboardOrder(findControl(&serial.page, ids::baudRate));
+        const QStringList order = keyboardOrder(findControl(&serial.page, "baudRate"));
         QCOMPARE(order, serialControls);
 
-        const auto name = [&](int id) {
+        const auto name = [&](const QString& id) {
             return QAccessible::queryAccessibleInterface(findControl(&serial.page, id))
                 ->text(QAccessible::Name);
         };
@@ -429,10 +426,10 @@ private slots:
             QAccessible::queryAccessibleInterface(serial.baud())->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("ボーレート:"));
-        QCOMPARE(name(ids::stopBits1), QStringLiteral("ストップビット: 1"));
-        QCOMPARE(name(ids::xonCharacter), QStringLiteral("Xon Char: 0x"));
-        QCOMPARE(name(ids::gapTime), QStringLiteral("ギャップ時間"));
-        QCOMPARE(name(ids::packingEnabled), QStringLiteral("パックコントロール有効"));
+        QCOMPARE(name("stopBits1"), QStringLiteral("ストップビット: 1"));
+        QCOMPARE(name("xonCharacter"), QStringLiteral("Xon Char: 0x"));
+        QCOMPARE(name("gapTime"), QStringLiteral("ギャップ時間"));
+        QCOMPARE(name("packingEnabled"), QStringLiteral("パックコントロール有効"));
     }
 };
 

@@ -2,8 +2,8 @@
 
 #include "record/SettingsImport.h"
 #include "tests/device/LinkTestSupport.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -68,13 +68,13 @@ struct StationDevice {
     }
 };
 
-inline QAbstractButton* buttonOf(QWidget* dialog, int id) {
+inline QAbstractButton* buttonOf(QWidget* dialog, const QString& id) {
     return control<QAbstractButton>(dialog, id);
 }
 
 // Waits until every scripted box was shown and the control `id`, disabled while the device
 // operation runs, is enabled again.
-inline bool operationEnded(ScriptedDialogs& dialogs, QWidget* dialog, int id) {
+inline bool operationEnded(ScriptedDialogs& dialogs, QWidget* dialog, const QString& id) {
     return QTest::qWaitFor([&] { return dialogs.done() && findControl(dialog, id)->isEnabled(); },
                            operationLimitMs);
 }

@@ -1,6 +1,5 @@
 #include "pages/ProfileEditorDialog.h"
 #include "pages/StationProfilesDialog.h"
-#include "resources/DialogIds.h"
 #include "tests/pages/StationDevice.h"
 
 #include <QAccessible>
@@ -23,14 +22,14 @@ const QString registerQuestion =
     QStringLiteral("この内容のプロファイルを登録します。\r\nこの操作は即座に反映されます。");
 const QString addedMessage = QStringLiteral("プロファイルを追加しました。");
 
-const QList<int> stationControls = {ids::profileList, ids::profileNew, ids::profileSwitch, ids::profileDelete,
-                                    ids::scanButton,  ids::scanList,   ids::scanAdd};
+const QStringList stationControls = {"profileList", "profileNew", "profileSwitch", "profileDelete",
+                                     "scanButton",  "scanList",   "scanAdd"};
 
-QTreeWidget* listOf(QWidget* dialog, int id) {
+QTreeWidget* listOf(QWidget* dialog, const QString& id) {
     return control<QTreeWidget>(dialog, id);
 }
 
-QStringList rowTexts(QWidget* dialog, int id, int row) {
+QStringList rowTexts(QWidget* dialog, const QString& id, int row) {
     QStringList texts;
     QTreeWidgetItem* item = listOf(dialog, id)->topLevelItem(row);
     for (int column = 0; item && column < item->columnCount(); ++column) {
@@ -39,7 +38,7 @@ QStringList rowTexts(QWidget* dialog, int id, int row) {
     return texts;
 }
 
-void select(QWidget* dialog, int id, int row) {
+void select(QWidget* dialog, const QString& id, int row) {
     QTreeWidget* list = listOf(dialog, id);
     list->setCurrentItem(list->topLevelItem(row));
 }
@@ -60,26 +59,25 @@ private slots:
         StationDevice d;
         QVERIFY(d.load(threeProfiles));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
-        QCOMPARE(dialogTemplate(&dialog), int(ids::stationProfilesTemplate));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("接続先の設定"));
-        QTreeWidget* profiles = listOf(&dialog, ids::profileList);
+        QTreeWidget* profiles = listOf(&dialog, "profileList");
         QCOMPARE(profiles->headerItem()->text(2), QStringLiteral("セキュリティ"));
         QCOMPARE(profiles->columnWidth(1), 130);
-        QCOMPARE(listOf(&dialog, ids::scanList)->columnCount(), 5);
+        QCOMPARE(listOf(&dialog, "scanList")->columnCount(), 5);
         QCOMPARE(profiles->topLevelItemCount(), 3);
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 0), (QStringList{"有効", "office", "WPA2"}));
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 1), (QStringList{"無効", "guest", "None"}));
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 2), (QStringList{"有効", "lab", "WEP"}));
-        const auto name = [&](int id) {
+        QCOMPARE(rowTexts(&dialog, "profileList", 0), (QStringList{"有効", "office", "WPA2"}));
+        QCOMPARE(rowTexts(&dialog, "profileList", 1), (QStringList{"無効", "guest", "None"}));
+        QCOMPARE(rowTexts(&dialog, "profileList", 2), (QStringList{"有効", "lab", "WEP"}));
+        const auto name = [&](const QString& id) {
             return QAccessible::queryAccessibleInterface(findControl(&dialog, id))->text(QAccessible::Name);
         };
-        QCOMPARE(name(ids::profileList), QStringLiteral("保存済プロファイル"));
-        QCOMPARE(name(ids::profileDelete), QStringLiteral("選択中プロファイルを削除"));
-        QCOMPARE(name(ids::scanList), QStringLiteral("接続先アクセスポイントの検索"));
+        QCOMPARE(name("profileList"), QStringLiteral("保存済プロファイル"));
+        QCOMPARE(name("profileDelete"), QStringLiteral("選択中プロファイルを削除"));
+        QCOMPARE(name("scanList"), QStringLiteral("接続先アクセスポイントの検索"));
 
         d.document.configRecord.clear();
         StationProfilesDialog fromFile(d.document, d.linked.link, d.dialogs);
-        QCOMPARE(listOf(&fromFile, ids::profileList)->topLevelItemCount(), 0);
+        QCOMPARE(listOf(&fromFile, "profileList")->topLevelItemCount(), 0);
     }
 
     void closingTheProgramDuringAScanStopsIt() {
@@ -87,7 +85,7 @@ private slots:
         QVERIFY(d.load(threeProfiles));
         d.linked.device.update([](sim::Behaviour& b) { b.scanDelay = std::chrono::hours(1); });
         auto dialog = std::make_unique<StationProfilesDialog>(d.document, d.linked.link, d.dialogs);
-        buttonOf(dialog.get(), ids::scanButton)->click();
+        buttonOf(dialog.get(), "scanButton")->click();
         QTest::qWait(300);
         QElapsedTimer closing;
         closing.start();
@@ -103,20 +101,20 @@ private slots:
         QVERIFY(d.load(threeProfiles));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
 
-        buttonOf(&dialog, ids::profileSwitch)->click(); // nothing selected: nothing happens
+        buttonOf(&dialog, "profileSwitch")->click(); // nothing selected: nothing happens
         QVERIFY(d.dialogs.shown().isEmpty());
 
-        select(&dialog, ids::profileList, 0);
+        select(&dialog, "profileList", 0);
         d.refuseImports(true);
         d.dialogs.expectConfirm(
             QStringLiteral("選択したプロファイルを 無効 に変更します。\r\nこの操作は即座に反映されます。"),
             true);
         d.dialogs.expectMessage(QStringLiteral("プロファイルの変更に失敗しました。\n\n") + refusedReply,
                                 &dialog);
-        buttonOf(&dialog, ids::profileSwitch)->click();
-        QVERIFY(!buttonOf(&dialog, ids::scanButton)->isEnabled());
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 0).at(0), QStringLiteral("有効"));
+        buttonOf(&dialog, "profileSwitch")->click();
+        QVERIFY(!buttonOf(&dialog, "scanButton")->isEnabled());
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
+        QCOMPARE(rowTexts(&dialog, "profileList", 0).at(0), QStringLiteral("有効"));
         QCOMPARE(d.document.loaded.profiles[0].state, 1);
         QCOMPARE(d.deviceValue("_ffice", "Basic", "State"), std::optional<std::string>("Enabled"));
 
@@ -125,17 +123,17 @@ private slots:
             QStringLiteral("選択したプロファイルを 無効 に変更します。\r\nこの操作は即座に反映されます。"),
             true);
         d.dialogs.expectMessage(QStringLiteral("プロファイルを 無効 に変更しました。"), &dialog);
-        buttonOf(&dialog, ids::profileSwitch)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 0).at(0), QStringLiteral("無効"));
+        buttonOf(&dialog, "profileSwitch")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
+        QCOMPARE(rowTexts(&dialog, "profileList", 0).at(0), QStringLiteral("無効"));
         QCOMPARE(d.document.loaded.profiles[0].state, 0);
         QCOMPARE(d.deviceValue("_ffice", "Basic", "State"), std::optional<std::string>("Disabled"));
 
-        select(&dialog, ids::profileList, 1);
+        select(&dialog, "profileList", 1);
         d.dialogs.expectConfirm(
             QStringLiteral("選択したプロファイルを 有効 に変更します。\r\nこの操作は即座に反映されます。"),
             false);
-        buttonOf(&dialog, ids::profileSwitch)->click();
+        buttonOf(&dialog, "profileSwitch")->click();
         QVERIFY(d.dialogs.done());
         QCOMPARE(d.deviceValue("_uest", "Basic", "State"), std::optional<std::string>("Disabled"));
     }
@@ -148,36 +146,36 @@ private slots:
         const WlanProfile third = d.document.loaded.profiles[2];
         QCOMPARE(third.suite, 3);
 
-        select(&dialog, ids::profileList, 0);
+        select(&dialog, "profileList", 0);
         const QString question =
             QStringLiteral("選択したプロファイルを削除します。\r\nこの操作は即座に反映されます。");
         d.dialogs.expectConfirm(question, false);
-        buttonOf(&dialog, ids::profileDelete)->click();
+        buttonOf(&dialog, "profileDelete")->click();
         QCOMPARE(d.document.loaded.profileCount, 3);
 
         d.refuseImports(true);
         d.dialogs.expectConfirm(question, true);
         d.dialogs.expectMessage(QStringLiteral("プロファイルの削除に失敗しました。\n\n") + refusedReply,
                                 &dialog);
-        buttonOf(&dialog, ids::profileDelete)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
+        buttonOf(&dialog, "profileDelete")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
         QCOMPARE(d.document.loaded.profileCount, 3);
 
         d.refuseImports(false);
         d.dialogs.expectConfirm(question, true);
         d.dialogs.expectMessage(QStringLiteral("プロファイルを削除しました。"), &dialog);
-        buttonOf(&dialog, ids::profileDelete)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
+        buttonOf(&dialog, "profileDelete")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
         QCOMPARE(d.document.loaded.profileCount, 2);
         QCOMPARE(d.document.loaded.profiles[0], second);
         QCOMPARE(d.document.loaded.profiles[1], third);
         QCOMPARE(d.document.loaded.profiles[2], WlanProfile{});
-        QCOMPARE(listOf(&dialog, ids::profileList)->topLevelItemCount(), 2);
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 0), (QStringList{"無効", "guest", "None"}));
-        QVERIFY(listOf(&dialog, ids::profileList)->selectedItems().isEmpty());
+        QCOMPARE(listOf(&dialog, "profileList")->topLevelItemCount(), 2);
+        QCOMPARE(rowTexts(&dialog, "profileList", 0), (QStringList{"無効", "guest", "None"}));
+        QVERIFY(listOf(&dialog, "profileList")->selectedItems().isEmpty());
         QCOMPARE(d.linked.device.configuration().profileNames(), (std::vector<std::string>{"_uest", "_ab"}));
 
-        buttonOf(&dialog, ids::profileDelete)->click(); // the selection is gone: nothing happens
+        buttonOf(&dialog, "profileDelete")->click(); // the selection is gone: nothing happens
         QVERIFY(d.dialogs.done());
     }
 
@@ -186,43 +184,43 @@ private slots:
         QVERIFY(d.load(""));
         d.linked.device.update([](sim::Behaviour& b) { b.scanLines.push_back("short line only"); });
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
-        buttonOf(&dialog, ids::scanButton)->click();
-        QVERIFY(!buttonOf(&dialog, ids::profileNew)->isEnabled());
-        QVERIFY(findControl(&dialog, ids::stationProgress)->isEnabled());
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
+        buttonOf(&dialog, "scanButton")->click();
+        QVERIFY(!buttonOf(&dialog, "profileNew")->isEnabled());
+        QVERIFY(findControl(&dialog, "stationProgress")->isEnabled());
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
         QVERIFY(d.dialogs.shown().isEmpty());
-        QCOMPARE(listOf(&dialog, ids::scanList)->topLevelItemCount(), 3);
-        QCOMPARE(rowTexts(&dialog, ids::scanList, 0),
+        QCOMPARE(listOf(&dialog, "scanList")->topLevelItemCount(), 3);
+        QCOMPARE(rowTexts(&dialog, "scanList", 0),
                  (QStringList{"office-net", "00:1a:2b:3c:4d:5e", "6", "-48", "WPA2-PSK AES"}));
-        QCOMPARE(rowTexts(&dialog, ids::scanList, 2).at(2), QStringLiteral("44"));
-        QCOMPARE(control<QProgressBar>(&dialog, ids::stationProgress)->value(), 0);
+        QCOMPARE(rowTexts(&dialog, "scanList", 2).at(2), QStringLiteral("44"));
+        QCOMPARE(control<QProgressBar>(&dialog, "stationProgress")->value(), 0);
 
         d.linked.device.update([](sim::Behaviour& b) { b.announcedNetworks = 9; });
         d.dialogs.expectMessage(QStringLiteral("解析エラー"), &dialog);
-        buttonOf(&dialog, ids::scanButton)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
-        QCOMPARE(listOf(&dialog, ids::scanList)->topLevelItemCount(), 3);
+        buttonOf(&dialog, "scanButton")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
+        QCOMPARE(listOf(&dialog, "scanList")->topLevelItemCount(), 3);
 
         d.linked.device.hangUpAfter(0);
         d.dialogs.expectMessage(QStringLiteral("通信エラー"), &dialog);
-        buttonOf(&dialog, ids::scanButton)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
-        QCOMPARE(listOf(&dialog, ids::scanList)->topLevelItemCount(), 3);
+        buttonOf(&dialog, "scanButton")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
+        QCOMPARE(listOf(&dialog, "scanList")->topLevelItemCount(), 3);
     }
 
     void anEmptyScanClearsTheList() {
         StationDevice d;
         QVERIFY(d.load(""));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
-        buttonOf(&dialog, ids::scanButton)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
-        select(&dialog, ids::scanList, 1);
+        buttonOf(&dialog, "scanButton")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
+        select(&dialog, "scanList", 1);
 
         d.linked.device.update([](sim::Behaviour& b) { b.scanLines.clear(); });
-        buttonOf(&dialog, ids::scanButton)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
-        QCOMPARE(listOf(&dialog, ids::scanList)->topLevelItemCount(), 0);
-        buttonOf(&dialog, ids::scanAdd)->click(); // no access point selected: no editor
+        buttonOf(&dialog, "scanButton")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
+        QCOMPARE(listOf(&dialog, "scanList")->topLevelItemCount(), 0);
+        buttonOf(&dialog, "scanAdd")->click(); // no access point selected: no editor
         QVERIFY(d.dialogs.shown().isEmpty());
     }
 
@@ -233,18 +231,18 @@ private slots:
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        buttonOf(&dialog, ids::scanButton)->click();
-        for (const int id : stationControls) {
-            QVERIFY2(!findControl(&dialog, id)->isEnabled(), qPrintable(QString::number(id)));
+        buttonOf(&dialog, "scanButton")->click();
+        for (const QString& id : stationControls) {
+            QVERIFY2(!findControl(&dialog, id)->isEnabled(), qPrintable(id));
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(&dialog, Qt::Key_Return);
         dialog.close();
         QVERIFY(dialog.isVisible());
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
         QVERIFY(dialog.isVisible());
 
-        QTest::keyClick(listOf(&dialog, ids::scanList), Qt::Key_Return);
+        QTest::keyClick(listOf(&dialog, "scanList"), Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
@@ -258,51 +256,51 @@ private slots:
             b.scanLines.push_back(sim::scanLine("mixed-ap", "00:00:00:00:00:03", 11, -75, "WPA2 WEP"));
         });
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
-        buttonOf(&dialog, ids::scanButton)->click();
-        QVERIFY(operationEnded(d.dialogs, &dialog, ids::scanButton));
+        buttonOf(&dialog, "scanButton")->click();
+        QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
 
         struct Prefill {
             int row;
             bool encryption;
-            int suite;
+            const char* suite;
         };
         for (const Prefill& p :
-             {Prefill{0, true, ids::editorWpa2}, Prefill{1, false, 0}, Prefill{3, true, ids::editorWep},
-              Prefill{4, true, ids::editorWpa}, Prefill{5, true, ids::editorWep}}) {
-            select(&dialog, ids::scanList, p.row);
+             {Prefill{0, true, "editorWpa2"}, Prefill{1, false, nullptr}, Prefill{3, true, "editorWep"},
+              Prefill{4, true, "editorWpa"}, Prefill{5, true, "editorWep"}}) {
+            select(&dialog, "scanList", p.row);
             bool opened = false;
             whenEditorOpens(&dialog, [&](ProfileEditorDialog* editor) {
                 opened = editor != nullptr;
-                QCOMPARE(control<QLineEdit>(editor, ids::editorSsid)->text(),
-                         rowTexts(&dialog, ids::scanList, p.row).at(0));
-                QCOMPARE(buttonOf(editor, ids::editorEncryption)->isChecked(), p.encryption);
-                if (p.suite != 0) {
+                QCOMPARE(control<QLineEdit>(editor, "editorSsid")->text(),
+                         rowTexts(&dialog, "scanList", p.row).at(0));
+                QCOMPARE(buttonOf(editor, "editorEncryption")->isChecked(), p.encryption);
+                if (p.suite != nullptr) {
                     QVERIFY(buttonOf(editor, p.suite)->isChecked());
                 }
-                QVERIFY(buttonOf(editor, ids::editorProfileOn)->isChecked());
+                QVERIFY(buttonOf(editor, "editorProfileOn")->isChecked());
                 editor->reject();
             });
-            buttonOf(&dialog, ids::scanAdd)->click();
+            buttonOf(&dialog, "scanAdd")->click();
             QVERIFY(opened);
         }
         QCOMPARE(d.document.loaded.profileCount, 3);
 
-        select(&dialog, ids::scanList, 0);
+        select(&dialog, "scanList", 0);
         whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
-            control<QLineEdit>(editor, ids::editorKey1)->setText(QStringLiteral("office-secret"));
-            buttonOf(editor, ids::editorOk)->click();
+            control<QLineEdit>(editor, "editorKey1")->setText(QStringLiteral("office-secret"));
+            buttonOf(editor, "editorOk")->click();
         });
         d.dialogs.expectConfirm(registerQuestion, true);
         d.dialogs.expectMessage(addedMessage);
-        buttonOf(&dialog, ids::scanAdd)->click();
+        buttonOf(&dialog, "scanAdd")->click();
         QVERIFY(d.dialogs.done());
         QCOMPARE(d.document.loaded.profileCount, 4);
         QCOMPARE(d.document.loaded.profiles[3], (WlanProfile{1, "office-net", "_ffice-net", 2, 0}));
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 3), (QStringList{"有効", "office-net", "WPA2"}));
+        QCOMPARE(rowTexts(&dialog, "profileList", 3), (QStringList{"有効", "office-net", "WPA2"}));
         QCOMPARE(d.deviceValue("_ffice-net", "Security", "WPAx Passphrase"),
                  std::optional<std::string>("office-secret"));
 
-        for (const int id : {ids::scanAdd, ids::profileNew}) {
+        for (const char* id : {"scanAdd", "profileNew"}) {
             d.dialogs.expectMessage(limitMessage, &dialog);
             whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
                 QVERIFY(editor == nullptr);
@@ -320,20 +318,20 @@ private slots:
         QVERIFY(d.load(threeProfiles));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
-            QVERIFY(control<QLineEdit>(editor, ids::editorSsid)->text().isEmpty());
-            QVERIFY(buttonOf(editor, ids::editorWpa2)->isChecked());
-            QVERIFY(buttonOf(editor, ids::editorPassphrase)->isChecked());
-            control<QLineEdit>(editor, ids::editorSsid)->setText(QStringLiteral("Lab"));
-            buttonOf(editor, ids::editorEncryption)->click();
-            buttonOf(editor, ids::editorOk)->click();
+            QVERIFY(control<QLineEdit>(editor, "editorSsid")->text().isEmpty());
+            QVERIFY(buttonOf(editor, "editorWpa2")->isChecked());
+            QVERIFY(buttonOf(editor, "editorPassphrase")->isChecked());
+            control<QLineEdit>(editor, "editorSsid")->setText(QStringLiteral("Lab"));
+            buttonOf(editor, "editorEncryption")->click();
+            buttonOf(editor, "editorOk")->click();
         });
         d.dialogs.expectConfirm(registerQuestion, true);
         d.dialogs.expectMessage(addedMessage);
-        buttonOf(&dialog, ids::profileNew)->click();
+        buttonOf(&dialog, "profileNew")->click();
         QVERIFY(d.dialogs.done());
         QCOMPARE(d.document.loaded.profileCount, 3);
-        QCOMPARE(rowTexts(&dialog, ids::profileList, 2), (QStringList{"有効", "Lab", "None"}));
-        QCOMPARE(listOf(&dialog, ids::profileList)->topLevelItemCount(), 3);
+        QCOMPARE(rowTexts(&dialog, "profileList", 2), (QStringList{"有効", "Lab", "None"}));
+        QCOMPARE(listOf(&dialog, "profileList")->topLevelItemCount(), 3);
         QCOMPARE(d.deviceValue("_ab", "Basic", "Network Name"), std::optional<std::string>("Lab"));
     }
 };

@@ -1,9 +1,9 @@
 #include "pages/WirelessPage.h"
 #include "device/DeviceLink.h"
-#include "resources/DialogIds.h"
+#include "pages/StationProfilesDialog.h"
+#include "tests/support/Controls.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,40 +22,39 @@ using namespace marlo;
 
 namespace {
 
-const QList<int> pageControls = {ids::bandDual,
-                                 ids::band5GHz,
-                                 ids::band24GHz,
-                                 ids::stationEnabled,
-                                 ids::stationProfilesButton,
-                                 ids::stationPriority,
-                                 ids::keepAlive,
-                                 ids::dhcpClient,
-                                 ids::stationIpAddress,
-                                 ids::stationSubnetMask,
-                                 ids::stationGateway,
-                                 ids::stationPrimaryDns,
-                                 ids::stationSecondaryDns,
-                                 ids::accessPointEnabled,
-                                 ids::accessPointButton,
-                                 ids::accessPointPriority,
-                                 ids::dhcpRangeStart,
-                                 ids::dhcpRangeEnd,
-                                 ids::accessPointIpAddress,
-                                 ids::accessPointSubnetMask,
-                                 ids::accessPointGateway,
-                                 ids::accessPointPrimaryDns,
-                                 ids::accessPointSecondaryDns};
+const QStringList pageControls = {"bandDual",
+                                  "band5GHz",
+                                  "band24GHz",
+                                  "stationEnabled",
+                                  "stationProfilesButton",
+                                  "stationPriority",
+                                  "keepAlive",
+                                  "dhcpClient",
+                                  "stationIpAddress",
+                                  "stationSubnetMask",
+                                  "stationGateway",
+                                  "stationPrimaryDns",
+                                  "stationSecondaryDns",
+                                  "accessPointEnabled",
+                                  "accessPointButton",
+                                  "accessPointPriority",
+                                  "dhcpRangeStart",
+                                  "dhcpRangeEnd",
+                                  "accessPointIpAddress",
+                                  "accessPointSubnetMask",
+                                  "accessPointGateway",
+                                  "accessPointPrimaryDns",
+                                  "accessPointSecondaryDns"};
 
-const QList<int> stationRuleControls = {
-    ids::stationProfilesButton, ids::stationPriority,   ids::keepAlive,      ids::dhcpClient,
-    ids::stationIpAddress,      ids::stationSubnetMask, ids::stationGateway, ids::stationPrimaryDns,
-    ids::stationSecondaryDns};
-const QList<int> stationAddressIds = {ids::stationIpAddress, ids::stationSubnetMask, ids::stationGateway,
-                                      ids::stationPrimaryDns, ids::stationSecondaryDns};
-const QList<int> accessPointRuleControls = {
-    ids::accessPointButton,  ids::accessPointPriority,   ids::dhcpRangeStart,
-    ids::dhcpRangeEnd,       ids::accessPointIpAddress,  ids::accessPointSubnetMask,
-    ids::accessPointGateway, ids::accessPointPrimaryDns, ids::accessPointSecondaryDns};
+const QStringList stationRuleControls = {
+    "stationProfilesButton", "stationPriority", "keepAlive",         "dhcpClient",         "stationIpAddress",
+    "stationSubnetMask",     "stationGateway",  "stationPrimaryDns", "stationSecondaryDns"};
+const QStringList stationAddressIds = {"stationIpAddress", "stationSubnetMask", "stationGateway",
+                                       "stationPrimaryDns", "stationSecondaryDns"};
+const QStringList accessPointRuleControls = {
+    "accessPointButton",  "accessPointPriority",   "dhcpRangeStart",
+    "dhcpRangeEnd",       "accessPointIpAddress",  "accessPointSubnetMask",
+    "accessPointGateway", "accessPointPrimaryDns", "accessPointSecondaryDns"};
 
 // A device with both interfaces on, a fixed station address and the access point's factory range.
 DeviceSettings validSettings() {
@@ -94,15 +93,15 @@ struct WirelessFixture {
         page.loadFromSettings();
     }
 
-    QLineEdit* edit(int id) { return control<QLineEdit>(&page, id); }
-    QAbstractButton* button(int id) { return control<QAbstractButton>(&page, id); }
-    QComboBox* list(int id) { return control<QComboBox>(&page, id); }
-    QString text(int id) { return edit(id)->text(); }
-    QString label(int id) { return control<QLabel>(&page, id)->text(); }
-    void type(int id, const QString& text) { edit(id)->setText(text); }
-    bool enabled(int id) { return findControl(&page, id)->isEnabled(); }
-    bool ticked(int id) { return button(id)->isChecked(); }
-    void click(int id) { button(id)->click(); }
+    QLineEdit* edit(const QString& id) { return control<QLineEdit>(&page, id); }
+    QAbstractButton* button(const QString& id) { return control<QAbstractButton>(&page, id); }
+    QComboBox* list(const QString& id) { return control<QComboBox>(&page, id); }
+    QString text(const QString& id) { return edit(id)->text(); }
+    QString label(const QString& id) { return control<QLabel>(&page, id)->text(); }
+    void type(const QString& id, const QString& text) { edit(id)->setText(text); }
+    bool enabled(const QString& id) { return findControl(&page, id)->isEnabled(); }
+    bool ticked(const QString& id) { return button(id)->isChecked(); }
+    void click(const QString& id) { button(id)->click(); }
 
     // Checks the page and expects it to fail with `message`.
     bool refuses(const char* message) {
@@ -112,14 +111,14 @@ struct WirelessFixture {
 };
 
 struct Refusal {
-    std::vector<int> clicks;
-    std::vector<std::pair<int, const char*>> texts;
+    std::vector<QString> clicks;
+    std::vector<std::pair<QString, const char*>> texts;
     const char* message;
 };
 
 struct Entry {
-    std::vector<int> clicks;
-    std::vector<std::pair<int, const char*>> texts;
+    std::vector<QString> clicks;
+    std::vector<std::pair<QString, const char*>> texts;
 };
 
 // Runs `answer` on the next modal dialog; the dialog is closed when it is still open after it.
@@ -148,12 +147,12 @@ private slots:
         ScriptedDialogs dialogs;
         DeviceLink link{[](const std::string&) {}};
         WirelessPage page(document, link, dialogs);
-        for (const int id : pageControls) {
-            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(QString::number(id)));
+        for (const QString& id : pageControls) {
+            QVERIFY2(!findControl(&page, id)->isEnabled(), qPrintable(id));
         }
-        QCOMPARE(control<QLabel>(&page, ids::currentAddressLabel)->text(), QString());
-        QCOMPARE(control<QLabel>(&page, ids::currentAddressValue)->text(), QString());
-        for (const int id : {ids::stationPriority, ids::accessPointPriority}) {
+        QCOMPARE(control<QLabel>(&page, "currentAddressLabel")->text(), QString());
+        QCOMPARE(control<QLabel>(&page, "currentAddressValue")->text(), QString());
+        for (const char* id : {"stationPriority", "accessPointPriority"}) {
             auto* list = control<QComboBox>(&page, id);
             QCOMPARE(list->count(), 2);
             QCOMPARE(list->itemText(0), QStringLiteral("1"));
@@ -163,30 +162,30 @@ private slots:
 
     void loadsTheControlsAndTheCurrentAddress() {
         WirelessFixture wireless;
-        QVERIFY(wireless.ticked(ids::bandDual));
-        QVERIFY(wireless.ticked(ids::stationEnabled));
-        QVERIFY(wireless.ticked(ids::keepAlive));
-        QVERIFY(!wireless.ticked(ids::dhcpClient));
-        QVERIFY(wireless.ticked(ids::accessPointEnabled));
-        QCOMPARE(wireless.list(ids::stationPriority)->currentIndex(), 0);
-        QCOMPARE(wireless.list(ids::accessPointPriority)->currentIndex(), 1);
-        const std::pair<int, const char*> texts[] = {{ids::stationIpAddress, "192.168.1.10"},
-                                                     {ids::stationSubnetMask, "255.255.255.0"},
-                                                     {ids::stationGateway, "192.168.1.1"},
-                                                     {ids::stationPrimaryDns, "<None>"},
-                                                     {ids::stationSecondaryDns, ""},
-                                                     {ids::dhcpRangeStart, "<Minimum>"},
-                                                     {ids::dhcpRangeEnd, "<Maximum>"},
-                                                     {ids::accessPointIpAddress, "192.168.0.1"},
-                                                     {ids::accessPointSubnetMask, "255.255.255.0"},
-                                                     {ids::accessPointGateway, "<None>"}};
+        QVERIFY(wireless.ticked("bandDual"));
+        QVERIFY(wireless.ticked("stationEnabled"));
+        QVERIFY(wireless.ticked("keepAlive"));
+        QVERIFY(!wireless.ticked("dhcpClient"));
+        QVERIFY(wireless.ticked("accessPointEnabled"));
+        QCOMPARE(wireless.list("stationPriority")->currentIndex(), 0);
+        QCOMPARE(wireless.list("accessPointPriority")->currentIndex(), 1);
+        const std::pair<QString, const char*> texts[] = {{"stationIpAddress", "192.168.1.10"},
+                                                         {"stationSubnetMask", "255.255.255.0"},
+                                                         {"stationGateway", "192.168.1.1"},
+                                                         {"stationPrimaryDns", "<None>"},
+                                                         {"stationSecondaryDns", ""},
+                                                         {"dhcpRangeStart", "<Minimum>"},
+                                                         {"dhcpRangeEnd", "<Maximum>"},
+                                                         {"accessPointIpAddress", "192.168.0.1"},
+                                                         {"accessPointSubnetMask", "255.255.255.0"},
+                                                         {"accessPointGateway", "<None>"}};
         for (const auto& [id, text] : texts) {
             QCOMPARE(wireless.text(id), QString::fromUtf8(text));
         }
-        QCOMPARE(wireless.label(ids::currentAddressLabel), QStringLiteral("現在のIPアドレス :"));
-        QCOMPARE(wireless.label(ids::currentAddressValue), QStringLiteral("192.168.1.10"));
-        for (const int id : pageControls) {
-            QVERIFY2(wireless.enabled(id), qPrintable(QString::number(id)));
+        QCOMPARE(wireless.label("currentAddressLabel"), QStringLiteral("現在のIPアドレス :"));
+        QCOMPARE(wireless.label("currentAddressValue"), QStringLiteral("192.168.1.10"));
+        for (const QString& id : pageControls) {
+            QVERIFY2(wireless.enabled(id), qPrintable(id));
         }
 
         DeviceSettings settings = validSettings();
@@ -196,17 +195,17 @@ private slots:
         settings.sta.currentIpAddress.clear();
         wireless.document.loaded = settings;
         wireless.page.loadFromSettings();
-        QVERIFY(wireless.ticked(ids::band24GHz));
-        QVERIFY(!wireless.ticked(ids::bandDual));
-        QCOMPARE(wireless.list(ids::stationPriority)->currentIndex(), -1);
-        QCOMPARE(wireless.list(ids::accessPointPriority)->currentIndex(), -1);
-        QCOMPARE(wireless.label(ids::currentAddressLabel), QString());
-        QCOMPARE(wireless.label(ids::currentAddressValue), QString());
+        QVERIFY(wireless.ticked("band24GHz"));
+        QVERIFY(!wireless.ticked("bandDual"));
+        QCOMPARE(wireless.list("stationPriority")->currentIndex(), -1);
+        QCOMPARE(wireless.list("accessPointPriority")->currentIndex(), -1);
+        QCOMPARE(wireless.label("currentAddressLabel"), QString());
+        QCOMPARE(wireless.label("currentAddressValue"), QString());
 
         settings.radio.band = 7;
         wireless.document.loaded = settings;
         wireless.page.loadFromSettings();
-        for (const int id : {ids::bandDual, ids::band5GHz, ids::band24GHz}) {
+        for (const char* id : {"bandDual", "band5GHz", "band24GHz"}) {
             QVERIFY(!wireless.ticked(id));
         }
     }
@@ -216,15 +215,15 @@ private slots:
             DeviceSettings settings = validSettings();
             settings.sta.currentIpAddress = current;
             WirelessFixture wireless(settings);
-            QCOMPARE(wireless.label(ids::currentAddressLabel), QString());
-            QCOMPARE(wireless.label(ids::currentAddressValue), QString());
+            QCOMPARE(wireless.label("currentAddressLabel"), QString());
+            QCOMPARE(wireless.label("currentAddressValue"), QString());
         }
         DeviceSettings settings = validSettings();
         settings.sta.currentIpAddress = "10.0.0.7 (dhcp)";
         WirelessFixture wireless(settings);
-        QCOMPARE(wireless.label(ids::currentAddressValue), QStringLiteral("10.0.0.7 (dhcp)"));
+        QCOMPARE(wireless.label("currentAddressValue"), QStringLiteral("10.0.0.7 (dhcp)"));
         // The device's text is never read as markup.
-        QCOMPARE(control<QLabel>(&wireless.page, ids::currentAddressValue)->textFormat(), Qt::PlainText);
+        QCOMPARE(control<QLabel>(&wireless.page, "currentAddressValue")->textFormat(), Qt::PlainText);
     }
 
     void enableRulesFollowTheBoxesAndLeaveTheirContents() {
@@ -232,39 +231,39 @@ private slots:
         settings.sta.dhcpClient = 1;
         settings.ap.state = 0;
         WirelessFixture wireless(settings);
-        for (const int id : stationAddressIds) {
+        for (const QString& id : stationAddressIds) {
             QVERIFY(!wireless.enabled(id));
         }
-        QVERIFY(wireless.enabled(ids::stationPriority) && wireless.enabled(ids::stationProfilesButton));
-        for (const int id : accessPointRuleControls) {
-            QVERIFY2(!wireless.enabled(id), qPrintable(QString::number(id)));
+        QVERIFY(wireless.enabled("stationPriority") && wireless.enabled("stationProfilesButton"));
+        for (const QString& id : accessPointRuleControls) {
+            QVERIFY2(!wireless.enabled(id), qPrintable(id));
         }
 
-        wireless.click(ids::dhcpClient);
-        for (const int id : stationAddressIds) {
+        wireless.click("dhcpClient");
+        for (const QString& id : stationAddressIds) {
             QVERIFY(wireless.enabled(id));
         }
-        wireless.click(ids::stationEnabled);
-        for (const int id : stationRuleControls) {
-            QVERIFY2(!wireless.enabled(id), qPrintable(QString::number(id)));
+        wireless.click("stationEnabled");
+        for (const QString& id : stationRuleControls) {
+            QVERIFY2(!wireless.enabled(id), qPrintable(id));
         }
-        wireless.click(ids::accessPointEnabled);
-        for (const int id : accessPointRuleControls) {
+        wireless.click("accessPointEnabled");
+        for (const QString& id : accessPointRuleControls) {
             QVERIFY(wireless.enabled(id));
         }
 
         wireless.page.enableAll(false);
-        for (const int id : pageControls) {
-            QVERIFY2(!wireless.enabled(id), qPrintable(QString::number(id)));
+        for (const QString& id : pageControls) {
+            QVERIFY2(!wireless.enabled(id), qPrintable(id));
         }
         wireless.page.enableAll(true);
-        for (const int id : stationRuleControls) {
+        for (const QString& id : stationRuleControls) {
             QVERIFY(!wireless.enabled(id));
         }
-        QVERIFY(wireless.enabled(ids::accessPointIpAddress));
-        QVERIFY(!wireless.ticked(ids::stationEnabled));
-        QVERIFY(!wireless.ticked(ids::dhcpClient));
-        QCOMPARE(wireless.text(ids::stationIpAddress), QStringLiteral("192.168.1.10"));
+        QVERIFY(wireless.enabled("accessPointIpAddress"));
+        QVERIFY(!wireless.ticked("stationEnabled"));
+        QVERIFY(!wireless.ticked("dhcpClient"));
+        QCOMPARE(wireless.text("stationIpAddress"), QStringLiteral("192.168.1.10"));
     }
 
     void refusesEachInvalidAddressWithItsMessage() {
@@ -275,60 +274,54 @@ private slots:
         const char* const apAddress = "APモードのIPアドレスが正しくありません。";
         const char* const apMask = "APモードのサブネットマスクが正しくありません。";
         const std::vector<Refusal> refusals = {
-            {{}, {{ids::stationIpAddress, "192.168.1.256"}}, staAddress},
-            {{}, {{ids::stationIpAddress, "<none>"}}, staAddress},
-            {{}, {{ids::stationIpAddress, "１９２.168.1.1"}}, staAddress},
-            {{}, {{ids::stationSubnetMask, "<Minimum>"}}, staMask},
+            {{}, {{"stationIpAddress", "192.168.1.256"}}, staAddress},
+            {{}, {{"stationIpAddress", "<none>"}}, staAddress},
+            {{}, {{"stationIpAddress", "１９２.168.1.1"}}, staAddress},
+            {{}, {{"stationSubnetMask", "<Minimum>"}}, staMask},
             // The record writes an address with its mask as a prefix length: a mask with a gap, of
             // all ones or none at all, and an address of all ones, cannot be written.
-            {{}, {{ids::stationSubnetMask, "255.255.0.255"}}, staMask},
-            {{}, {{ids::stationSubnetMask, "255.255.255.255"}}, staMask},
-            {{}, {{ids::stationSubnetMask, "<None>"}}, staMask},
-            {{}, {{ids::stationIpAddress, "255.255.255.255"}}, staAddress},
-            {{}, {{ids::accessPointSubnetMask, "255.255.255.255"}}, apMask},
-            {{}, {{ids::accessPointSubnetMask, ""}}, apMask},
-            {{}, {{ids::accessPointIpAddress, "255.255.255.255"}}, apAddress},
-            {{},
-             {{ids::stationGateway, "1.2.3.4.5"}},
-             "STAモードのデフォルトゲートウェイが正しくありません。"},
-            {{}, {{ids::stationPrimaryDns, "dns"}}, "STAモードのプライマリDNSが正しくありません。"},
-            {{}, {{ids::stationSecondaryDns, "1.2.3.4x"}}, "STAモードのセカンダリDNSが正しくありません。"},
-            {{}, {{ids::dhcpRangeStart, "<Maximum>"}}, dhcpStart},
-            {{}, {{ids::dhcpRangeEnd, "<Minimum>"}}, dhcpEnd},
-            {{}, {{ids::accessPointIpAddress, ""}}, apAddress},
-            {{}, {{ids::accessPointIpAddress, "<None>"}}, apAddress},
+            {{}, {{"stationSubnetMask", "255.255.0.255"}}, staMask},
+            {{}, {{"stationSubnetMask", "255.255.255.255"}}, staMask},
+            {{}, {{"stationSubnetMask", "<None>"}}, staMask},
+            {{}, {{"stationIpAddress", "255.255.255.255"}}, staAddress},
+            {{}, {{"accessPointSubnetMask", "255.255.255.255"}}, apMask},
+            {{}, {{"accessPointSubnetMask", ""}}, apMask},
+            {{}, {{"accessPointIpAddress", "255.255.255.255"}}, apAddress},
+            {{}, {{"stationGateway", "1.2.3.4.5"}}, "STAモードのデフォルトゲートウェイが正しくありません。"},
+            {{}, {{"stationPrimaryDns", "dns"}}, "STAモードのプライマリDNSが正しくありません。"},
+            {{}, {{"stationSecondaryDns", "1.2.3.4x"}}, "STAモードのセカンダリDNSが正しくありません。"},
+            {{}, {{"dhcpRangeStart", "<Maximum>"}}, dhcpStart},
+            {{}, {{"dhcpRangeEnd", "<Minimum>"}}, dhcpEnd},
+            {{}, {{"accessPointIpAddress", ""}}, apAddress},
+            {{}, {{"accessPointIpAddress", "<None>"}}, apAddress},
             // The access point's edits are checked while access point mode is off as well.
-            {{ids::accessPointEnabled}, {{ids::accessPointIpAddress, ""}}, apAddress},
-            {{ids::accessPointEnabled}, {{ids::dhcpRangeEnd, "192.168.0.0"}}, dhcpEnd},
-            {{}, {{ids::accessPointSubnetMask, "255.255.255.0/24"}}, apMask},
-            {{},
-             {{ids::accessPointGateway, "gateway"}},
-             "APモードのデフォルトゲートウェイが正しくありません。"},
-            {{}, {{ids::accessPointPrimaryDns, "-1"}}, "APモードのプライマリDNSが正しくありません。"},
-            {{},
-             {{ids::accessPointSecondaryDns, "<Maximum>"}},
-             "APモードのセカンダリDNSが正しくありません。"},
+            {{"accessPointEnabled"}, {{"accessPointIpAddress", ""}}, apAddress},
+            {{"accessPointEnabled"}, {{"dhcpRangeEnd", "192.168.0.0"}}, dhcpEnd},
+            {{}, {{"accessPointSubnetMask", "255.255.255.0/24"}}, apMask},
+            {{}, {{"accessPointGateway", "gateway"}}, "APモードのデフォルトゲートウェイが正しくありません。"},
+            {{}, {{"accessPointPrimaryDns", "-1"}}, "APモードのプライマリDNSが正しくありません。"},
+            {{}, {{"accessPointSecondaryDns", "<Maximum>"}}, "APモードのセカンダリDNSが正しくありません。"},
             // The zero address is refused only after the four edits below it have passed.
-            {{}, {{ids::accessPointIpAddress, "0.0.0.0"}}, apAddress},
-            {{}, {{ids::accessPointIpAddress, "0.0.0.0"}, {ids::accessPointSubnetMask, "mask"}}, apMask},
-            {{}, {{ids::dhcpRangeStart, "192.168.1.5"}}, dhcpStart},
-            {{}, {{ids::dhcpRangeStart, "192.168.0.0"}}, dhcpStart},
-            {{}, {{ids::dhcpRangeStart, "255.255.255.255"}}, dhcpStart},
-            {{}, {{ids::dhcpRangeEnd, "192.168.0.255"}}, dhcpEnd},
-            {{}, {{ids::dhcpRangeEnd, "10.0.0.20"}}, dhcpEnd},
+            {{}, {{"accessPointIpAddress", "0.0.0.0"}}, apAddress},
+            {{}, {{"accessPointIpAddress", "0.0.0.0"}, {"accessPointSubnetMask", "mask"}}, apMask},
+            {{}, {{"dhcpRangeStart", "192.168.1.5"}}, dhcpStart},
+            {{}, {{"dhcpRangeStart", "192.168.0.0"}}, dhcpStart},
+            {{}, {{"dhcpRangeStart", "255.255.255.255"}}, dhcpStart},
+            {{}, {{"dhcpRangeEnd", "192.168.0.255"}}, dhcpEnd},
+            {{}, {{"dhcpRangeEnd", "10.0.0.20"}}, dhcpEnd},
             // The range is checked after every address edit, so a bad range start waits its turn.
             {{},
-             {{ids::dhcpRangeStart, "10.0.0.1"}, {ids::accessPointGateway, "x"}},
+             {{"dhcpRangeStart", "10.0.0.1"}, {"accessPointGateway", "x"}},
              "APモードのデフォルトゲートウェイが正しくありません。"},
             // A station address is checked before the access point's, whatever the order of typing.
             {{},
-             {{ids::accessPointIpAddress, ""}, {ids::stationSecondaryDns, "1..3"}},
+             {{"accessPointIpAddress", ""}, {"stationSecondaryDns", "1..3"}},
              "STAモードのセカンダリDNSが正しくありません。"},
         };
         for (const Refusal& refusal : refusals) {
             WirelessFixture wireless;
             QString change;
-            for (const int id : refusal.clicks) {
+            for (const QString& id : refusal.clicks) {
                 wireless.click(id);
             }
             for (const auto& [id, text] : refusal.texts) {
@@ -341,28 +334,28 @@ private slots:
 
     void acceptsTokensBroadcastAndRangesThatSkipTheNetworkTest() {
         const std::vector<Entry> entries = {
-            {{}, {{ids::stationIpAddress, ""}, {ids::stationSubnetMask, "<None>"}}},
-            {{}, {{ids::stationGateway, "255.255.255.255"}, {ids::accessPointGateway, "255.255.255.255"}}},
-            {{}, {{ids::dhcpRangeStart, "192.168.0.2"}, {ids::dhcpRangeEnd, "192.168.0.254"}}},
-            {{}, {{ids::dhcpRangeStart, ""}, {ids::dhcpRangeEnd, ""}}},
+            {{}, {{"stationIpAddress", ""}, {"stationSubnetMask", "<None>"}}},
+            {{}, {{"stationGateway", "255.255.255.255"}, {"accessPointGateway", "255.255.255.255"}}},
+            {{}, {{"dhcpRangeStart", "192.168.0.2"}, {"dhcpRangeEnd", "192.168.0.254"}}},
+            {{}, {{"dhcpRangeStart", ""}, {"dhcpRangeEnd", ""}}},
             // With the mask 0.0.0.0 every start and end lies in the access point's network.
             {{},
-             {{ids::accessPointSubnetMask, "0.0.0.0"},
-              {ids::dhcpRangeStart, "10.1.2.3"},
-              {ids::dhcpRangeEnd, "172.16.0.9"}}},
+             {{"accessPointSubnetMask", "0.0.0.0"},
+              {"dhcpRangeStart", "10.1.2.3"},
+              {"dhcpRangeEnd", "172.16.0.9"}}},
             // inet_addr's short and octal forms.
-            {{}, {{ids::stationIpAddress, "10.1"}, {ids::accessPointIpAddress, "0300.0250.0.1"}}},
+            {{}, {{"stationIpAddress", "10.1"}, {"accessPointIpAddress", "0300.0250.0.1"}}},
             // With the DHCP client ticked the station edits are not read.
-            {{ids::dhcpClient}, {{ids::stationIpAddress, "nonsense"}, {ids::stationSecondaryDns, "x"}}},
+            {{"dhcpClient"}, {{"stationIpAddress", "nonsense"}, {"stationSecondaryDns", "x"}}},
             // The access point's edits are checked but its channel is not while it is off.
-            {{ids::accessPointEnabled, ids::band5GHz}, {}},
+            {{"accessPointEnabled", "band5GHz"}, {}},
         };
         for (const Entry& entry : entries) {
             DeviceSettings settings = validSettings();
             settings.accessPoint.channel = 6;
             WirelessFixture wireless(settings);
             QString change;
-            for (const int id : entry.clicks) {
+            for (const QString& id : entry.clicks) {
                 wireless.click(id);
             }
             for (const auto& [id, text] : entry.texts) {
@@ -377,15 +370,14 @@ private slots:
     void comparesTheAccessPointChannelWithTheBand() {
         const char* const mismatch = "APモードの無線LANチャンネル設定が無線バント設定と合っていません。";
         struct Case {
-            int band;
+            const char* band;
             std::uint32_t channel;
             bool passes;
         };
-        const Case cases[] = {{ids::band5GHz, 13, false},  {ids::band5GHz, 1, false},
-                              {ids::band5GHz, 36, true},   {ids::band24GHz, 36, false},
-                              {ids::band24GHz, 48, false}, {ids::band24GHz, 13, true},
-                              {ids::band5GHz, 0, true},    {ids::band24GHz, 0, true},
-                              {ids::bandDual, 13, true},   {ids::bandDual, 36, true}};
+        const Case cases[] = {{"band5GHz", 13, false},  {"band5GHz", 1, false},   {"band5GHz", 36, true},
+                              {"band24GHz", 36, false}, {"band24GHz", 48, false}, {"band24GHz", 13, true},
+                              {"band5GHz", 0, true},    {"band24GHz", 0, true},   {"bandDual", 13, true},
+                              {"bandDual", 36, true}};
         for (const Case& c : cases) {
             DeviceSettings settings = validSettings();
             settings.accessPoint.channel = c.channel;
@@ -404,7 +396,7 @@ private slots:
         settings.accessPoint.channel = 36;
         settings.accessPoint.edited = 1;
         WirelessFixture wireless(settings);
-        wireless.click(ids::band24GHz);
+        wireless.click("band24GHz");
         wireless.document.edited.accessPoint.channel = 11;
         QVERIFY(wireless.page.validateAndStore());
         wireless.document.loaded.accessPoint.edited = 0;
@@ -417,14 +409,14 @@ private slots:
         wireless.document.edited.radio.keepAlive = 1;
         wireless.document.edited.ap.state = 1;
         wireless.document.edited.ap.priority = 2;
-        wireless.click(ids::band5GHz);
-        wireless.click(ids::keepAlive);
-        wireless.list(ids::stationPriority)->setCurrentIndex(1);
-        wireless.list(ids::accessPointPriority)->setCurrentIndex(-1);
-        wireless.type(ids::stationIpAddress, QStringLiteral("  10.0.0.5\t"));
-        wireless.type(ids::stationPrimaryDns, QStringLiteral(" <None> "));
-        wireless.type(ids::dhcpRangeStart, QStringLiteral("192.168.0.100"));
-        wireless.click(ids::accessPointEnabled);
+        wireless.click("band5GHz");
+        wireless.click("keepAlive");
+        wireless.list("stationPriority")->setCurrentIndex(1);
+        wireless.list("accessPointPriority")->setCurrentIndex(-1);
+        wireless.type("stationIpAddress", QStringLiteral("  10.0.0.5\t"));
+        wireless.type("stationPrimaryDns", QStringLiteral(" <None> "));
+        wireless.type("dhcpRangeStart", QStringLiteral("192.168.0.100"));
+        wireless.click("accessPointEnabled");
         QVERIFY(wireless.page.validateAndStore());
 
         const DeviceSettings& edited = wireless.document.edited;
@@ -448,9 +440,9 @@ private slots:
         QCOMPARE(edited.ap.secondaryDns, std::string("<None>"));
         QCOMPARE(edited.sta.currentIpAddress, std::string());
 
-        wireless.click(ids::dhcpClient);
-        wireless.type(ids::stationGateway, QStringLiteral("not read"));
-        wireless.list(ids::accessPointPriority)->setCurrentIndex(0);
+        wireless.click("dhcpClient");
+        wireless.type("stationGateway", QStringLiteral("not read"));
+        wireless.list("accessPointPriority")->setCurrentIndex(0);
         QVERIFY(wireless.page.validateAndStore());
         QCOMPARE(edited.ap.priority, 1u);
         QCOMPARE(edited.sta.dhcpClient, 1);
@@ -465,10 +457,10 @@ private slots:
         WirelessFixture wireless;
         DeviceSettings& edited = wireless.document.edited;
         edited.ap.secondaryDns = "10.9.9.9";
-        wireless.click(ids::band24GHz);
-        wireless.type(ids::stationGateway, QStringLiteral("192.168.1.254"));
-        wireless.type(ids::accessPointSubnetMask, QStringLiteral(" 255.255.0.0 "));
-        wireless.type(ids::accessPointGateway, QStringLiteral(" bad gateway "));
+        wireless.click("band24GHz");
+        wireless.type("stationGateway", QStringLiteral("192.168.1.254"));
+        wireless.type("accessPointSubnetMask", QStringLiteral(" 255.255.0.0 "));
+        wireless.type("accessPointGateway", QStringLiteral(" bad gateway "));
         QVERIFY(wireless.refuses("APモードのデフォルトゲートウェイが正しくありません。"));
         QCOMPARE(edited.radio.band, 2);
         QCOMPARE(edited.sta.defaultGateway, std::string("192.168.1.254"));
@@ -476,13 +468,13 @@ private slots:
         QCOMPARE(edited.ap.defaultGateway, std::string("bad gateway"));
         QCOMPARE(edited.ap.secondaryDns, std::string("10.9.9.9"));
 
-        wireless.type(ids::accessPointGateway, QString());
-        wireless.type(ids::accessPointIpAddress, QStringLiteral("0.0.0.0"));
+        wireless.type("accessPointGateway", QString());
+        wireless.type("accessPointIpAddress", QStringLiteral("0.0.0.0"));
         QVERIFY(wireless.refuses("APモードのIPアドレスが正しくありません。"));
         QCOMPARE(edited.ap.ipAddress, std::string("0.0.0.0"));
         QCOMPARE(edited.ap.secondaryDns, std::string("<None>"));
 
-        wireless.type(ids::stationIpAddress, QStringLiteral("１"));
+        wireless.type("stationIpAddress", QStringLiteral("１"));
         QVERIFY(wireless.refuses("STAモードのIPアドレスが正しくありません。"));
         QCOMPARE(edited.sta.ipAddress, std::string("\x82\x50"));
         QCOMPARE(edited.sta.defaultGateway, std::string());
@@ -493,7 +485,7 @@ private slots:
         wireless.document.configRecord.clear();
         bool opened = false;
         onNextModal([](QDialog*) {}, &opened);
-        wireless.click(ids::accessPointButton);
+        wireless.click("accessPointButton");
         QTest::qWait(10);
         QVERIFY(!opened);
 
@@ -503,12 +495,11 @@ private slots:
         onNextModal(
             [&](QDialog* dialog) {
                 title = dialog->windowTitle();
-                QCOMPARE(dialogTemplate(dialog), static_cast<int>(ids::accessPointTemplate));
-                control<QLineEdit>(dialog, ids::apSsid)->setText(QStringLiteral("plant-7"));
-                control<QAbstractButton>(dialog, ids::apOk)->click();
+                control<QLineEdit>(dialog, "apSsid")->setText(QStringLiteral("plant-7"));
+                control<QAbstractButton>(dialog, "apOk")->click();
             },
             &opened);
-        wireless.click(ids::accessPointButton);
+        wireless.click("accessPointButton");
         QVERIFY(opened);
         QCOMPARE(title, QStringLiteral("APモードの設定"));
         QCOMPARE(wireless.document.edited.accessPoint.ssid, std::string("plant-7"));
@@ -520,7 +511,7 @@ private slots:
         wireless.document.configRecord.clear();
         bool opened = false;
         onNextModal([](QDialog*) {}, &opened);
-        wireless.click(ids::stationProfilesButton);
+        wireless.click("stationProfilesButton");
         QTest::qWait(10);
         QVERIFY(!opened);
         QVERIFY(wireless.dialogs.shown().isEmpty());
@@ -531,38 +522,40 @@ private slots:
             QStringLiteral("STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。"),
             &wireless.page);
         onNextModal([](QDialog*) {}, &opened);
-        wireless.click(ids::stationProfilesButton);
+        wireless.click("stationProfilesButton");
         QTest::qWait(10);
         QVERIFY(!opened);
         QVERIFY(wireless.dialogs.done());
 
         wireless.document.loadedFromFile = 0;
-        int openedTemplate = 0;
-        onNextModal([&](QDialog* dialog) { openedTemplate = dialogTemplate(dialog); }, &opened);
-        wireless.click(ids::stationProfilesButton);
+        bool stationDialog = false;
+        onNextModal(
+            [&](QDialog* dialog) { stationDialog = dynamic_cast<StationProfilesDialog*>(dialog) != nullptr; },
+            &opened);
+        wireless.click("stationProfilesButton");
         QVERIFY(opened);
-        QCOMPARE(openedTemplate, static_cast<int>(ids::stationProfilesTemplate));
+        QVERIFY(stationDialog);
     }
 
     void keyboardOrderAndNamesFollowTheLayout() {
         WirelessFixture wireless;
-        const QList<int> order = keyboardOrder(findControl(&wireless.page, ids::bandDual));
+        const QStringList order = keyboardOrder(findControl(&wireless.page, "bandDual"));
         QCOMPARE(order, pageControls);
 
-        const auto name = [&](int id) {
+        const auto name = [&](const QString& id) {
             return QAccessible::queryAccessibleInterface(findControl(&wireless.page, id))
                 ->text(QAccessible::Name);
         };
-        QCOMPARE(name(ids::band5GHz), QStringLiteral("バンド 5GHz"));
-        QCOMPARE(name(ids::stationIpAddress), QStringLiteral("STAモード IPアドレス:"));
-        QCOMPARE(name(ids::accessPointIpAddress), QStringLiteral("APモード IPアドレス:"));
-        QCOMPARE(name(ids::dhcpRangeEnd), QStringLiteral("DHCPの範囲: 終了:"));
+        QCOMPARE(name("band5GHz"), QStringLiteral("バンド 5GHz"));
+        QCOMPARE(name("stationIpAddress"), QStringLiteral("STAモード IPアドレス:"));
+        QCOMPARE(name("accessPointIpAddress"), QStringLiteral("APモード IPアドレス:"));
+        QCOMPARE(name("dhcpRangeEnd"), QStringLiteral("DHCPの範囲: 終了:"));
         // A list is named by its selected item on this platform; its label comes as a relation.
-        const auto labels = QAccessible::queryAccessibleInterface(wireless.list(ids::accessPointPriority))
+        const auto labels = QAccessible::queryAccessibleInterface(wireless.list("accessPointPriority"))
                                 ->relations(QAccessible::Label);
         QCOMPARE(labels.size(), 1);
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("優先度:"));
-        QCOMPARE(name(ids::accessPointButton), QStringLiteral("APモードの設定"));
+        QCOMPARE(name("accessPointButton"), QStringLiteral("APモードの設定"));
     }
 };
 

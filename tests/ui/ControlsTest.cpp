@@ -1,5 +1,4 @@
 #include "tests/ui/ScriptedDialogs.h"
-#include "ui/ControlId.h"
 #include "ui/DialogUnits.h"
 #include "ui/ReturnEscapeFilter.h"
 #include "ui/TypedLengthLimit.h"
@@ -31,28 +30,6 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void controlsAreFoundInsideTheirOwnDialog() {
-        QWidget window;
-        setDialogTemplate(&window, 102);
-        auto* read = new QPushButton(&window);
-        setControlId(read, 1067);
-        auto* container = new QWidget(&window);
-        auto* page = new QWidget(container);
-        setDialogTemplate(page, 132);
-        auto* group = new QWidget(page);
-        auto* gap = new QLineEdit(group);
-        setControlId(gap, 1067);
-        auto* baud = new QLineEdit(group);
-        setControlId(baud, 1046);
-
-        QCOMPARE(findControl(&window, 1067), read);
-        QCOMPARE(findControl(page, 1067), gap);
-        QCOMPARE(findControl(page, 1046), baud);
-        QCOMPARE(findControl(&window, 1046), nullptr);
-        QCOMPARE(control<QLineEdit>(&window, 1067), nullptr);
-        QCOMPARE(control<QLineEdit>(page, 1067), gap);
-    }
-
     void dialogUnitsRoundToTheNearestPixel() {
         const DialogUnits units(7, 12);
         QCOMPARE(units.toPixels(10, 45, 290, 355), QRect(18, 68, 508, 533));

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "ui/ControlId.h"
-
-#include <QList>
+#include <QStringList>
 #include <QWidget>
 
 namespace marlo {
 
-// The ids of the controls that Tab reaches, in the order it reaches them, once round from `first`.
-inline QList<int> keyboardOrder(QWidget* first) {
-    QList<int> order;
+// The names of the named controls that Tab reaches, in the order it reaches them, once round from
+// `first`. Qt's own inner widgets carry names that begin with "qt_" and are left out.
+inline QStringList keyboardOrder(QWidget* first) {
+    QStringList order;
     QWidget* widget = first;
     do {
-        if (controlId(widget) != 0 && (widget->focusPolicy() & Qt::TabFocus)) {
-            order.append(controlId(widget));
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            order.append(name);
         }
         widget = widget->nextInFocusChain();
     } while (widget != first);
