@@ -1,7 +1,11 @@
 #include "record/Codecs.h"
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -239,7 +243,7 @@ std::optional<std::uint32_t> parseDottedAddress(std::string_view text) {
     if (terminated.find_first_of(std::string_view("\0<\r", 3)) != std::string::npos) {
         return std::nullopt;
     }
-    const in_addr_t value = inet_addr(terminated.c_str());
+    const auto value = inet_addr(terminated.c_str());
     if (value == INADDR_NONE) {
         return std::nullopt;
     }

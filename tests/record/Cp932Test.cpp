@@ -17,6 +17,7 @@ TEST(Cp932, RefusesWhatTheOtherSideCannotHold) {
     EXPECT_FALSE(utf8ToCp932("\xc3\xa9t\xc3\xa9")); // accented Latin letters
     EXPECT_FALSE(utf8ToCp932("\xff"));              // not UTF-8
     EXPECT_FALSE(cp932ToUtf8("\x83"));              // a lead byte without its trail byte
+    EXPECT_FALSE(cp932ToUtf8("a\x80"));             // a byte the code page leaves undefined
     // Characters that code page 932 gives back as others: the yen sign and the overline would
     // come back as a backslash and a tilde, the wave dash and the minus sign as fullwidth forms.
     for (const char* changed : {"pass¥word‾x", "〜", "−1"}) {
