@@ -49,4 +49,12 @@ std::optional<std::int32_t> parseComPortNumber(std::string_view friendlyName) {
     return static_cast<std::int32_t>(number);
 }
 
+std::optional<PortEntry> comPortEntry(std::string_view friendlyName) {
+    const auto number = parseComPortNumber(friendlyName);
+    if (!number) {
+        return std::nullopt;
+    }
+    return PortEntry{std::string(friendlyName), "\\\\.\\COM" + std::to_string(*number)};
+}
+
 } // namespace marlo

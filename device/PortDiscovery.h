@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ public:
     virtual bool discoverPorts(std::vector<PortEntry>& ports) = 0;
 };
 
+// The system's own discovery: udev on Linux, the device installation functions on Windows.
+std::unique_ptr<PortDiscovery> systemPortDiscovery();
+
 // The entry to select in a freshly filled port selector: the first whose name contains "USB";
 // else the last entry with `rememberedPath`, the port selected before the refresh; else entry 0.
 // No value for an empty list.
@@ -39,5 +43,9 @@ std::optional<std::size_t> preferredPort(const std::vector<PortEntry>& ports,
 // first "(COM" up to the next ")" must be empty or begin with a digit, and n is the value of its
 // leading digits (0 when empty). No value when the name carries no usable COM number.
 std::optional<std::int32_t> parseComPortNumber(std::string_view friendlyName);
+
+// The entry for a Windows port by its friendly name, opened as \\.\COMn; no value when the name
+// carries no usable COM number.
+std::optional<PortEntry> comPortEntry(std::string_view friendlyName);
 
 } // namespace marlo

@@ -94,7 +94,19 @@ int millisecondsLeft(Clock::time_point deadline) {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
+// Waits until `fd` has `events`, the time is up or `stop` is raised: 0, or the error number of a
+// failed wait.
+int await(int fd, short events, int milliseconds, const StopSignal* stop) {
+    std::array<pollfd, 2> waits{
+        {{fd, events, 0}, {stop != nullptr ? static_cast<int>(stop->waitHandle()) : -1, POLLIN, 0}}};
+    return ::poll(waits.data(), waits.size(), milliseconds) < 0 && errno != EINTR ? errno : 0;
+}
+
 } // namespace
+
+struct SerialPort::Line {
+    int fd;
+};
 
 SerialPort::SerialPort(ClipboardSink clipboard, PortTimeouts timeouts, const StopSignal* stop)
     : clipboard_(std::move(clipboard))
@@ -125,21 +137,21 @@ bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint
         ::close(fd);
         return false;
     }
-    fd_ = fd;
+    line_ = std::make_unique<Line>(Line{fd});
     return true;
 }
 
 void SerialPort::discardInput() {
-    if (fd_ < 0) {
+    if (!line_) {
         return;
     }
     int waiting = 0;
-    if (::ioctl(fd_, FIONREAD, &waiting) != 0) {
+    if (::ioctl(line_->fd, FIONREAD, &waiting) != 0) {
         return;
     }
     std::array<char, 4096> scratch;
     while (waiting > 0) {
-        const ssize_t n = ::read(fd_, scratch.data(), std::min<std::size_t>(scratch.size(), waiting));
+        const ssize_t n = ::read(line_->fd, scratch.data(), std::min<std::size_t>(scratch.size(), waiting));
         if (n <= 0) {
             return;
         }
@@ -148,7 +160,7 @@ void SerialPort::discardInput() {
 }
 
 int SerialPort::write(const char* bytes, int count) {
-    if (fd_ < 0) {
+    if (!line_) {
         return fail(EBADF);
     }
     if (stopped()) {
@@ -157,7 +169,7 @@ int SerialPort::write(const char* bytes, int count) {
     const auto deadline = Clock::now() + timeouts_.writeConstant + timeouts_.writePerByte * count;
     int written = 0;
     while (written < count) {
-        const ssize_t n = ::write(fd_, bytes + written, static_cast<std::size_t>(count - written));
+        const ssize_t n = ::write(line_->fd, bytes + written, static_cast<std::size_t>(count - written));
         if (n > 0) {
             written += static_cast<int>(n);
             continue;
@@ -169,7 +181,10 @@ int SerialPort::write(const char* bytes, int count) {
         if (left == 0) {
             break;
         }
-        if (!await(POLLOUT, left)) {
+        if (const int error = await(line_->fd, POLLOUT, left, stop_); error != 0) {
+            return fail(error);
+        }
+        if (stopped()) {
             return -1;
         }
     }
@@ -177,7 +192,7 @@ int SerialPort::write(const char* bytes, int count) {
 }
 
 int SerialPort::read(char* buffer, int count) {
-    if (fd_ < 0) {
+    if (!line_) {
         return fail(EBADF);
     }
     if (stopped()) {
@@ -188,7 +203,7 @@ int SerialPort::read(char* buffer, int count) {
     }
     const auto deadline = Clock::now() + timeouts_.readConstant + timeouts_.readPerByte * count;
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer, static_cast<std::size_t>(count));
+        const ssize_t n = ::read(line_->fd, buffer, static_cast<std::size_t>(count));
         if (n > 0) {
             return static_cast<int>(n);
         }
@@ -203,31 +218,25 @@ int SerialPort::read(char* buffer, int count) {
         if (left == 0) {
             return 0;
         }
-        if (!await(POLLIN, left)) {
+        if (const int error = await(line_->fd, POLLIN, left, stop_); error != 0) {
+            return fail(error);
+        }
+        if (stopped()) {
             return -1;
         }
     }
 }
 
-bool SerialPort::await(short events, int milliseconds) {
-    std::array<pollfd, 2> waits{{{fd_, events, 0}, {stop_ != nullptr ? stop_->descriptor() : -1, POLLIN, 0}}};
-    if (::poll(waits.data(), waits.size(), milliseconds) < 0 && errno != EINTR) {
-        fail(errno);
-        return false;
-    }
-    return !stopped();
-}
-
 void SerialPort::close() {
-    if (fd_ < 0) {
+    if (!line_) {
         return;
     }
-    ::tcflush(fd_, TCIOFLUSH);
+    ::tcflush(line_->fd, TCIOFLUSH);
     // The exclusive flag belongs to the terminal, not to this descriptor: left set, it would
     // outlive the close and keep the next open out while anyone else holds the terminal.
-    ::ioctl(fd_, TIOCNXCL);
-    ::close(fd_);
-    fd_ = -1;
+    ::ioctl(line_->fd, TIOCNXCL);
+    ::close(line_->fd);
+    line_.reset();
 }
 
 int SerialPort::fail(int error) {

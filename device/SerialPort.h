@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace marlo {
@@ -17,9 +18,9 @@ struct PortTimeouts {
     std::chrono::milliseconds writePerByte{10};
 };
 
-// One serial port on termios. A port another program holds does not open. A failed read or
-// write hands the system's error text to the clipboard sink; one that `stop` ended fails
-// without a text.
+// One serial port: a terminal device on termios, or a COM port through the Windows communications
+// functions. A port another program holds does not open. A failed read or write hands the system's
+// error text to the clipboard sink; one that `stop` ended fails without a text.
 class SerialPort {
 public:
     explicit SerialPort(ClipboardSink clipboard, PortTimeouts timeouts = {},
@@ -28,10 +29,11 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
+    // `path` is a device path such as /dev/ttyUSB0, or on Windows a port name: COM5 or \\.\COM12.
     // Parity: 0 none, 1 odd, 2 even.
     bool open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity,
               bool twoStopBits);
-    bool isOpen() const { return fd_ >= 0; }
+    bool isOpen() const { return line_ != nullptr; }
     // Drops the bytes that are waiting in the input queue at the moment of the call.
     void discardInput();
     // The count written, short when the time-out passed first, or -1 on failure.
@@ -42,15 +44,17 @@ public:
     void close();
 
 private:
+    // The open port as the system knows it.
+    struct Line;
+
+    // Hands the system's text for `error` to the clipboard sink; -1.
     int fail(int error);
-    // Waits until the port has `events` or the time is up; false on failure or a stop.
-    bool await(short events, int milliseconds);
     bool stopped() const { return stop_ != nullptr && stop_->raised(); }
 
     ClipboardSink clipboard_;
     PortTimeouts timeouts_;
     const StopSignal* stop_;
-    int fd_ = -1;
+    std::unique_ptr<Line> line_;
 };
 
 } // namespace marlo

@@ -1,36 +1,36 @@
 #include "device/StopSignal.h"
 
 #include <cerrno>
-#include <fcntl.h>
+#include <cstdint>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/eventfd.h>
 #include <unistd.h>
 
 namespace marlo {
 
-StopSignal::StopSignal() {
-    if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
-        throw std::runtime_error("no pipe for the device stop signal");
+StopSignal::StopSignal()
+    : handle_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
+    if (handle_ < 0) {
+        throw std::runtime_error("no eventfd for the device stop signal");
     }
 }
 
 StopSignal::~StopSignal() {
-    ::close(pipe_[0]);
-    ::close(pipe_[1]);
+    ::close(static_cast<int>(handle_));
 }
 
 void StopSignal::raise() {
     raised_ = true;
-    const char wake = 1;
-    // A full pipe is readable already, which is all a waiting poll needs.
-    [[maybe_unused]] const ssize_t written = ::write(pipe_[1], &wake, 1);
+    const std::uint64_t wake = 1;
+    // Fails only when the counter is full, which leaves it readable as well.
+    [[maybe_unused]] const ssize_t written = ::write(static_cast<int>(handle_), &wake, sizeof wake);
 }
 
 void StopSignal::clear() {
     raised_ = false;
-    char drained[64];
-    while (::read(pipe_[0], drained, sizeof drained) > 0) {
-    }
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t drained = ::read(static_cast<int>(handle_), &count, sizeof count);
 }
 
 bool StopSignal::sleepFor(std::chrono::milliseconds duration) const {
@@ -41,7 +41,7 @@ bool StopSignal::sleepFor(std::chrono::milliseconds duration) const {
         if (left.count() <= 0) {
             return true;
         }
-        pollfd wait{pipe_[0], POLLIN, 0};
+        pollfd wait{static_cast<int>(handle_), POLLIN, 0};
         if (::poll(&wait, 1, static_cast<int>(left.count())) < 0 && errno != EINTR) {
             return !raised_;
         }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 
 namespace marlo {
 
@@ -18,14 +19,15 @@ public:
     void raise();
     void clear();
     bool raised() const { return raised_; }
-    // Readable while the signal is raised, for a `poll` beside the port.
-    int descriptor() const { return pipe_[0]; }
+    // What a wait beside the port watches: an eventfd that is readable (Linux) or an event that is
+    // signalled (Windows) while the signal is raised.
+    std::intptr_t waitHandle() const { return handle_; }
     // Waits `duration`; false when the signal was raised before or during the wait.
     bool sleepFor(std::chrono::milliseconds duration) const;
 
 private:
     std::atomic<bool> raised_{false};
-    int pipe_[2] = {-1, -1};
+    std::intptr_t handle_;
 };
 
 } // namespace marlo

@@ -116,4 +116,8 @@ bool UdevPortDiscovery::discoverPorts(std::vector<PortEntry>& ports) {
     return true;
 }
 
+std::unique_ptr<PortDiscovery> systemPortDiscovery() {
+    return std::make_unique<UdevPortDiscovery>();
+}
+
 } // namespace marlo
