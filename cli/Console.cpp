@@ -59,6 +59,15 @@ std::string displayMessage(std::string_view cp932) {
     return display(cp932, true);
 }
 
+std::string displayUtf8(std::string_view utf8) {
+    std::string out;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += byte < 0x20 || byte == 0x7f ? hexEscape(byte) : std::string(1, c);
+    }
+    return out;
+}
+
 std::optional<std::string> readRecordText(const std::string& path, std::ostream& err) {
     std::string text;
     if (const int error = readRecordFile(path, text); error != 0) {

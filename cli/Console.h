@@ -14,6 +14,10 @@ std::string displayText(std::string_view cp932);
 // The same for a message of several lines: line feeds are kept.
 std::string displayMessage(std::string_view cp932);
 
+// A UTF-8 text, such as the name of a port, for one line of the terminal: control bytes are shown
+// as \xNN.
+std::string displayUtf8(std::string_view utf8);
+
 // Flushes `out`; false after saying on `err` that `what` could not be written.
 bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what);
 

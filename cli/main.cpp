@@ -2,6 +2,7 @@
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/PortCommands.h"
+#include "cli/PortsCommand.h"
 
 #include <iostream>
 
@@ -9,7 +10,7 @@ namespace {
 
 const marlo::cli::Command* const commands[] = {
     &marlo::cli::importCommand, &marlo::cli::exportCommand, &marlo::cli::readCommand,
-    &marlo::cli::sendCommand,   &marlo::cli::scanCommand,
+    &marlo::cli::sendCommand,   &marlo::cli::scanCommand,   &marlo::cli::portsCommand,
 };
 
 } // namespace

@@ -1,0 +1,33 @@
+#include "cli/PortsCommand.h"
+
+#include "cli/Console.h"
+
+namespace marlo::cli {
+
+namespace {
+
+int runPorts(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    if (!arguments.empty()) {
+        err << "usage: marlo-cli ports\n";
+        return exitUsage;
+    }
+    // A system without a device list has no ports to show, as one without ports.
+    std::vector<PortEntry> ports;
+    systemPortDiscovery()->discoverPorts(ports);
+    printPorts(ports, out);
+    return flushOutput(out, err, "the ports") ? exitSuccess : exitFailure;
+}
+
+} // namespace
+
+void printPorts(const std::vector<PortEntry>& ports, std::ostream& out) {
+    const auto preferred = preferredPort(ports, std::nullopt);
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        out << ports[i].path << "\t" << displayUtf8(ports[i].name) << (preferred == i ? "\tpreferred" : "")
+            << "\n";
+    }
+}
+
+const Command portsCommand{"ports", "", runPorts};
+
+} // namespace marlo::cli
