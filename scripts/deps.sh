@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests, the demo and the screenshots need.
+# Installs every Debian package the build, the tests, the demo and the screenshots need; with
+# --windows also the MinGW-w64 cross compiler, Wine and GoogleTest's sources for the Windows build.
 # Does nothing when all of them are present already.
 set -euo pipefail
 
@@ -9,6 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n libxml2-utils fonts-noto-cjk xvfb xauth
 )
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,14 @@
 #   scripts/test.sh              GCC, warnings as errors, build/
 #   scripts/test.sh --sanitize   clang with AddressSanitizer and UndefinedBehaviorSanitizer, build-asan/
 #   scripts/test.sh --thread     clang with ThreadSanitizer, build-tsan/
+#   scripts/test.sh --windows    MinGW-w64 for Windows, build-windows/, run under Wine (scripts/windows-checks.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = "--windows" ]; then
+  scripts/deps.sh --windows
+  exec scripts/windows-checks.sh
+fi
 scripts/deps.sh
 
 if [ "${1:-}" = "--sanitize" ]; then

@@ -9,11 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 namespace marlo::cli::testing {
 
@@ -21,11 +24,10 @@ namespace marlo::cli::testing {
 class TemporaryFolder {
 public:
     TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "marlo-cli-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "no temporary folder";
-        }
-        path_ = pattern;
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("marlo-cli-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TemporaryFolder() { std::filesystem::remove_all(path_); }
     TemporaryFolder(const TemporaryFolder&) = delete;
@@ -58,33 +60,54 @@ inline CommandRun run(const Command& command, const std::vector<std::string>& ar
     return result;
 }
 
-// The real marlo-cli, run with `arguments` and without a terminal.
+#ifdef _WIN32
+// The arguments of the tests hold no double quotes.
+inline std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+// cmd.exe drops the first and the last double quote of a line that starts with one.
+inline FILE* startProgram(const std::string& command) {
+    return _popen(("\"" + command + " <NUL\"").c_str(), "r");
+}
+inline int exitCode(FILE* pipe) {
+    return _pclose(pipe);
+}
+#else
+inline std::string quoted(const std::string& text) {
+    std::string shell = "'";
+    for (char c : text) {
+        shell += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return shell + "'";
+}
+inline FILE* startProgram(const std::string& command) {
+    return popen((command + " </dev/null").c_str(), "r");
+}
+inline int exitCode(FILE* pipe) {
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+#endif
+
+// The real marlo-cli, run with `arguments` and without a terminal. Its output is read as text: on
+// Windows its line ends become line feeds again.
 inline CommandRun runProgram(const std::vector<std::string>& arguments) {
-    const auto quoted = [](const std::string& text) {
-        std::string shell = "'";
-        for (char c : text) {
-            shell += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        return shell + "'";
-    };
     TemporaryFolder folder;
     const std::string errFile = folder.path("stderr");
     std::string command = quoted(MARLO_CLI_PATH);
     for (const std::string& argument : arguments) {
         command += " " + quoted(argument);
     }
-    command += " </dev/null 2>" + quoted(errFile);
     CommandRun result;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
+    if (FILE* pipe = startProgram(command + " 2>" + quoted(errFile))) {
         char buffer[4096];
         std::size_t count = 0;
         while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
             result.out.append(buffer, count);
         }
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.exitCode = exitCode(pipe);
     }
-    std::ifstream err(errFile, std::ios::binary);
+    std::ifstream err(errFile);
     result.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
     return result;
 }
