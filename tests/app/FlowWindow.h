@@ -7,6 +7,8 @@
 #include "sim/SimulatedDevice.h"
 #include "tests/app/FakePortDiscovery.h"
 #include "tests/support/Controls.h"
+#include "tests/support/ModalDialogs.h"
+#include "tests/support/Waiting.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/TabControl.h"
 
@@ -27,16 +29,9 @@ inline const QString readSucceeded = QStringLiteral("デバイスからデータ
 // itself; a dialog still open afterwards is rejected.
 inline bool closesDialogOpenedBy(QAbstractButton* opener, const std::function<void(QDialog*)>& use) {
     bool closed = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
+    onNextModal([&](QDialog* dialog) {
         use(dialog);
         closed = !dialog->isVisible();
-        if (!closed) {
-            dialog->reject();
-        }
     });
     opener->click();
     return closed;
@@ -44,9 +39,6 @@ inline bool closesDialogOpenedBy(QAbstractButton* opener, const std::function<vo
 
 // The main window on the simulated device, with the flows driven through its buttons.
 struct FlowWindow {
-    // A read or a write with its quiet read is given far longer than it needs.
-    static constexpr int flowLimitMs = 60000;
-
     explicit FlowWindow(sim::DeviceOptions options = {})
         : device(std::move(options)) {
         discovery.ports = {{"Simulated USB device server", device.portPath()}};
@@ -74,8 +66,7 @@ struct FlowWindow {
 
     // Waits for the `count`th signal of `spy` since the window was made; its result.
     static bool waitFor(QSignalSpy& spy, qsizetype count) {
-        return QTest::qWaitFor([&] { return spy.size() >= count; }, flowLimitMs) &&
-               spy.at(count - 1).at(0).toBool();
+        return waitUntil([&] { return spy.size() >= count; }) && spy.at(count - 1).at(0).toBool();
     }
     bool read() {
         dialogs.expectMessage(readSucceeded, &window);

@@ -2,6 +2,7 @@
 #include "device/UdevPortDiscovery.h"
 #include "sim/SimulatedDevice.h"
 #include "tests/support/Controls.h"
+#include "tests/support/Waiting.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "ui/TabControl.h"
 
@@ -22,9 +23,6 @@ const QString communicationFailed =
     QStringLiteral("デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
                    "または一度アプリケーションを閉じてやりなおしてください。");
 const QString importFailed = QStringLiteral("設定データの解析に失敗しました。");
-
-// A silent device costs a few seconds per attempt; a read is given far longer than it needs.
-constexpr int readLimitMs = 60000;
 
 constexpr char serialRecord[] = R"(<?xml version="1.0" standalone="yes"?>
 <configrecord version = "0.1.0.1">
@@ -71,7 +69,7 @@ struct DeviceWindow {
     bool read() {
         const qsizetype before = finished.size();
         control<QAbstractButton>(&window, "readButton")->click();
-        if (!QTest::qWaitFor([&] { return finished.size() > before; }, readLimitMs)) {
+        if (!waitUntil([&] { return finished.size() > before; })) {
             return false;
         }
         return finished.last().at(0).toBool();
@@ -80,7 +78,7 @@ struct DeviceWindow {
     bool readQuietly() {
         const qsizetype before = finished.size();
         window.readFromDevice(true);
-        if (!QTest::qWaitFor([&] { return finished.size() > before; }, readLimitMs)) {
+        if (!waitUntil([&] { return finished.size() > before; })) {
             return false;
         }
         return finished.last().at(0).toBool();
@@ -107,7 +105,7 @@ private slots:
         QVERIFY(!w.widget("portSelector")->isEnabled());
         QVERIFY(!w.widget("loadButton")->isEnabled());
         QVERIFY(!w.widget("progressBar")->isHidden());
-        QVERIFY(QTest::qWaitFor([&] { return !w.finished.isEmpty(); }, readLimitMs));
+        QVERIFY(waitUntil([&] { return !w.finished.isEmpty(); }));
         QCOMPARE(w.finished.first().at(0).toBool(), true);
         QVERIFY(w.dialogs.done());
 

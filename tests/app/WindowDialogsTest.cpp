@@ -1,4 +1,5 @@
 #include "app/WindowDialogs.h"
+#include "tests/support/ModalDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,18 +24,12 @@ struct Box {
 
 // Answers the next box that opens by pressing `answer`, and keeps what it showed in `seen`.
 void answerNextBox(QMessageBox::StandardButton answer, Box& seen) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer, &seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
+    onNextModal([answer, &seen](QDialog* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
         seen = {box->windowTitle(),  box->text(),    box->standardButtons(),
                 box->parentWidget(), box->isModal(), box->textFormat()};
         box->button(answer)->click();
-        poll->deleteLater();
     });
-    poll->start(0);
 }
 
 } // namespace

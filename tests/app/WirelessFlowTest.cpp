@@ -125,7 +125,7 @@ private slots:
         closesDialogOpenedBy(w.button("stationProfilesButton"), [&](QDialog* dialog) {
             auto* scan = control<QAbstractButton>(dialog, "scanButton");
             scan->click();
-            if (!QTest::qWaitFor([&] { return scan->isEnabled(); }, FlowWindow::flowLimitMs)) {
+            if (!waitUntil([&] { return scan->isEnabled(); })) {
                 return;
             }
             auto* list = control<QTreeWidget>(dialog, "scanList");

@@ -1,6 +1,7 @@
 #include "app/WindowDialogs.h"
 #include "app/WriteConfirmationDialog.h"
 #include "tests/support/Controls.h"
+#include "tests/support/ModalDialogs.h"
 #include "ui/DialogUnits.h"
 
 #include <QApplication>
@@ -15,17 +16,8 @@ using namespace marlo;
 namespace {
 
 // Acts on the next write confirmation that opens modally.
-void answerNextConfirmation(std::function<void(WriteConfirmationDialog&)> answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
-        auto* confirmation = dynamic_cast<WriteConfirmationDialog*>(QApplication::activeModalWidget());
-        if (confirmation == nullptr) {
-            return;
-        }
-        answer(*confirmation);
-        poll->deleteLater();
-    });
-    poll->start(0);
+void answerNextConfirmation(const std::function<void(WriteConfirmationDialog&)>& answer) {
+    onNextModal([answer](QDialog* dialog) { answer(dynamic_cast<WriteConfirmationDialog&>(*dialog)); });
 }
 
 QPushButton* button(QWidget* dialog, const QString& id) {

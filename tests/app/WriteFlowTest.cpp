@@ -91,7 +91,7 @@ private slots:
         w.click("writeButton");
         QVERIFY(FlowWindow::waitFor(w.writes, 1));
         QCOMPARE(w.window.settings().edited.reboot, 1);
-        QVERIFY(QTest::qWaitFor([&] { return w.reads.size() == 2; }, FlowWindow::flowLimitMs));
+        QVERIFY(waitUntil([&] { return w.reads.size() == 2; }));
         QCOMPARE(w.reads.at(1).at(0).toBool(), false);
         QVERIFY(w.dialogs.done());
         QVERIFY(w.window.settings().configRecord.empty());
@@ -161,7 +161,7 @@ private slots:
                 "または一度アプリケーションを閉じてやりなおしてください。"),
             &w.window);
         w.click("readButton");
-        QVERIFY(QTest::qWaitFor([&] { return w.reads.size() == 2; }, FlowWindow::flowLimitMs));
+        QVERIFY(waitUntil([&] { return w.reads.size() == 2; }));
         QVERIFY(w.widget("writeButton")->isEnabled());
         w.click("writeButton");
         QVERIFY(w.dialogs.done());

@@ -1,5 +1,6 @@
 #include "device/SerialPort.h"
 #include "sim/PseudoTerminal.h"
+#include "tests/device/LinkTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct Clipboard {
-    std::vector<std::string> texts;
-    ClipboardSink sink() {
-        return [this](const std::string& text) { texts.push_back(text); };
-    }
-};
+using testing::Clipboard;
 
 constexpr PortTimeouts shortTimeouts{50ms, 0ms, 50ms, 0ms};
 

@@ -3,6 +3,7 @@
 #include "record/Codecs.h"
 #include "record/RecordWriter.h"
 #include "tests/support/Controls.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 
@@ -112,16 +113,10 @@ HostEntry host(const char* address, std::uint32_t port) {
 
 // Runs `drive` on the destinations dialog once the page has opened it modally.
 void whenDestinationsOpen(const std::function<void(DestinationsDialog*)>& drive) {
-    QTimer::singleShot(0, [drive] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = dynamic_cast<DestinationsDialog*>(modal);
-        if (dialog == nullptr) {
-            if (modal != nullptr) {
-                modal->close();
-            }
-            QFAIL("the destinations dialog is not open");
-        }
-        drive(dialog);
+    onNextModal([drive](QDialog* dialog) {
+        auto* destinations = dynamic_cast<DestinationsDialog*>(dialog);
+        QVERIFY2(destinations != nullptr, "the destinations dialog is not open");
+        drive(destinations);
     });
 }
 

@@ -40,7 +40,7 @@ struct Editor {
     // Presses OK and waits until the registration it started, if any, has shown its message.
     bool pressOk() {
         button("editorOk")->click();
-        return QTest::qWaitFor([&] { return d.dialogs.done(); }, operationLimitMs);
+        return waitUntil([&] { return d.dialogs.done(); });
     }
     std::size_t recordsSent() const {
         const std::vector<std::string> log = d.linked.device.commandLog();
@@ -162,7 +162,7 @@ private slots:
         QVERIFY(!e.enabled("editorOk") && !e.enabled("editorSsid") && !e.enabled("editorKey4"));
         QTest::keyClick(&e.editor, Qt::Key_Return);
         QTest::keyClick(&e.editor, Qt::Key_Return);
-        QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QVERIFY(waitUntil([&] { return !e.finished.isEmpty(); }));
         QCOMPARE(e.finished.size(), 1);
         QCOMPARE(e.finished.first().at(0).toInt(), int(QDialog::Accepted));
         QCOMPARE(e.recordsSent(), 1u);
@@ -202,7 +202,7 @@ private slots:
         e.d.dialogs.expectConfirm(registerQuestion, true);
         e.d.dialogs.expectMessage(addedMessage, &e.editor);
         QVERIFY(e.pressOk());
-        QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QVERIFY(waitUntil([&] { return !e.finished.isEmpty(); }));
         QCOMPARE(e.d.deviceValue("_ffice", "Security", "Suite"),
                  std::optional<std::string>("WPA-WPA2 Mixed Mode"));
         QCOMPARE(e.d.deviceValue("_ffice", "Security", "WPAx Passphrase"),
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(e.d.deviceValue("_exnet", "Security", "WPAx Key Type"), std::optional<std::string>("Hex"));
         QCOMPARE(e.d.deviceValue("_exnet", "Security", "WPAx Key"),
                  std::optional<std::string>(key.toStdString()));
-        QVERIFY(QTest::qWaitFor([&] { return !e.finished.isEmpty(); }, operationLimitMs));
+        QVERIFY(waitUntil([&] { return !e.finished.isEmpty(); }));
         QCOMPARE(e.editor.profile().keyType, 1);
     }
 };

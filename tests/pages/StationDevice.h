@@ -3,6 +3,7 @@
 #include "record/SettingsImport.h"
 #include "tests/device/LinkTestSupport.h"
 #include "tests/support/Controls.h"
+#include "tests/support/Waiting.h"
 #include "tests/ui/ScriptedDialogs.h"
 
 #include <QAbstractButton>
@@ -34,9 +35,6 @@ inline constexpr char threeProfiles[] = R"(<?xml version="1.0" standalone="yes"?
 
 // What `sendRecord` hands back while the device refuses every import.
 inline const QString refusedReply = QStringLiteral("\r\nERROR: configuration import is locked\r\n>");
-
-// A device operation is given far longer than it needs.
-inline constexpr int operationLimitMs = 30000;
 
 // The simulated device, read and imported the way the main window does it, and the boxes the
 // dialogs under test may raise.
@@ -75,8 +73,7 @@ inline QAbstractButton* buttonOf(QWidget* dialog, const QString& id) {
 // Waits until every scripted box was shown and the control `id`, disabled while the device
 // operation runs, is enabled again.
 inline bool operationEnded(ScriptedDialogs& dialogs, QWidget* dialog, const QString& id) {
-    return QTest::qWaitFor([&] { return dialogs.done() && findControl(dialog, id)->isEnabled(); },
-                           operationLimitMs);
+    return waitUntil([&] { return dialogs.done() && findControl(dialog, id)->isEnabled(); });
 }
 
 } // namespace marlo::testing

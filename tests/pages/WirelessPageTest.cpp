@@ -2,6 +2,7 @@
 #include "device/DeviceLink.h"
 #include "pages/StationProfilesDialog.h"
 #include "tests/support/Controls.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/ui/KeyboardOrder.h"
 #include "tests/ui/ScriptedDialogs.h"
 
@@ -120,21 +121,6 @@ struct Entry {
     std::vector<QString> clicks;
     std::vector<std::pair<QString, const char*>> texts;
 };
-
-// Runs `answer` on the next modal dialog; the dialog is closed when it is still open after it.
-void onNextModal(std::function<void(QDialog*)> answer, bool* opened) {
-    QTimer::singleShot(0, [answer = std::move(answer), opened] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) {
-            return;
-        }
-        *opened = true;
-        answer(dialog);
-        if (dialog->isVisible()) {
-            dialog->reject();
-        }
-    });
-}
 
 } // namespace
 
