@@ -9,7 +9,7 @@
 #include "tests/support/Controls.h"
 #include "tests/support/ModalDialogs.h"
 #include "tests/support/Waiting.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>

@@ -5,7 +5,7 @@
 #include "pages/WirelessPage.h"
 #include "tests/app/FakePortDiscovery.h"
 #include "tests/support/Controls.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/TabControl.h"
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 #include "app/PasswordDialog.h"
 #include "tests/support/Controls.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/WidgetText.h"
 
 #include <QLabel>

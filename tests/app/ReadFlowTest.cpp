@@ -3,7 +3,7 @@
 #include "sim/SimulatedDevice.h"
 #include "tests/support/Controls.h"
 #include "tests/support/Waiting.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>

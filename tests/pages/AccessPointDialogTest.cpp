@@ -1,7 +1,7 @@
 #include "pages/AccessPointDialog.h"
 #include "tests/support/Controls.h"
-#include "tests/ui/KeyboardOrder.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/KeyboardOrder.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include "record/RecordWriter.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ModalDialogs.h"
-#include "tests/ui/KeyboardOrder.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/KeyboardOrder.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QAccessible>
 #include <QApplication>

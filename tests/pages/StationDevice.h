@@ -4,7 +4,7 @@
 #include "tests/device/LinkTestSupport.h"
 #include "tests/support/Controls.h"
 #include "tests/support/Waiting.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QTest>

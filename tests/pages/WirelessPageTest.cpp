@@ -3,8 +3,8 @@
 #include "pages/StationProfilesDialog.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ModalDialogs.h"
-#include "tests/ui/KeyboardOrder.h"
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/KeyboardOrder.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include <QAccessible>
 #include <QApplication>

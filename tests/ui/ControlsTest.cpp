@@ -1,4 +1,4 @@
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "ui/DialogUnits.h"
 #include "ui/ReturnEscapeFilter.h"
 #include "ui/TypedLengthLimit.h"

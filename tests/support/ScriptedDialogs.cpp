@@ -1,4 +1,4 @@
-#include "tests/ui/ScriptedDialogs.h"
+#include "tests/support/ScriptedDialogs.h"
 
 #include "ui/WidgetText.h"
 
