@@ -2,7 +2,7 @@
 
 #include "record/Codecs.h"
 
-#include <arpa/inet.h>
+#include <cstring>
 
 namespace marlo {
 
@@ -21,7 +21,10 @@ std::optional<std::uint32_t> addressValue(std::string_view text, std::string_vie
 }
 
 std::uint8_t lastNumber(std::uint32_t networkOrder) {
-    return static_cast<std::uint8_t>(ntohl(networkOrder) & 0xFFu);
+    // Network order keeps the address's numbers in memory as they are written.
+    std::uint8_t numbers[4];
+    std::memcpy(numbers, &networkOrder, sizeof numbers);
+    return numbers[3];
 }
 
 } // namespace marlo
