@@ -30,14 +30,24 @@ inline constexpr std::array<std::string_view, 3> flowControl{"None", "Hardware",
 inline constexpr std::array<std::string_view, 2> packingMode{"Timeout", "Send Character"};
 } // namespace tables
 
-// Values of the tunnel mode table that other code tests for.
+// The values of the tables above, as the settings hold them: each is its entry's index.
+enum RadioBand : std::int32_t { dualBand, band5GHzOnly, band24GHzOnly };
+enum AccessPointSuite : std::int32_t { accessPointOpen, accessPointWpa, accessPointWpa2, accessPointWep };
+enum ProfileSuite : std::int32_t { profileOpen, profileWpaWpa2Mixed, profileWpa2, profileWep };
+enum KeyType : std::int32_t { keyPassphrase, keyHex };
 enum TunnelMode : std::int32_t {
-    tunnelDisable = 0,
-    tunnelAlways = 1,
-    tunnelAnyCharacter = 2,
-    tunnelStartCharacter = 3,
-    tunnelModemControlAsserted = 4,
+    tunnelDisable,
+    tunnelAlways,
+    tunnelAnyCharacter,
+    tunnelStartCharacter,
+    tunnelModemControlAsserted,
 };
+enum Connections : std::int32_t { sequentialConnections, simultaneousConnections, roundRobinConnections };
+enum Protocol : std::int32_t { protocolTcp, protocolUdp };
+enum Reception : std::int32_t { receptionRestricted, receptionUnrestricted };
+enum Parity : std::int32_t { noParity, evenParity, oddParity };
+enum FlowControl : std::int32_t { noFlowControl, hardwareFlowControl, softwareFlowControl };
+enum PackingMode : std::int32_t { packingByTimeout, packingBySendCharacter };
 
 // The text that stands in the settings for a secret the device holds but does not show.
 inline constexpr std::string_view configuredSecret = "<Configured>";

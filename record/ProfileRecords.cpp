@@ -17,7 +17,6 @@ constexpr std::size_t minPassphrase = 8;
 constexpr std::size_t maxPassphrase = 63;
 constexpr std::array<int, 2> wpaHexLengths{64, 91};
 constexpr std::array<int, 2> wepHexLengths{10, 26};
-constexpr int wepSuite = 3;
 
 std::string_view onOffWord(bool on) {
     return on ? "Enable" : "Disable";
@@ -60,13 +59,13 @@ void endRecord(RecordBuilder& out) {
 
 std::optional<ProfileRefusal> appendWpaSecurity(const ProfileForm& form, EditedProfile& profile,
                                                 RecordBuilder& out) {
-    profile.suite = form.wpa2 ? 2 : 1;
-    profile.keyType = form.hex ? 1 : 0;
+    profile.suite = form.wpa2 ? profileWpa2 : profileWpaWpa2Mixed;
+    profile.keyType = form.hex ? keyHex : keyPassphrase;
     const std::string_view key = trimmed(form.keys[0]);
     if (key.empty()) {
         return ProfileRefusal{ProfileRefusal::noPassword};
     }
-    if (profile.keyType == 1) {
+    if (profile.keyType == keyHex) {
         if (auto refusal = checkHexKey(key, wpaHexLengths)) {
             return refusal;
         }
@@ -78,16 +77,16 @@ std::optional<ProfileRefusal> appendWpaSecurity(const ProfileForm& form, EditedP
     out.namedValue("Suite", enumerationName(tables::profileSuite, profile.suite));
     out.namedValue("WPAx Authentication", "PSK");
     out.namedValue("WPAx Key Type", enumerationName(tables::keyType, profile.keyType));
-    out.namedValue("WPAx Passphrase", profile.keyType == 0 ? escapedKey : "");
-    out.namedValue("WPAx Key", profile.keyType == 1 ? escapedKey : "");
+    out.namedValue("WPAx Passphrase", profile.keyType == keyPassphrase ? escapedKey : "");
+    out.namedValue("WPAx Key", profile.keyType == keyHex ? escapedKey : "");
     out.itemEnd();
     return std::nullopt;
 }
 
 std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedProfile& profile,
                                                 RecordBuilder& out) {
-    profile.suite = wepSuite;
-    profile.keyType = 1;
+    profile.suite = profileWep;
+    profile.keyType = keyHex;
     std::array<std::string_view, keyRows> keys{};
     std::size_t keyLength = 0;
     for (int row = 0; row < keyRows; ++row) {
@@ -108,7 +107,7 @@ std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedP
         return ProfileRefusal{ProfileRefusal::noTransmitKey};
     }
     out.itemStart("Security");
-    out.namedValue("Suite", enumerationName(tables::profileSuite, wepSuite));
+    out.namedValue("Suite", enumerationName(tables::profileSuite, profileWep));
     out.namedValue("WEP Key Size", keyLength == static_cast<std::size_t>(wepHexLengths[0]) ? "40" : "104");
     out.namedValue("WEP TX Key Index", std::to_string(form.transmitRow + 1));
     for (int row = 0; row < keyRows; ++row) {
@@ -159,7 +158,7 @@ std::variant<ProfileRegistration, ProfileRefusal> composeProfile(const ProfileFo
     }
     profile.name = profileName(profile.ssid);
     profile.encryption = form.encryption ? 1 : 0;
-    profile.suite = 0;
+    profile.suite = profileOpen;
     profile.keyType = form.keyType;
 
     RecordBuilder out;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "record/Codecs.h"
 #include "record/DeviceSettings.h"
 
 #include <array>
@@ -24,8 +25,8 @@ struct EditedProfile {
     Text name; // the record instance, made from the SSID
     Flag state = 1;
     Flag encryption = 1;
-    std::int32_t suite = 2; // 1 WPA, 2 WPA2, 3 WEP; 0 with encryption off
-    std::int32_t keyType = 0;
+    std::int32_t suite = profileWpa2; // profileOpen with encryption off
+    std::int32_t keyType = keyPassphrase;
 
     bool operator==(const EditedProfile&) const = default;
 };
@@ -40,9 +41,9 @@ struct ProfileForm {
     bool wpa2 = false;
     bool wep = false;
     bool hex = false;
-    std::array<Text, keyRows> keys{}; // as typed
-    int transmitRow = 0;              // 0 to 3; any other row holds no key
-    std::int32_t keyType = 0;         // kept when encryption is off
+    std::array<Text, keyRows> keys{};     // as typed
+    int transmitRow = 0;                  // 0 to 3; any other row holds no key
+    std::int32_t keyType = keyPassphrase; // kept when encryption is off
 };
 
 // Why a form cannot be registered. `lengths` are the two accepted digit counts of a hexadecimal
