@@ -5,24 +5,14 @@
 #include "record/Cp932.h"
 #include "record/RecordBuilder.h"
 #include "record/RecordFrame.h"
+#include "record/SettingsSchema.h"
+#include "record/ValueRendering.h"
 
 #include <algorithm>
 
 namespace marlo {
 
 namespace {
-
-std::string number(std::uint32_t value) {
-    return std::to_string(static_cast<std::int32_t>(value));
-}
-
-std::string_view onOff(std::int32_t flag) {
-    return enumerationName(tables::onOff, flag);
-}
-
-std::string characterOrNone(std::int32_t enabled, std::uint8_t code) {
-    return enabled ? formatCharacter(code) : "&lt;None&gt;";
-}
 
 class Writer {
 public:
@@ -35,12 +25,14 @@ public:
         , refusal_(refusal) {}
 
     std::optional<std::string> build() {
+        if (!addressesFit()) {
+            return std::nullopt;
+        }
         out_.append(recordHeader());
         importControl();
         radio();
-        if (!stationInterface() || !accessPointInterface()) {
-            return std::nullopt;
-        }
+        stationInterface();
+        accessPointInterface();
         if (loaded_.accessPoint.edited && !accessPoint()) {
             return std::nullopt;
         }
@@ -66,11 +58,56 @@ private:
         return prompt_->ask(request);
     }
 
+    // One row's value: an item of its own, or a named value of the item the caller opened.
+    void value(const SettingRow& row, const DeviceSettings& from, std::size_t element = 0) {
+        const std::string text = renderValue(row, from, element);
+        if (row.place.value) {
+            out_.namedValue(*row.place.value, text);
+        } else {
+            out_.item(row.place.item, text);
+        }
+    }
+    void value(Setting setting, std::size_t element = 0) { value(settingRow(setting), edited_, element); }
+
+    // A named value of the setting's item with a text of its own.
+    void namedValue(Setting setting, std::string_view text) {
+        out_.namedValue(*settingRow(setting).place.value, text);
+    }
+
+    // False, after saying why, when the record cannot hold an interface's address with its mask:
+    // an empty value in its place would lose the address and make a file that does not load.
+    bool addressesFit() {
+        for (const SettingRow& row : settingsSchema()) {
+            if (row.codec.kind != CodecKind::addressPrefix) {
+                continue;
+            }
+            if (const char* refusal = addressPrefixRefusal(
+                    addressInterfaceOf(row), fieldOf<Text>(row, edited_), partnerOf<Text>(row, edited_))) {
+                if (refusal_) {
+                    *refusal_ = programText(refusal);
+                }
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The group's rows that are written in turn, in the schema's order.
+    void inTurn(const RecordGroup& group) {
+        for (const SettingRow& row : settingsSchema()) {
+            if (row.inTurn && row.place.group == &group) {
+                value(row, edited_);
+            }
+        }
+    }
+
     // A secret the device reported only as set is left out for the device and asked for in a
     // file. False when the user stopped.
-    bool secretItem(std::string_view item, const std::string& secret, const PasswordRequest& request) {
+    bool secretItem(Setting setting, const PasswordRequest& request) {
+        const SettingRow& row = settingRow(setting);
+        const Text& secret = fieldOf<Text>(row, edited_);
         if (secret != configuredSecret) {
-            out_.item(item, escapeText(secret));
+            value(row, edited_);
             return true;
         }
         if (target_ == RecordTarget::device) {
@@ -78,7 +115,7 @@ private:
         }
         const PasswordAnswer answer = ask(request);
         if (answer.result == promptEntered) {
-            out_.item(item, escapeText(answer.enteredPassword));
+            out_.item(row.place.item, escapeText(answer.enteredPassword));
         }
         return answer.result != promptStop;
     }
@@ -90,71 +127,36 @@ private:
         out_.groupEnd();
     }
 
+    void groupStart(const RecordGroup& group) { out_.groupStart(group.name, group.instance); }
+
     void radio() {
-        out_.groupStart("Radio");
+        groupStart(groups::radio);
         out_.item("Mode", "Enabled");
-        out_.item("Band", enumerationName(tables::band, edited_.radio.band));
-        out_.item("Keep Alive", onOff(edited_.radio.keepAlive));
+        inTurn(groups::radio);
         out_.groupEnd();
     }
 
-    // False, after saying why, when the record cannot hold the address with its mask: an empty
-    // value in its place would lose the address and make a file that does not load.
-    bool addressItems(AddressInterface interface, const std::string& ipAddress, const std::string& subnetMask,
-                      const std::string& gateway, const std::string& primaryDns,
-                      const std::string& secondaryDns) {
-        if (const char* refusal = addressPrefixRefusal(interface, ipAddress, subnetMask)) {
-            if (refusal_) {
-                *refusal_ = programText(refusal);
-            }
-            return false;
-        }
-        out_.item("IP Address", *formatAddressPrefix(ipAddress, subnetMask));
-        out_.item("Default Gateway", escapeText(gateway));
-        out_.item("Primary DNS", escapeText(primaryDns));
-        out_.item("Secondary DNS", escapeText(secondaryDns));
-        return true;
-    }
-
-    bool stationInterface() {
-        const auto& sta = edited_.sta;
-        out_.groupStart("Interface", "wlan0");
-        out_.item("State", onOff(sta.state));
-        out_.item("Priority", number(sta.priority));
-        out_.item("DHCP Client", onOff(sta.dhcpClient));
-        if (!addressItems(AddressInterface::station, sta.ipAddress, sta.subnetMask, sta.defaultGateway,
-                          sta.primaryDns, sta.secondaryDns)) {
-            return false;
-        }
+    void stationInterface() {
+        groupStart(groups::station);
+        inTurn(groups::station);
         out_.groupEnd();
-        return true;
     }
 
-    bool accessPointInterface() {
-        const auto& ap = edited_.ap;
-        out_.groupStart("Interface", "ap0");
-        out_.item("State", onOff(ap.state));
-        out_.item("Priority", number(ap.priority));
-        if (!addressItems(AddressInterface::accessPoint, ap.ipAddress, ap.subnetMask, ap.defaultGateway,
-                          ap.primaryDns, ap.secondaryDns)) {
-            return false;
-        }
-        out_.itemStart("DHCP IP Address Range");
-        out_.namedValue("Start", escapeText(ap.dhcpRangeStart));
-        out_.namedValue("End", escapeText(ap.dhcpRangeEnd));
+    void accessPointInterface() {
+        groupStart(groups::accessPointInterface);
+        inTurn(groups::accessPointInterface);
+        out_.itemStart(settingRow(Setting::apDhcpRangeStart).place.item);
+        value(Setting::apDhcpRangeStart);
+        value(Setting::apDhcpRangeEnd);
         out_.itemEnd();
         out_.groupEnd();
-        return true;
     }
 
     bool accessPoint() {
-        const auto& ap = edited_.accessPoint;
-        out_.groupStart("Access Point", "ap0");
-        out_.item("SSID", escapeText(ap.ssid));
-        out_.item("Guest", onOff(ap.guest));
-        out_.item("Channel", formatNumberOrPlaceholder(ap.channel, 10, "&lt;Auto&gt;"));
-        out_.item("Suite", enumerationName(tables::accessPointSuite, ap.suite));
-        out_.item("Encryption", formatCipher(ap.ccmp, ap.tkip));
+        groupStart(groups::accessPoint);
+        value(Setting::accessPointSsid);
+        inTurn(groups::accessPoint);
+        value(Setting::accessPointCcmp);
         const PasswordRequest request{
             .promptText = programText("ファイルに保存する [ APモード パスワード ] を入力してください。\n"
                                       "（8文字以上、63文字以内）"),
@@ -165,7 +167,7 @@ private:
             .secret = SecretKind::accessPointPassphrase,
             .networkName = {},
         };
-        if (!secretItem("Passphrase", ap.passphrase, request)) {
+        if (!secretItem(Setting::accessPointPassphrase, request)) {
             return false;
         }
         out_.groupEnd();
@@ -173,16 +175,13 @@ private:
     }
 
     bool tunnelAccept() {
-        const auto& accept = edited_.accept;
-        out_.groupStart("Tunnel Accept", "1");
-        out_.item("Mode", enumerationName(tables::tunnelMode, accept.mode));
-        out_.item("Local Port", number(accept.localPort));
-        out_.item("Multiple Connections", onOff(accept.multipleConnections));
+        groupStart(groups::tunnelAccept);
+        inTurn(groups::tunnelAccept);
         out_.item("Protocol", "TCP");
-        out_.item("Flush Line", onOff(accept.flushLine));
-        if (accept.mode == tunnelStartCharacter) {
-            out_.item("Start Character", formatCharacter(accept.startCharacter));
-            out_.item("Flush Start Character", onOff(accept.flushStartCharacter));
+        value(Setting::acceptFlushLine);
+        if (edited_.accept.mode == tunnelStartCharacter) {
+            value(Setting::acceptStartCharacter);
+            value(Setting::acceptFlushStartCharacter);
         }
         const PasswordRequest request{
             .promptText =
@@ -195,7 +194,7 @@ private:
             .secret = SecretKind::serverPassword,
             .networkName = {},
         };
-        if (!secretItem("Password", accept.password, request)) {
+        if (!secretItem(Setting::acceptPassword, request)) {
             return false;
         }
         out_.groupEnd();
@@ -203,113 +202,109 @@ private:
     }
 
     void tunnelConnect() {
-        const auto& connect = edited_.connect;
-        out_.groupStart("Tunnel Connect", "1");
-        out_.item("Mode", enumerationName(tables::tunnelMode, connect.mode));
-        out_.item("Flush Line", onOff(connect.flushLine));
-        if (connect.mode == tunnelStartCharacter) {
-            out_.item("Start Character", formatCharacter(connect.startCharacter));
-            out_.item("Flush Start Character", onOff(connect.flushStartCharacter));
+        groupStart(groups::tunnelConnect);
+        inTurn(groups::tunnelConnect);
+        if (edited_.connect.mode == tunnelStartCharacter) {
+            value(Setting::connectStartCharacter);
+            value(Setting::connectFlushStartCharacter);
         }
         if (loaded_.connect.edited) {
-            for (std::size_t k = 0; k < connect.hosts.size(); ++k) {
+            for (std::size_t k = 0; k < edited_.connect.hosts.size(); ++k) {
                 host(k);
             }
-            out_.item("Connections", enumerationName(tables::connections, connect.connections));
-            out_.item("Reconnect Time", std::to_string(connect.reconnectTime));
+            value(Setting::connectConnections);
+            value(Setting::connectReconnectTime);
         }
         out_.groupEnd();
     }
 
+    // Destination `index` as item instance index + 1. Protocol and reception hold for all
+    // destinations, but only the first says UDP or unrestricted; over UDP the others are empty.
     void host(std::size_t index) {
         const auto& connect = edited_.connect;
-        const HostEntry& host = connect.hosts[index];
         const bool first = index == 0;
-        out_.itemStart("Host", std::to_string(index + 1));
-        if (!first && connect.protocol == 1) {
-            out_.namedValue("Address", "");
+        out_.itemStart(settingRow(Setting::hostAddress).place.item, std::to_string(index + 1));
+        if (!first && connect.protocol == protocolUdp) {
+            namedValue(Setting::hostAddress, "");
         } else {
-            out_.namedValue("Address", escapeText(host.address));
-            out_.namedValue("Port", number(host.port));
-            out_.namedValue("Protocol", first && connect.protocol == 1 ? "UDP" : "TCP");
+            value(Setting::hostAddress, index);
+            value(Setting::hostPort, index);
+            namedValue(Setting::connectProtocol,
+                       enumerationName(tables::protocol,
+                                       first && connect.protocol == protocolUdp ? protocolUdp : protocolTcp));
             out_.namedValue("Credential", "");
-            out_.namedValue("Initial Send", escapeText(host.initialSend));
-            out_.namedValue("Local Port", std::to_string(host.localPort));
-            out_.namedValue("Reception", first && connect.reception == 1 ? "Unrestricted" : "Restricted");
+            value(Setting::hostInitialSend, index);
+            value(Setting::hostLocalPort, index);
+            namedValue(Setting::connectReception,
+                       enumerationName(tables::reception, first && connect.reception == receptionUnrestricted
+                                                              ? receptionUnrestricted
+                                                              : receptionRestricted));
         }
         out_.itemEnd();
     }
 
     void tunnelDisconnect() {
-        const auto& disconnect = edited_.disconnect;
-        out_.groupStart("Tunnel Disconnect", "1");
-        out_.item("Modem Control", onOff(disconnect.modemControl));
-        out_.item("Timeout", formatNumberOrPlaceholder(disconnect.timeout, 10, "&lt;Disabled&gt;"));
-        out_.item("Flush Line", onOff(disconnect.flushLine));
-        out_.item("Stop Character",
-                  characterOrNone(disconnect.stopCharacterEnabled, disconnect.stopCharacter));
+        groupStart(groups::tunnelDisconnect);
+        inTurn(groups::tunnelDisconnect);
+        value(Setting::disconnectStopCharacter);
         out_.groupEnd();
     }
 
     void line() {
-        const auto& line = edited_.line;
-        out_.groupStart("Line", "1");
+        groupStart(groups::line);
         out_.item("State", "Enabled");
         out_.item("Protocol", "Tunnel");
-        out_.item("Baud Rate", number(line.baudRate) + " bits per second");
-        out_.item("Parity", enumerationName(tables::parity, line.parity));
-        out_.item("Data Bits", number(line.dataBits));
-        out_.item("Stop Bits", number(line.stopBits));
-        out_.item("Flow Control", enumerationName(tables::flowControl, line.flowControl));
-        out_.item("Gap Timer", number(line.gapTimer));
-        out_.item("Threshold", number(line.threshold));
-        out_.item("Push", formatPush(line.push, line.pushCount));
-        if (line.flowControl == 2) {
-            out_.item("Xon Char", formatCharacter(line.xonChar));
-            out_.item("Xoff Char", formatCharacter(line.xoffChar));
+        inTurn(groups::line);
+        value(Setting::lineGapTimer);
+        value(Setting::lineThreshold);
+        value(Setting::linePush);
+        if (edited_.line.flowControl == softwareFlowControl) {
+            value(Setting::lineXonChar);
+            value(Setting::lineXoffChar);
         }
         out_.groupEnd();
     }
 
     void tunnelPacking() {
         const auto& packing = edited_.packing;
-        out_.groupStart("Tunnel Packing", "1");
-        out_.item("Mode", formatPackingMode(packing.enabled, packing.mode));
+        groupStart(groups::tunnelPacking);
+        inTurn(groups::tunnelPacking);
         if (packing.enabled) {
-            out_.item("Threshold", number(packing.threshold) + " bytes");
-            if (packing.mode == 0) {
-                out_.item("Timeout", number(packing.timeout) + " milliseconds");
+            value(Setting::packingThreshold);
+            if (packing.mode == packingByTimeout) {
+                value(Setting::packingTimeout);
             }
-            if (packing.mode == 1) {
-                out_.item("Send Character", formatCharacter(packing.sendCharacter));
-                out_.item("Flush Send Character", onOff(packing.flushSendCharacter));
-                out_.item("Trailing Character",
-                          characterOrNone(packing.trailingCharacterEnabled, packing.trailingCharacter));
+            if (packing.mode == packingBySendCharacter) {
+                value(Setting::packingSendCharacter);
+                value(Setting::packingFlushSendCharacter);
+                value(Setting::packingTrailingCharacter);
             }
         }
         out_.groupEnd();
     }
 
     bool stationProfiles() {
-        const std::int32_t count = std::clamp(loaded_.profileCount, 0, DeviceSettings::maxProfiles);
-        for (std::int32_t i = 0; i < count; ++i) {
-            if (!stationProfile(loaded_.profiles[static_cast<std::size_t>(i)])) {
+        const auto count =
+            static_cast<std::size_t>(std::clamp(loaded_.profileCount, 0, DeviceSettings::maxProfiles));
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!stationProfile(i)) {
                 return false;
             }
         }
         return true;
     }
 
-    bool stationProfile(const WlanProfile& profile) {
-        out_.groupStart("WLAN Profile", escapeText(profile.name));
-        out_.itemStart("Basic");
-        out_.namedValue("Network Name", escapeText(profile.networkName));
-        out_.namedValue("State", onOff(profile.state));
+    bool stationProfile(std::size_t index) {
+        const WlanProfile& profile = loaded_.profiles[index];
+        out_.groupStart(groups::wlanProfile.name, escapeText(profile.name));
+        out_.itemStart(settingRow(Setting::profileNetworkName).place.item);
+        value(settingRow(Setting::profileNetworkName), loaded_, index);
+        value(settingRow(Setting::profileState), loaded_, index);
         out_.itemEnd();
-        out_.itemStart("Security");
-        out_.namedValue("Suite", enumerationName(tables::profileSuite, profile.suite));
-        if (profile.suite != 0) {
-            const bool hex = profile.keyType == 1;
+        out_.itemStart(settingRow(Setting::profileSuite).place.item);
+        value(settingRow(Setting::profileSuite), loaded_, index);
+        if (profile.suite != profileOpen) {
+            const bool hex = profile.keyType == keyHex;
             const PasswordRequest request{
                 .promptText = programText("ファイルに保存する SSID [ ") + profile.networkName +
                               programText(" ] プロファイルの接続パスワードを入力してください。(") +
@@ -327,7 +322,8 @@ private:
             }
             if (answer.result == promptEntered) {
                 const std::string key = escapeText(answer.enteredPassword);
-                out_.namedValue("WPAx Key Type", hex ? "Hex" : "Passphrase");
+                namedValue(Setting::profileKeyType,
+                           enumerationName(tables::keyType, hex ? keyHex : keyPassphrase));
                 out_.namedValue("WPAx Passphrase", hex ? "" : key);
                 out_.namedValue("WPAx Key", hex ? key : "");
             }

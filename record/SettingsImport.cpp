@@ -1,6 +1,7 @@
 #include "record/SettingsImport.h"
 
 #include "record/Codecs.h"
+#include "record/SettingsSchema.h"
 
 #include <algorithm>
 
@@ -17,33 +18,39 @@ struct Import {
     bool copyToEdited;
     RecordReader reader;
 
-    // A lookup in the configuration record, within one group.
-    bool read(std::int32_t formatNumber, std::string_view group, std::optional<std::string_view> instance,
-              std::string_view item, bool isRequired,
-              std::optional<std::string_view> value = std::nullopt) const {
-        return reader.lookup(document.configRecord, formatNumber,
-                             {.group = group, .groupInstance = instance, .item = item, .value = value},
-                             isRequired);
+    static ValuePath pathOf(const SettingRow& row) {
+        return {.group = row.place.group->name,
+                .groupInstance = row.place.group->instance,
+                .item = row.place.item,
+                .value = row.place.value};
+    }
+
+    // A lookup of the setting where its row places it in the configuration record.
+    bool read(Setting setting, bool isRequired) const {
+        const SettingRow& row = settingRow(setting);
+        return reader.lookup(document.configRecord, row.formatNumber, pathOf(row), isRequired);
+    }
+
+    // The rows of these groups that are read in turn, each required, in the schema's order.
+    bool readInTurn(std::initializer_list<const RecordGroup*> groups) const {
+        for (const SettingRow& row : settingsSchema()) {
+            if (row.inTurn && std::find(groups.begin(), groups.end(), row.place.group) != groups.end() &&
+                !read(row.setting, required)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool readDestination(Setting setting, std::int32_t index, bool isRequired) const {
+        const SettingRow& row = settingRow(setting);
+        return reader.lookupDestination(document.configRecord, row.formatNumber, index, *row.place.value,
+                                        isRequired);
     }
 
     bool radioAndInterfaces() const {
-        return read(2, "Radio", std::nullopt, "Band", required) &&
-               read(3, "Interface", "wlan0", "State", required) &&
-               read(4, "Interface", "wlan0", "Priority", required) &&
-               read(5, "Radio", std::nullopt, "Keep Alive", required) &&
-               read(6, "Interface", "wlan0", "DHCP Client", required) &&
-               read(7, "Interface", "wlan0", "IP Address", required) &&
-               read(8, "Interface", "wlan0", "Default Gateway", required) &&
-               read(9, "Interface", "wlan0", "Primary DNS", required) &&
-               read(10, "Interface", "wlan0", "Secondary DNS", required) &&
-               read(11, "Interface", "ap0", "State", required) &&
-               read(12, "Interface", "ap0", "Priority", required) &&
-               read(13, "Interface", "ap0", "IP Address", required) &&
-               read(14, "Interface", "ap0", "Default Gateway", required) &&
-               read(15, "Interface", "ap0", "Primary DNS", required) &&
-               read(16, "Interface", "ap0", "Secondary DNS", required) &&
-               read(17, "Interface", "ap0", "DHCP IP Address Range", required, "Start") &&
-               read(18, "Interface", "ap0", "DHCP IP Address Range", required, "End");
+        return readInTurn({&groups::radio, &groups::station, &groups::accessPointInterface}) &&
+               read(Setting::apDhcpRangeStart, required) && read(Setting::apDhcpRangeEnd, required);
     }
 
     bool accessPoint() const {
@@ -55,19 +62,15 @@ struct Import {
         ap.suite = 0;
         ap.ccmp = 0;
         ap.tkip = 0;
-        const auto readAp = [this](std::int32_t formatNumber, std::string_view item, bool isRequired) {
-            return read(formatNumber, "Access Point", "ap0", item, isRequired);
-        };
-        if (readAp(19, "SSID", optional)) {
-            if (!readAp(20, "Guest", required) || !readAp(21, "Channel", required) ||
-                !readAp(22, "Suite", required)) {
+        if (read(Setting::accessPointSsid, optional)) {
+            if (!readInTurn({&groups::accessPoint})) {
                 return false;
             }
-            if (ap.suite != 0) {
-                if (!readAp(23, "Encryption", required)) {
+            if (ap.suite != accessPointOpen) {
+                if (!read(Setting::accessPointCcmp, required)) {
                     return false;
                 }
-                readAp(24, "Passphrase", optional);
+                read(Setting::accessPointPassphrase, optional);
             }
         }
         if (copyToEdited) {
@@ -85,40 +88,33 @@ struct Import {
     }
 
     bool serverMode() const {
-        const auto readAccept = [this](std::int32_t formatNumber, std::string_view item, bool isRequired) {
-            return read(formatNumber, "Tunnel Accept", "1", item, isRequired);
-        };
-        if (!readAccept(29, "Mode", required) || !readAccept(30, "Local Port", required) ||
-            !readAccept(31, "Multiple Connections", required) || !readAccept(34, "Flush Line", required)) {
+        if (!readInTurn({&groups::tunnelAccept}) || !read(Setting::acceptFlushLine, required)) {
             return false;
         }
         loaded.accept.password.clear();
-        readAccept(32, "Password", optional);
+        read(Setting::acceptPassword, optional);
         loaded.accept.startCharacter = 0;
         loaded.accept.flushStartCharacter = 0;
         if (loaded.accept.mode == tunnelStartCharacter) {
-            return readAccept(33, "Start Character", required) &&
-                   readAccept(35, "Flush Start Character", required);
+            return read(Setting::acceptStartCharacter, required) &&
+                   read(Setting::acceptFlushStartCharacter, required);
         }
         return true;
     }
 
     bool clientMode() const {
-        const auto readConnect = [this](std::int32_t formatNumber, std::string_view item, bool isRequired) {
-            return read(formatNumber, "Tunnel Connect", "1", item, isRequired);
-        };
         loaded.connect.connections = 0;
         loaded.connect.reconnectTime = 15;
-        if (!readConnect(36, "Mode", required) || !readConnect(38, "Flush Line", required)) {
+        if (!readInTurn({&groups::tunnelConnect})) {
             return false;
         }
-        readConnect(40, "Reconnect Time", optional);
-        readConnect(42, "Connections", optional);
+        read(Setting::connectReconnectTime, optional);
+        read(Setting::connectConnections, optional);
         loaded.connect.startCharacter = 0;
         loaded.connect.flushStartCharacter = 0;
         if (loaded.connect.mode == tunnelStartCharacter) {
-            return readConnect(37, "Start Character", required) &&
-                   readConnect(39, "Flush Start Character", required);
+            return read(Setting::connectStartCharacter, required) &&
+                   read(Setting::connectFlushStartCharacter, required);
         }
         return true;
     }
@@ -133,22 +129,21 @@ struct Import {
             target.reconnectTime = connect.reconnectTime;
         }
         connect.edited = copyToEdited ? 1 : 0;
-        const std::string_view record = document.configRecord;
         for (std::int32_t i = 0; i < DeviceSettings::maxHosts; ++i) {
-            if (!reader.lookupDestination(record, 44, i, "Address", optional)) {
+            if (!readDestination(Setting::hostAddress, i, optional)) {
                 break;
             }
-            if (!reader.lookupDestination(record, 45, i, "Port", required) ||
-                !reader.lookupDestination(record, 41, i, "Protocol", required) ||
-                !reader.lookupDestination(record, 47, i, "Initial Send", required) ||
-                !reader.lookupDestination(record, 46, i, "Local Port", required) ||
-                !reader.lookupDestination(record, 43, i, "Reception", required)) {
+            if (!readDestination(Setting::hostPort, i, required) ||
+                !readDestination(Setting::connectProtocol, i, required) ||
+                !readDestination(Setting::hostInitialSend, i, required) ||
+                !readDestination(Setting::hostLocalPort, i, required) ||
+                !readDestination(Setting::connectReception, i, required)) {
                 return false;
             }
             if (copyToEdited) {
                 target.hosts[static_cast<std::size_t>(i)] = connect.hosts[static_cast<std::size_t>(i)];
             }
-            if (i == 0 && connect.protocol == 1) {
+            if (i == 0 && connect.protocol == protocolUdp) {
                 break; // a UDP connection has one destination
             }
         }
@@ -160,15 +155,10 @@ struct Import {
     }
 
     bool disconnection() const {
-        const auto readDisconnect = [this](std::int32_t formatNumber, std::string_view item,
-                                           bool isRequired) {
-            return read(formatNumber, "Tunnel Disconnect", "1", item, isRequired);
-        };
-        if (!readDisconnect(51, "Modem Control", required) || !readDisconnect(49, "Timeout", required) ||
-            !readDisconnect(50, "Flush Line", required)) {
+        if (!readInTurn({&groups::tunnelDisconnect})) {
             return false;
         }
-        if (!readDisconnect(48, "Stop Character", optional)) {
+        if (!read(Setting::disconnectStopCharacter, optional)) {
             loaded.disconnect.stopCharacterEnabled = 0;
             loaded.disconnect.stopCharacter = 0;
         }
@@ -176,11 +166,8 @@ struct Import {
     }
 
     bool packing() const {
-        const auto readPacking = [this](std::int32_t formatNumber, std::string_view item) {
-            return read(formatNumber, "Tunnel Packing", "1", item, required);
-        };
         DeviceSettings::Packing& packing = loaded.packing;
-        if (!readPacking(63, "Mode")) {
+        if (!readInTurn({&groups::tunnelPacking})) {
             return false;
         }
         packing.threshold = 512;
@@ -191,43 +178,40 @@ struct Import {
         if (packing.enabled != 1) {
             return true;
         }
-        if (!readPacking(64, "Threshold")) {
+        if (!read(Setting::packingThreshold, required)) {
             return false;
         }
-        if (packing.mode == 0) {
-            return readPacking(65, "Timeout");
+        if (packing.mode == packingByTimeout) {
+            return read(Setting::packingTimeout, required);
         }
-        if (packing.mode == 1) {
-            return readPacking(66, "Send Character") && readPacking(67, "Flush Send Character") &&
-                   readPacking(68, "Trailing Character");
+        if (packing.mode == packingBySendCharacter) {
+            return read(Setting::packingSendCharacter, required) &&
+                   read(Setting::packingFlushSendCharacter, required) &&
+                   read(Setting::packingTrailingCharacter, required);
         }
         return true;
     }
 
     bool serialLine() const {
-        const auto readLine = [this](std::int32_t formatNumber, std::string_view item, bool isRequired) {
-            return read(formatNumber, "Line", "1", item, isRequired);
-        };
         loaded.line.gapTimer = 0;
         loaded.line.threshold = 56;
         loaded.line.pushCount = 0;
-        if (!readLine(52, "Baud Rate", required) || !readLine(56, "Parity", required) ||
-            !readLine(57, "Data Bits", required) || !readLine(58, "Stop Bits", required) ||
-            !readLine(53, "Flow Control", required)) {
+        if (!readInTurn({&groups::line})) {
             return false;
         }
-        if (loaded.line.flowControl == 2 &&
-            (!readLine(54, "Xon Char", required) || !readLine(55, "Xoff Char", required))) {
+        if (loaded.line.flowControl == softwareFlowControl &&
+            (!read(Setting::lineXonChar, required) || !read(Setting::lineXoffChar, required))) {
             return false;
         }
-        readLine(60, "Gap Timer", optional);
-        readLine(61, "Threshold", optional);
-        readLine(62, "Push", optional);
+        read(Setting::lineGapTimer, optional);
+        read(Setting::lineThreshold, optional);
+        read(Setting::linePush, optional);
         return true;
     }
 
     bool stationProfiles() const {
-        constexpr std::string_view groupStart = "<configgroup name = \"WLAN Profile\"";
+        const std::string groupStart =
+            "<configgroup name = \"" + std::string(groups::wlanProfile.name) + "\"";
         constexpr std::string_view groupEnd = "</configgroup>";
         constexpr std::size_t groupEndWithLineEnd = groupEnd.size() + 2;
         constexpr std::string_view instanceStart = "instance = \"";
@@ -257,20 +241,18 @@ struct Import {
                 break;
             }
             WlanProfile& profile = loaded.profiles[static_cast<std::size_t>(count)];
-            const auto readProfile = [&](std::int32_t formatNumber, std::string_view item,
-                                         std::string_view value, bool isRequired) {
-                return reader.lookupAnyInstance(group, formatNumber, count,
-                                                {.group = "WLAN Profile", .item = item, .value = value},
-                                                isRequired);
+            const auto readProfile = [&](Setting setting, bool isRequired) {
+                const SettingRow& row = settingRow(setting);
+                return reader.lookupAnyInstance(group, row.formatNumber, count, pathOf(row), isRequired);
             };
-            if (!readProfile(25, "Basic", "Network Name", required) ||
-                !readProfile(26, "Basic", "State", required) ||
-                !readProfile(27, "Security", "Suite", required)) {
+            if (!readProfile(Setting::profileNetworkName, required) ||
+                !readProfile(Setting::profileState, required) ||
+                !readProfile(Setting::profileSuite, required)) {
                 return false;
             }
-            profile.keyType = 0;
-            if (profile.suite != 0) {
-                readProfile(28, "Security", "WPAx Key Type", optional);
+            profile.keyType = keyPassphrase;
+            if (profile.suite != profileOpen) {
+                readProfile(Setting::profileKeyType, optional);
             }
             const std::size_t nameBegin = nameStart + instanceStart.size();
             profile.name = unescapeText(group.substr(nameBegin, nameEnd - nameBegin));
@@ -282,10 +264,8 @@ struct Import {
     }
 
     void stationAddress() const {
-        reader.lookup(
-            document.statusRecord, 69,
-            {.group = "Interface", .groupInstance = "wlan0", .item = "Current", .value = "IP Address"},
-            optional, RecordKind::status);
+        const SettingRow& row = settingRow(Setting::staCurrentIpAddress);
+        reader.lookup(document.statusRecord, row.formatNumber, pathOf(row), optional, RecordKind::status);
     }
 };
 
