@@ -13,20 +13,32 @@ const marlo::cli::Command* const commands[] = {
     &marlo::cli::sendCommand,   &marlo::cli::scanCommand,   &marlo::cli::portsCommand,
 };
 
+void printUsage(std::ostream& stream) {
+    stream << "usage:\n";
+    for (const marlo::cli::Command* command : commands) {
+        stream << "  marlo-cli " << command->name;
+        if (!command->usage.empty()) {
+            stream << " " << command->usage;
+        }
+        stream << "\n";
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (!arguments.empty()) {
+        if (arguments.front() == "--help" || arguments.front() == "-h") {
+            printUsage(std::cout);
+            return marlo::cli::exitSuccess;
+        }
         for (const marlo::cli::Command* command : commands) {
             if (command->name == arguments.front()) {
                 return command->run({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr);
             }
         }
     }
-    std::cerr << "usage:\n";
-    for (const marlo::cli::Command* command : commands) {
-        std::cerr << "  marlo-cli " << command->name << " " << command->usage << "\n";
-    }
+    printUsage(std::cerr);
     return marlo::cli::exitUsage;
 }

@@ -202,8 +202,34 @@ TEST(Program, DispatchesCommandsByName) {
     const auto exported = runProgram({"export", config, "--target", "device"});
     EXPECT_EQ(exported.exitCode, exitSuccess);
     EXPECT_TRUE(exported.out.starts_with("<?xml"));
-    EXPECT_EQ(runProgram({}).exitCode, exitUsage);
-    EXPECT_EQ(runProgram({"frobnicate"}).exitCode, exitUsage);
+}
+
+TEST(Program, PrintsItsUsageForHelpOnStandardOutputAndForAWrongCommandLineOnStandardError) {
+    const std::string usage = "usage:\n"
+                              "  marlo-cli import FILE [--status STATUSFILE]\n"
+                              "  marlo-cli export FILE --target device|file [--reboot] [--secret ap=TEXT] "
+                              "[--secret server=TEXT] [--secret profile=SSID:TEXT]...\n"
+                              "  marlo-cli read --port PATH [--config-out FILE] [--status-out FILE]\n"
+                              "  marlo-cli send --port PATH FILE\n"
+                              "  marlo-cli scan --port PATH\n"
+                              "  marlo-cli ports\n";
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"--help"}, exitSuccess, usage, ""}, {{"-h"}, exitSuccess, usage, ""},
+        {{}, exitUsage, "", usage},           {{"frobnicate"}, exitUsage, "", usage},
+        {{"--port"}, exitUsage, "", usage},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.empty() ? "no argument" : c.arguments.front());
+        const auto result = runProgram(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.err, c.err);
+    }
 }
 
 } // namespace
