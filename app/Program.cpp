@@ -74,6 +74,13 @@ int runProgram(QApplication& application) {
     QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("FOLDER"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     options.addOptions({port, demo, screenshots});
+    // A wrong command line exits 2, as marlo-cli's does; process() then handles --help and --help-all
+    // (the usage on standard output, exit 0).
+    if (!options.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "marlo: %s\n%s", qPrintable(options.errorText()),
+                     qPrintable(options.helpText()));
+        return 2;
+    }
     options.process(application);
 
     std::vector<PortEntry> fixedPorts;

@@ -1,0 +1,14 @@
+# Runs the built marlo (MARLO) with command lines that end before the window opens: --help prints
+# the usage on standard output and exits 0; a wrong command line says why on standard error and
+# exits 2.
+function(check arguments expected_code expected_out expected_err)
+    execute_process(COMMAND ${MARLO} ${arguments} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT code STREQUAL expected_code OR NOT out MATCHES "${expected_out}" OR NOT err MATCHES "${expected_err}")
+        message(FATAL_ERROR "marlo ${arguments}: exit ${code}\nstandard output:\n${out}\nstandard error:\n${err}")
+    endif()
+endfunction()
+
+check("--help" 0 "--port <PATH> +Adds the serial port at PATH\\.\n +--demo +Works with a simulated device\\." "")
+check("-h" 0 "--demo" "")
+check("--frobnicate" 2 "^$" "marlo: .*frobnicate.*--demo")
+check("--port" 2 "^$" "marlo: .*port")
