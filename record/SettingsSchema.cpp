@@ -333,12 +333,12 @@ constexpr bool eachSettingOnce() {
     std::array<bool, 100> numbered{};
     for (const SettingRow& row : rows) {
         const auto setting = static_cast<std::size_t>(row.setting);
-        const auto number = static_cast<std::size_t>(row.formatNumber);
-        if (seen[setting] || (number != 0 && numbered[number])) {
+        const auto formatNumber = static_cast<std::size_t>(row.formatNumber);
+        if (seen[setting] || (formatNumber != 0 && numbered[formatNumber])) {
             return false;
         }
         seen[setting] = true;
-        numbered[number] = true;
+        numbered[formatNumber] = true;
     }
     return std::size(rows) == settingCount;
 }
