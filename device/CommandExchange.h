@@ -29,6 +29,8 @@ public:
 
     // Opens the port and leaves the device at its top-level prompt with the port open.
     bool enterCommandLine(const std::string& portPath);
+    // Why the port did not open at the last `enterCommandLine`; no value when it opened.
+    const std::optional<PortOpenFailure>& openFailure() const { return port_.openFailure(); }
     // Sends `command` when given, then reads one byte at a time until the reply ends with
     // `terminator`. Fails after idleLimit + 1 silent reads in a row, on a port error, or when the
     // reply outgrows its buffer.

@@ -59,19 +59,31 @@ DeviceLink::DeviceLink(ClipboardSink clipboard, LinkTimings timings)
     : exchange_(std::move(clipboard), timings) {}
 
 void DeviceLink::setPortPath(std::string path) {
-    const std::lock_guard lock(portPathMutex_);
+    const std::lock_guard lock(mutex_);
     portPath_ = std::move(path);
 }
 
 std::string DeviceLink::portPath() const {
-    const std::lock_guard lock(portPathMutex_);
+    const std::lock_guard lock(mutex_);
     return portPath_;
+}
+
+std::optional<PortOpenFailure> DeviceLink::openFailure() const {
+    const std::lock_guard lock(mutex_);
+    return openFailure_;
+}
+
+bool DeviceLink::enterCommandLine() {
+    const bool entered = exchange_.enterCommandLine(portPath());
+    const std::lock_guard lock(mutex_);
+    openFailure_ = exchange_.openFailure();
+    return entered;
 }
 
 bool DeviceLink::readRecords(std::string& configRecord, std::string& statusRecord,
                              std::string& firmwareVersion) {
     OperationGuard guard(busy_);
-    if (!guard || !exchange_.enterCommandLine(portPath())) {
+    if (!guard || !enterCommandLine()) {
         return false;
     }
     const Step steps[] = {
@@ -100,7 +112,7 @@ bool DeviceLink::readRecords(std::string& configRecord, std::string& statusRecor
 
 bool DeviceLink::scanNetworks(std::string& scanText) {
     OperationGuard guard(busy_);
-    if (!guard || !exchange_.enterCommandLine(portPath()) || !exchange_.exchange("\r", ">", 1) ||
+    if (!guard || !enterCommandLine() || !exchange_.exchange("\r", ">", 1) ||
         !exchange_.exchange("wlan scan\r", "Number of responses: ", 60) ||
         !exchange_.exchange(std::nullopt, ">", 1)) {
         return false;
@@ -116,7 +128,7 @@ bool DeviceLink::scanNetworks(std::string& scanText) {
 
 bool DeviceLink::sendRecord(const std::string& record, std::string& reply) {
     OperationGuard guard(busy_);
-    if (!guard || !exchange_.enterCommandLine(portPath())) {
+    if (!guard || !enterCommandLine()) {
         reply = unreachableText;
         return false;
     }

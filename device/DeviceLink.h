@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,10 +45,19 @@ public:
     // an answer holding "ERROR:" fails.
     bool sendRecord(const std::string& record, std::string& reply);
 
+    // Why the port did not open in the last operation that ran; no value when it opened. An
+    // operation refused while another runs leaves it as it was.
+    std::optional<PortOpenFailure> openFailure() const;
+
 private:
+    // Opens the port and reaches the top-level prompt, keeping why the port did not open.
+    bool enterCommandLine();
+
     CommandExchange exchange_;
-    mutable std::mutex portPathMutex_;
+    // Guards the port path and the open failure.
+    mutable std::mutex mutex_;
     std::string portPath_;
+    std::optional<PortOpenFailure> openFailure_;
     std::atomic<bool> busy_{false};
 };
 

@@ -1,5 +1,7 @@
 #include "device/SerialPort.h"
 
+#include "device/PortOpenDiagnosis.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -10,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -65,13 +66,31 @@ std::optional<tcflag_t> parityFlags(std::uint8_t parity) {
     }
 }
 
-bool configure(int fd, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity, bool twoStopBits) {
+// Keeps every other program out: 0, or the error number that tells why the port cannot be had.
+int takeExclusive(int fd) {
+    // The lock keeps out every other program; the exclusive flag also keeps out those that do not
+    // lock. A flag already set means another program holds the port.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        return errno;
+    }
+    int exclusive = 0;
+    if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
+        return EBUSY;
+    }
+    return ::ioctl(fd, TIOCEXCL) == 0 ? 0 : errno;
+}
+
+// 0, or the error number of the setting the line refused.
+int configure(int fd, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity, bool twoStopBits) {
     const auto speed = speedFor(baudRate);
     const auto size = sizeFlag(dataBits);
     const auto parityBits = parityFlags(parity);
     termios settings{};
-    if (!speed || !size || !parityBits || ::tcgetattr(fd, &settings) != 0) {
-        return false;
+    if (!speed || !size || !parityBits) {
+        return EINVAL;
+    }
+    if (::tcgetattr(fd, &settings) != 0) {
+        return errno;
     }
     ::cfmakeraw(&settings);
     settings.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB);
@@ -81,12 +100,12 @@ bool configure(int fd, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8
     settings.c_cc[VTIME] = 0;
     if (::cfsetispeed(&settings, *speed) != 0 || ::cfsetospeed(&settings, *speed) != 0 ||
         ::tcsetattr(fd, TCSANOW, &settings) != 0) {
-        return false;
+        return errno;
     }
     // A line without modem control, such as a pseudo-terminal, refuses this; that is no error.
     const int rts = TIOCM_RTS;
     ::ioctl(fd, TIOCMBIS, &rts);
-    return true;
+    return 0;
 }
 
 int millisecondsLeft(Clock::time_point deadline) {
@@ -120,22 +139,19 @@ SerialPort::~SerialPort() {
 bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits,
                       std::uint8_t parity, bool twoStopBits) {
     close();
+    openFailure_.reset();
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return false;
+        return refuse(path, errno);
     }
-    // The lock keeps out every other program; the exclusive flag also keeps out those that do not
-    // lock. A flag already set means another program holds the port.
-    int exclusive = 0;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) ||
-        ::ioctl(fd, TIOCEXCL) != 0) {
+    if (const int error = takeExclusive(fd); error != 0) {
         ::close(fd);
-        return false;
+        return refuse(path, error);
     }
-    if (!configure(fd, baudRate, dataBits, parity, twoStopBits)) {
+    if (const int error = configure(fd, baudRate, dataBits, parity, twoStopBits); error != 0) {
         ::ioctl(fd, TIOCNXCL);
         ::close(fd);
-        return false;
+        return refuse(path, error);
     }
     line_ = std::make_unique<Line>(Line{fd});
     return true;
@@ -239,10 +255,14 @@ void SerialPort::close() {
     line_.reset();
 }
 
+bool SerialPort::refuse(const std::string& path, int error) {
+    openFailure_ = diagnoseOpenFailure(path, error);
+    return false;
+}
+
 int SerialPort::fail(int error) {
     if (clipboard_) {
-        std::array<char, 256> text{};
-        clipboard_(::strerror_r(error, text.data(), text.size()));
+        clipboard_(systemErrorText(error));
     }
     return -1;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "device/ClipboardSink.h"
+#include "device/PortOpenFailure.h"
 #include "device/StopSignal.h"
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace marlo {
@@ -19,8 +21,9 @@ struct PortTimeouts {
 };
 
 // One serial port: a terminal device on termios, or a COM port through the Windows communications
-// functions. A port another program holds does not open. A failed read or write hands the system's
-// error text to the clipboard sink; one that `stop` ended fails without a text.
+// functions. A port another program holds does not open. A failed open tells why; a failed read or
+// write hands the system's error text to the clipboard sink; one that `stop` ended fails without a
+// text.
 class SerialPort {
 public:
     explicit SerialPort(ClipboardSink clipboard, PortTimeouts timeouts = {},
@@ -34,6 +37,8 @@ public:
     bool open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity,
               bool twoStopBits);
     bool isOpen() const { return line_ != nullptr; }
+    // Why the last `open` failed; no value after one that succeeded.
+    const std::optional<PortOpenFailure>& openFailure() const { return openFailure_; }
     // Drops the bytes that are waiting in the input queue at the moment of the call.
     void discardInput();
     // The count written, short when the time-out passed first, or -1 on failure.
@@ -47,6 +52,8 @@ private:
     // The open port as the system knows it.
     struct Line;
 
+    // Records what the system's `error` on opening the port at `path` means; false.
+    bool refuse(const std::string& path, int error);
     // Hands the system's text for `error` to the clipboard sink; -1.
     int fail(int error);
     bool stopped() const { return stop_ != nullptr && stop_->raised(); }
@@ -55,6 +62,7 @@ private:
     PortTimeouts timeouts_;
     const StopSignal* stop_;
     std::unique_ptr<Line> line_;
+    std::optional<PortOpenFailure> openFailure_;
 };
 
 } // namespace marlo

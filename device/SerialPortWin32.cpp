@@ -28,6 +28,7 @@ COMMTIMEOUTS timeoutsFor(HANDLE handle, const PortTimeouts& timeouts) {
 bool configure(HANDLE handle, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity,
                bool twoStopBits, const PortTimeouts& timeouts) {
     if (dataBits < 5 || dataBits > 8 || parity > 2) {
+        ::SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
     DCB settings{};
@@ -88,6 +89,18 @@ template <typename Start> Transfer transfer(HANDLE handle, HANDLE done, const St
     return result;
 }
 
+std::string systemText(DWORD error) {
+    char* text = nullptr;
+    const DWORD length = ::FormatMessageA(
+        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message = length > 0 ? std::string(text, length) : "system error " + std::to_string(error);
+    ::LocalFree(text);
+    // The system's texts end with a line break.
+    message.erase(message.find_last_not_of("\r\n ") + 1);
+    return message;
+}
+
 } // namespace
 
 struct SerialPort::Line {
@@ -108,18 +121,20 @@ SerialPort::~SerialPort() {
 bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits,
                       std::uint8_t parity, bool twoStopBits) {
     close();
+    openFailure_.reset();
     const HANDLE handle = ::CreateFileA(devicePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                         OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return false;
+        return refuse(path, static_cast<int>(::GetLastError()));
     }
     const HANDLE done = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     if (done == nullptr || !configure(handle, baudRate, dataBits, parity, twoStopBits, timeouts_)) {
+        const DWORD error = ::GetLastError();
         if (done != nullptr) {
             ::CloseHandle(done);
         }
         ::CloseHandle(handle);
-        return false;
+        return refuse(path, static_cast<int>(error));
     }
     line_ = std::make_unique<Line>(Line{handle, done});
     return true;
@@ -179,20 +194,21 @@ void SerialPort::close() {
     line_.reset();
 }
 
+bool SerialPort::refuse(const std::string& path, int error) {
+    using Reason = PortOpenFailure::Reason;
+    const auto code = static_cast<DWORD>(error);
+    // A COM port another program has open denies access.
+    const Reason reason = code == ERROR_ACCESS_DENIED    ? Reason::busy
+                          : code == ERROR_FILE_NOT_FOUND ? Reason::vanished
+                                                         : Reason::other;
+    openFailure_ = PortOpenFailure{reason, path, reason == Reason::other ? systemText(code) : std::string()};
+    return false;
+}
+
 int SerialPort::fail(int error) {
-    if (!clipboard_) {
-        return -1;
+    if (clipboard_) {
+        clipboard_(systemText(static_cast<DWORD>(error)));
     }
-    char* text = nullptr;
-    const DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(error), MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text),
-        0, nullptr);
-    std::string message = length > 0 ? std::string(text, length) : "system error " + std::to_string(error);
-    ::LocalFree(text);
-    // The system's texts end with a line break.
-    message.erase(message.find_last_not_of("\r\n ") + 1);
-    clipboard_(message);
     return -1;
 }
 

@@ -43,6 +43,8 @@ TEST_F(ComPort, OpensByNameOrDevicePathWithTheLineSettingsAsked) {
     EXPECT_FALSE(serial.open(port, 9600, 9, 0, true));
     EXPECT_FALSE(serial.open(port, 9600, 8, 5, true));
     EXPECT_FALSE(serial.open("COM250", 9600, 8, 0, true));
+    ASSERT_TRUE(serial.openFailure());
+    EXPECT_EQ(serial.openFailure()->reason, PortOpenFailure::Reason::vanished);
     EXPECT_FALSE(serial.isOpen());
     EXPECT_TRUE(clipboard.empty());
 }

@@ -200,12 +200,21 @@ TEST(DeviceLinkSend, RefusedRecordFailsWithTheWholeReply) {
 }
 
 TEST(DeviceLinkSend, UnreachableDevice) {
-    LinkedDevice linked;
+    LinkedDevice linked(testing::quickDevice(), LinkTimings{PortTimeouts{20ms, 0ms, 1000ms, 10ms}, 1ms});
     linked.link.setPortPath("/nonexistent/ttyUSB7");
     std::string reply = "old";
     EXPECT_FALSE(linked.link.sendRecord(profileRecord("_ome", "home"), reply));
     EXPECT_EQ(cp932ToUtf8(reply), "対象と通信できません");
     EXPECT_TRUE(linked.clipboard.texts.empty());
+    ASSERT_TRUE(linked.link.openFailure());
+    EXPECT_EQ(linked.link.openFailure()->reason, PortOpenFailure::Reason::vanished);
+    EXPECT_EQ(linked.link.openFailure()->port, "/nonexistent/ttyUSB7");
+
+    // A port that opened leaves no reason behind, even when the device then stays silent.
+    linked.link.setPortPath(linked.device.portPath());
+    linked.device.silenceAfter(0, std::nullopt);
+    EXPECT_FALSE(linked.link.sendRecord(profileRecord("_ome", "home"), reply));
+    EXPECT_FALSE(linked.link.openFailure());
 }
 
 TEST(DeviceLink, RefusesASecondOperationWhileOneRuns) {

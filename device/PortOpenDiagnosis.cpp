@@ -1,0 +1,146 @@
+#include "device/PortOpenDiagnosis.h"
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace marlo {
+
+namespace {
+
+std::string groupName(gid_t id) {
+    group entry{};
+    group* found = nullptr;
+    for (std::size_t size = 1024; size <= (1u << 20); size *= 2) {
+        std::vector<char> buffer(size);
+        const int error = ::getgrgid_r(id, &entry, buffer.data(), buffer.size(), &found);
+        if (error == 0 && found != nullptr) {
+            return found->gr_name;
+        }
+        if (error != ERANGE) {
+            break;
+        }
+    }
+    return std::to_string(id);
+}
+
+std::string processName(pid_t pid) {
+    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name;
+}
+
+// The process that holds a lock on `file` in the kernel's lock table, 0 when none is listed. Its
+// lines read "1: FLOCK  ADVISORY  WRITE 1234 00:1a:3 0 EOF": the file system's device in hex, then
+// the inode.
+pid_t lockHolder(const struct stat& file) {
+    std::ifstream locks("/proc/locks");
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, id;
+        long pid = 0;
+        if (!(fields >> number >> kind >> mode >> access >> pid >> id) || kind == "->" || pid <= 0) {
+            continue;
+        }
+        unsigned major = 0;
+        unsigned minor = 0;
+        unsigned long long inode = 0;
+        if (std::sscanf(id.c_str(), "%x:%x:%llu", &major, &minor, &inode) == 3 &&
+            major == ::major(file.st_dev) && minor == ::minor(file.st_dev) && inode == file.st_ino) {
+            return static_cast<pid_t>(pid);
+        }
+    }
+    return 0;
+}
+
+// Another process that has the device at `devicePath` open, 0 when none is seen. Only the
+// processes whose descriptors this one may look at are seen: its user's, or every one for root.
+// This one is passed over: a simulated device it serves keeps its port open. The descriptors'
+// links are read, never followed.
+pid_t descriptorHolder(const std::filesystem::path& devicePath) {
+    namespace fs = std::filesystem;
+    constexpr int maxLooks = 1 << 16;
+    int looks = 0;
+    const pid_t self = ::getpid();
+    std::error_code error;
+    for (fs::directory_iterator process("/proc", error), end; process != end && looks < maxLooks;
+         process.increment(error)) {
+        const std::string name = process->path().filename().string();
+        pid_t pid = 0;
+        const auto parsed = std::from_chars(name.data(), name.data() + name.size(), pid);
+        if (parsed.ec != std::errc{} || parsed.ptr != name.data() + name.size() || pid == self) {
+            continue;
+        }
+        std::error_code unreadable;
+        for (fs::directory_iterator fd(process->path() / "fd", unreadable); fd != end && looks < maxLooks;
+             fd.increment(unreadable), ++looks) {
+            std::error_code notALink;
+            if (fs::read_symlink(fd->path(), notALink) == devicePath) {
+                return pid;
+            }
+        }
+    }
+    return 0;
+}
+
+// The name of the program that holds the port at `path`; empty when the system cannot tell.
+std::string holderName(const std::string& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) != 0) {
+        return {};
+    }
+    pid_t holder = lockHolder(file);
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(path, error);
+    if (holder == 0 && !error) {
+        holder = descriptorHolder(device);
+    }
+    return holder > 0 ? processName(holder) : std::string();
+}
+
+} // namespace
+
+std::string systemErrorText(int error) {
+    std::array<char, 256> text{};
+    return ::strerror_r(error, text.data(), text.size());
+}
+
+PortOpenFailure diagnoseOpenFailure(const std::string& path, int error) {
+    using Reason = PortOpenFailure::Reason;
+    switch (error) {
+    case EACCES:
+    case EPERM: {
+        struct stat file {};
+        if (::stat(path.c_str(), &file) == 0) {
+            return {Reason::permissionDenied, path, groupName(file.st_gid)};
+        }
+        break;
+    }
+    // Another program's lock, or the exclusive flag it set.
+    case EWOULDBLOCK:
+    case EBUSY:
+        return {Reason::busy, path, holderName(path)};
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return {Reason::vanished, path, {}};
+    default:
+        break;
+    }
+    return {Reason::other, path, systemErrorText(error)};
+}
+
+} // namespace marlo

@@ -1,0 +1,52 @@
+#include "device/PortOpenFailure.h"
+
+#include <string_view>
+
+namespace marlo {
+
+namespace {
+
+// %1 is the port; %2 the group, the holder or the system's text.
+constexpr const char* permissionDeniedText =
+    "ポート %1 を開く権限がありません。ポートはグループ「%2」に属しています。"
+    "「sudo usermod -aG %2 $USER」で参加し、ログインし直してください。";
+constexpr const char* busyText =
+    "ポート %1 は他のプログラム（%2）が使用中です。そのプログラムを終了してから再試行してください。";
+constexpr const char* busyUnknownHolderText =
+    "ポート %1 は他のプログラムが使用中です。そのプログラムを終了してから再試行してください。";
+constexpr const char* vanishedText =
+    "ポート %1 が見つかりません。アダプタが取り外された可能性があります。接続を確認してください。";
+constexpr const char* otherText = "ポート %1 を開けませんでした（%2）。";
+
+const char* textFor(const PortOpenFailure& failure) {
+    switch (failure.reason) {
+    case PortOpenFailure::Reason::permissionDenied:
+        return permissionDeniedText;
+    case PortOpenFailure::Reason::busy:
+        return failure.detail.empty() ? busyUnknownHolderText : busyText;
+    case PortOpenFailure::Reason::vanished:
+        return vanishedText;
+    case PortOpenFailure::Reason::other:
+        break;
+    }
+    return otherText;
+}
+
+} // namespace
+
+std::string portOpenFailureText(const PortOpenFailure& failure) {
+    const std::string_view text = textFor(failure);
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool argument =
+            text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2');
+        if (!argument) {
+            filled += text[i];
+            continue;
+        }
+        filled += text[++i] == '1' ? failure.port : failure.detail;
+    }
+    return filled;
+}
+
+} // namespace marlo
