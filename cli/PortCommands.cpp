@@ -4,6 +4,7 @@
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
 #include "device/DeviceLink.h"
+#include "device/PortOpenFailure.h"
 #include "device/ScanAnswer.h"
 #include "record/SettingsImport.h"
 
@@ -67,6 +68,14 @@ ClipboardSink systemTextTo(std::ostream& err) {
     return [&err](const std::string& text) { err << "marlo-cli: port: " << text << "\n"; };
 }
 
+// `message`, and under it why the port did not open when that is what failed the operation.
+void reportFailure(std::string_view message, const DeviceLink& link, std::ostream& err) {
+    err << message << "\n";
+    if (const auto failure = link.openFailure()) {
+        err << "\n" << displayUtf8(portOpenFailureText(*failure)) << "\n";
+    }
+}
+
 // A device reply for the terminal: CR LF line ends become line feeds.
 std::string replyText(std::string_view reply) {
     std::string lines;
@@ -99,7 +108,7 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     SettingsDocument document;
     if (!link.readRecords(document.configRecord, document.statusRecord, document.firmwareVersion)) {
-        err << communicationFailedMessage << "\n";
+        reportFailure(communicationFailedMessage, link, err);
         return exitFailure;
     }
     for (const auto& [option, record] : {std::pair{"--config-out", &document.configRecord},
@@ -136,7 +145,7 @@ int runSend(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     std::string reply;
     if (!link.sendRecord(*record, reply)) {
-        err << writeFailedMessage << "\n\n" << replyText(reply) << "\n";
+        reportFailure(std::string(writeFailedMessage) + "\n\n" + replyText(reply), link, err);
         return exitFailure;
     }
     out << replyText(reply) << "\n";
@@ -154,7 +163,7 @@ int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     std::string scanText;
     if (!link.scanNetworks(scanText)) {
-        err << scanCommunicationError << "\n";
+        reportFailure(scanCommunicationError, link, err);
         return exitFailure;
     }
     const auto results = parseScanAnswer(scanText);

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <tuple>
@@ -26,6 +31,11 @@ sim::DeviceOptions quickDevice() {
 constexpr std::string_view communicationFailed = "デバイスとの通信に失敗しました。\n\n"
                                                  "設定直後であればしばらく待って再試行してください。\n"
                                                  "または一度アプリケーションを閉じてやりなおしてください。\n";
+constexpr std::string_view missingPort = "/nonexistent/ttyUSB3";
+// The line under a failure's message when the port above is not there.
+constexpr std::string_view missingPortReason =
+    "\nポート /nonexistent/ttyUSB3 が見つかりません。アダプタが取り外された可能性があります。"
+    "接続を確認してください。\n";
 
 std::string bandRecord(const std::string& band) {
     return "<?xml version=\"1.0\" standalone=\"yes\"?>\r<configrecord version=\"0.1.0.1\">\r"
@@ -52,9 +62,9 @@ TEST(ReadCommand, PrintsTheFirmwareVersionThenTheSettings) {
 }
 
 TEST(ReadCommand, CommunicationAndParseFailures) {
-    auto result = run(readCommand, {"--port", "/nonexistent/ttyUSB3"});
+    auto result = run(readCommand, {"--port", std::string(missingPort)});
     EXPECT_EQ(result.exitCode, exitFailure);
-    EXPECT_EQ(result.err, communicationFailed);
+    EXPECT_EQ(result.err, std::string(communicationFailed) + std::string(missingPortReason));
     EXPECT_TRUE(result.out.empty());
 
     sim::SimulatedDevice device(quickDevice());
@@ -85,9 +95,10 @@ TEST(SendCommand, TypesTheFileAndPrintsTheReply) {
               "\"Radio\"\n>\n");
     EXPECT_TRUE(result.out.empty());
 
-    result = run(sendCommand, {"--port", "/nonexistent/ttyUSB3", folder.path("band.xml")});
+    result = run(sendCommand, {"--port", std::string(missingPort), folder.path("band.xml")});
     EXPECT_EQ(result.exitCode, exitFailure);
-    EXPECT_EQ(result.err, "設定の書き込みに失敗しました。\n\n対象と通信できません\n");
+    EXPECT_EQ(result.err,
+              "設定の書き込みに失敗しました。\n\n対象と通信できません\n" + std::string(missingPortReason));
 
     EXPECT_EQ(run(sendCommand, {"--port", device.portPath(), folder.path("missing.xml")}).exitCode,
               exitUsage);
@@ -123,9 +134,25 @@ TEST(ScanCommand, ListsTheAccessPointsTabSeparated) {
     EXPECT_EQ(result.exitCode, exitFailure);
     EXPECT_EQ(result.err, "解析エラー\n");
 
-    result = run(scanCommand, {"--port", "/nonexistent/ttyUSB3"});
+    result = run(scanCommand, {"--port", std::string(missingPort)});
     EXPECT_EQ(result.exitCode, exitFailure);
-    EXPECT_EQ(result.err, "通信エラー\n");
+    EXPECT_EQ(result.err, "通信エラー\n" + std::string(missingPortReason));
+}
+
+TEST(ReadCommand, NamesTheProgramThatHoldsThePort) {
+    sim::SimulatedDevice device(quickDevice());
+    const int holder = ::open(device.portPath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    std::string thisProgram;
+    std::getline(std::ifstream("/proc/self/comm"), thisProgram);
+
+    const auto result = testing::runProgram({"read", "--port", device.portPath()});
+    ::close(holder);
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_EQ(result.err, std::string(communicationFailed) + "\nポート " + device.portPath() +
+                              " は他のプログラム（" + thisProgram +
+                              "）が使用中です。そのプログラムを終了してから再試行してください。\n");
+    EXPECT_TRUE(result.out.empty());
 }
 
 } // namespace
