@@ -7,6 +7,7 @@
 #include "record/SettingsImport.h"
 #include "resources/AppIcon.h"
 #include "ui/DialogUnits.h"
+#include "ui/OpenFailureMessage.h"
 #include "ui/ReturnEscapeFilter.h"
 #include "ui/TabControl.h"
 #include "ui/UserDialogs.h"
@@ -197,6 +198,7 @@ void MainWindow::readFromDevice(bool quiet) {
         [this, result] {
             result->succeeded =
                 link_.readRecords(result->configRecord, result->statusRecord, result->firmwareVersion);
+            result->openFailure = link_.openFailure();
             return 0;
         },
         [this, result, quiet](int) {
@@ -210,7 +212,8 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     updateControls();
     if (!result.succeeded) {
         if (!quiet) {
-            dialogs_.message(this, QString::fromUtf8(communicationFailedMessage));
+            dialogs_.message(
+                this, withOpenFailure(QString::fromUtf8(communicationFailedMessage), result.openFailure));
         }
         forgetRecords();
         emit readFinished(false);

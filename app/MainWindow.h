@@ -62,6 +62,7 @@ private:
         std::string configRecord;
         std::string statusRecord;
         std::string firmwareVersion;
+        std::optional<PortOpenFailure> openFailure;
     };
 
     void createControls();
@@ -78,7 +79,8 @@ private:
     // The write button: checks the pages, asks whether the device is reset afterwards and sends
     // the record on the worker.
     void writeToDevice();
-    void finishWrite(bool succeeded, const std::string& reply);
+    void finishWrite(bool succeeded, const std::string& reply,
+                     const std::optional<PortOpenFailure>& openFailure);
     void saveToFile();
     void loadFromFile();
     void finishRead(const ReadResult& result, bool quiet);

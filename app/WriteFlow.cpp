@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "pages/SettingsPage.h"
 #include "record/RecordWriter.h"
+#include "ui/OpenFailureMessage.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -42,31 +43,35 @@ void MainWindow::writeToDevice() {
     }
     auto record = std::make_shared<const std::string>(std::move(*built));
     auto reply = std::make_shared<std::string>();
+    auto openFailure = std::make_shared<std::optional<PortOpenFailure>>();
     startProgress(writeProgressSeconds);
     worker_.start(
-        [this, record, reply, sendable] {
+        [this, record, reply, openFailure, sendable] {
             if (!sendable) {
                 *reply = unreachableText;
                 return -1;
             }
             if (!link_.sendRecord(*record, *reply)) {
+                *openFailure = link_.openFailure();
                 return -1;
             }
             return link_.pause(settleTime) ? 0 : -1;
         },
-        [this, reply](int result) { finishWrite(result == 0, *reply); });
+        [this, reply, openFailure](int result) { finishWrite(result == 0, *reply, *openFailure); });
     updateControls();
     for (SettingsPage* page : pages()) {
         page->enableAll(false);
     }
 }
 
-void MainWindow::finishWrite(bool succeeded, const std::string& reply) {
+void MainWindow::finishWrite(bool succeeded, const std::string& reply,
+                             const std::optional<PortOpenFailure>& openFailure) {
     stopProgress();
     // The end of a write is what switches a selector back on that a refresh left without ports.
     portsPresent_ = true;
     if (!succeeded) {
-        const QString message = QString::fromUtf8(writeFailedMessage) + displayText(reply);
+        const QString message =
+            withOpenFailure(QString::fromUtf8(writeFailedMessage) + displayText(reply), openFailure);
         dialogs_.copyToClipboard(message);
         dialogs_.message(this, message);
         updateControls();

@@ -2,6 +2,7 @@
 
 #include "device/DeviceLink.h"
 #include "pages/PageFields.h"
+#include "ui/OpenFailureMessage.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -297,7 +298,8 @@ void ProfileEditorDialog::finishRegistration(bool succeeded, const std::string& 
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
-        dialogs_.message(this, QString::fromUtf8(failedMessage) + displayText(reply));
+        dialogs_.message(this, withOpenFailure(QString::fromUtf8(failedMessage) + displayText(reply),
+                                               link_.openFailure()));
         return;
     }
     // The dialog closes on the status timer's first tick after the user dismissed the message.

@@ -4,6 +4,7 @@
 #include "pages/PageFields.h"
 #include "pages/ProfileEditorDialog.h"
 #include "record/Codecs.h"
+#include "ui/OpenFailureMessage.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -241,7 +242,9 @@ void StationProfilesDialog::switchProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, on, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, QString::fromUtf8(switchFailedMessage) + displayText(*reply));
+                    dialogs_.message(
+                        this, withOpenFailure(QString::fromUtf8(switchFailedMessage) + displayText(*reply),
+                                              link_.openFailure()));
                     return;
                 }
                 loaded_.profiles[static_cast<std::size_t>(row)].state = on ? 1 : 0;
@@ -263,7 +266,9 @@ void StationProfilesDialog::deleteProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, QString::fromUtf8(deleteFailedMessage) + displayText(*reply));
+                    dialogs_.message(
+                        this, withOpenFailure(QString::fromUtf8(deleteFailedMessage) + displayText(*reply),
+                                              link_.openFailure()));
                     return;
                 }
                 const auto begin = loaded_.profiles.begin();
@@ -282,7 +287,8 @@ void StationProfilesDialog::scan() {
     runBusy([this, answer] { return link_.scanNetworks(*answer); },
             [this, answer](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, QString::fromUtf8(scanFailedMessage));
+                    dialogs_.message(
+                        this, withOpenFailure(QString::fromUtf8(scanFailedMessage), link_.openFailure()));
                     return;
                 }
                 std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);

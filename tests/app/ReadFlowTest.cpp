@@ -2,17 +2,22 @@
 #include "device/UdevPortDiscovery.h"
 #include "sim/SimulatedDevice.h"
 #include "tests/support/Controls.h"
-#include "tests/support/Waiting.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/Waiting.h"
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace marlo;
 
@@ -157,6 +162,26 @@ private slots:
         QVERIFY(w.widget("saveButton")->isEnabled());
         QVERIFY(w.widget("readButton")->isEnabled());
         QCOMPARE(w.serialText("queueThreshold"), QStringLiteral("56"));
+    }
+
+    void aPortAnotherProgramHoldsIsNamedUnderTheMessage() {
+        DeviceWindow w;
+        QVERIFY(w.window.initDialog());
+        const QString port = QString::fromStdString(w.device.portPath());
+        const int holder = ::open(w.device.portPath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        QCOMPARE(::flock(holder, LOCK_EX), 0);
+        QFile comm(QStringLiteral("/proc/self/comm"));
+        QVERIFY(comm.open(QIODevice::ReadOnly));
+        const QString thisProgram = QString::fromUtf8(comm.readLine().trimmed());
+
+        w.dialogs.expectMessage(
+            communicationFailed + QStringLiteral("\n\nポート ") + port +
+                QStringLiteral(" は他のプログラム（") + thisProgram +
+                QStringLiteral("）が使用中です。そのプログラムを終了してから再試行してください。"),
+            &w.window);
+        QVERIFY(!w.read());
+        QVERIFY(w.dialogs.done());
+        ::close(holder);
     }
 
     void aRecordTheImportRejectsIsReportedTwice() {

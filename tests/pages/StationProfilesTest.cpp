@@ -12,6 +12,9 @@
 #include <chrono>
 #include <memory>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace marlo;
 using namespace marlo::testing;
 
@@ -201,11 +204,21 @@ private slots:
         QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
         QCOMPARE(listOf(&dialog, "scanList")->topLevelItemCount(), 3);
 
+        // The descriptor keeps the unplugged terminal's number from being given out again; its path
+        // goes once the device's thread lets go of the terminal.
+        const std::string port = d.linked.device.portPath();
+        const int kept = ::open(port.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
         d.linked.device.hangUpAfter(0);
-        d.dialogs.expectMessage(QStringLiteral("通信エラー"), &dialog);
+        QVERIFY(waitUntil([&] { return ::access(port.c_str(), F_OK) != 0; }));
+        d.dialogs.expectMessage(
+            QStringLiteral("通信エラー\n\nポート ") + QString::fromStdString(port) +
+                QStringLiteral(" が見つかりません。アダプタが取り外された可能性があります。"
+                               "接続を確認してください。"),
+            &dialog);
         buttonOf(&dialog, "scanButton")->click();
         QVERIFY(operationEnded(d.dialogs, &dialog, "scanButton"));
         QCOMPARE(listOf(&dialog, "scanList")->topLevelItemCount(), 3);
+        ::close(kept);
     }
 
     void anEmptyScanClearsTheList() {
