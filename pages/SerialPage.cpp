@@ -358,10 +358,10 @@ void SerialPage::loadFromSettings() {
         edit->clear();
     }
     if (packing.enabled != 0) {
-        setFieldText(packingThreshold_, decimal(packing.threshold));
+        showSetting(packingThreshold_, Setting::packingThreshold);
         if (packing.mode == byTimeout) {
             packingMode_->button(byTimeout)->setChecked(true);
-            setFieldText(timeout_, decimal(packing.timeout));
+            showSetting(timeout_, Setting::packingTimeout);
         }
         if (packing.mode == bySendCharacter) {
             packingMode_->button(bySendCharacter)->setChecked(true);
@@ -373,8 +373,8 @@ void SerialPage::loadFromSettings() {
     }
     applyPackingRule();
 
-    setFieldText(gapTime_, formatNumberOrPlaceholder(line.gapTimer, 10, fourCharacterPeriods));
-    setFieldText(queueThreshold_, decimal(line.threshold));
+    showSetting(gapTime_, Setting::lineGapTimer);
+    showSetting(queueThreshold_, Setting::lineThreshold);
     firstMatch_->clear();
     secondMatch_->clear();
     if (line.pushCount >= 1) {
@@ -412,11 +412,9 @@ bool SerialPage::storeMatchByte(const std::string& text, std::uint8_t& byte) {
 
 bool SerialPage::storeLine() {
     DeviceSettings::Line& line = edited_.line;
-    const std::uint32_t baudRate = parseUnsigned(numberFieldText(baudRate_), 10);
-    if (!within(baudRate, 9600, 4000000)) {
-        return refuse("BPS設定エラー");
+    if (!storeSetting(numberFieldText(baudRate_), Setting::lineBaudRate)) {
+        return false;
     }
-    line.baudRate = baudRate;
 
     line.dataBits = dataBits_->checkedId() == 7 ? 7 : 8;
     line.stopBits = stopBits_->checkedId() == 2 ? 2 : 1;
@@ -443,19 +441,15 @@ bool SerialPage::storePacking() {
     if (!packing_->isChecked()) {
         return true;
     }
-    const std::uint32_t threshold = parseUnsigned(numberFieldText(packingThreshold_), 10);
-    if (!within(threshold, 100, 1460)) {
-        return refuse("データ数は100～1460の範囲で入力してください");
+    if (!storeSetting(numberFieldText(packingThreshold_), Setting::packingThreshold)) {
+        return false;
     }
-    packing.threshold = threshold;
 
     if (packingMode_->checkedId() == byTimeout) {
         packing.mode = byTimeout;
-        const std::uint32_t timeout = parseUnsigned(numberFieldText(timeout_), 10);
-        if (!within(timeout, 1, 30000)) {
-            return refuse("タイムアウト値は1から30000の範囲である必要があります");
+        if (!storeSetting(numberFieldText(timeout_), Setting::packingTimeout)) {
+            return false;
         }
-        packing.timeout = timeout;
     }
 
     if (packingMode_->checkedId() == bySendCharacter) {
@@ -478,21 +472,10 @@ bool SerialPage::storePacking() {
 
 bool SerialPage::storeQueueConditions() {
     DeviceSettings::Line& line = edited_.line;
-    std::string gapTime = numberFieldText(gapTime_);
-    if (gapTime == fourCharacterPeriods) {
-        gapTime = "0";
+    if (!storeSetting(numberFieldText(gapTime_), Setting::lineGapTimer) ||
+        !storeSetting(numberFieldText(queueThreshold_), Setting::lineThreshold)) {
+        return false;
     }
-    const std::uint32_t gapTimer = parseUnsigned(gapTime, 10);
-    if (!within(gapTimer, 0, 5000)) {
-        return refuse("受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください");
-    }
-    line.gapTimer = gapTimer;
-
-    const std::uint32_t threshold = parseUnsigned(numberFieldText(queueThreshold_), 10);
-    if (!within(threshold, 10, 513)) {
-        return refuse("受信データキュー更新条件の閾値は10～513の範囲で入力してください");
-    }
-    line.threshold = threshold;
 
     line.pushCount = 0;
     line.push = {0, 0};

@@ -1,6 +1,7 @@
 #include "pages/SettingsPage.h"
 
 #include "pages/PageFields.h"
+#include "record/SettingEdits.h"
 #include "ui/UserDialogs.h"
 
 namespace marlo {
@@ -15,6 +16,15 @@ SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWi
 bool SettingsPage::refuse(const char* message) {
     dialogs_.message(this, QString::fromUtf8(message));
     return false;
+}
+
+void SettingsPage::showSetting(QLineEdit* edit, Setting setting, std::size_t element) {
+    setFieldText(edit, formatForEdit(setting, loaded_, element));
+}
+
+bool SettingsPage::storeSetting(const std::string& text, Setting setting, std::size_t element) {
+    const char* refusal = storeFromEdit(setting, text, edited_, element);
+    return refusal == nullptr || refuse(refusal);
 }
 
 bool SettingsPage::readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing,

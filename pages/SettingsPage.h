@@ -1,9 +1,12 @@
 #pragma once
 
 #include "record/SettingsDocument.h"
+#include "record/SettingsSchema.h"
 
 #include <QWidget>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 class QLineEdit;
 
@@ -28,6 +31,10 @@ public:
 protected:
     // Shows `message` in a box owned by the page; returns false for the validation to return.
     bool refuse(const char* message);
+    // An edit box bound to a setting: shows the `loaded` value as the setting's row shows it, and
+    // stores what was typed into `edited` when it passes the row's check, else shows its message.
+    void showSetting(QLineEdit* edit, Setting setting, std::size_t element = 0);
+    bool storeSetting(const std::string& text, Setting setting, std::size_t element = 0);
     // A two-digit hexadecimal character: blank or "<None>" shows `missing`, anything else that is
     // not hexadecimal up to ff shows `invalid`.
     bool readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing, const char* invalid);
