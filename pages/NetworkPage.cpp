@@ -23,11 +23,6 @@ namespace marlo {
 
 namespace {
 
-constexpr std::string_view none = "<None>";
-constexpr std::uint32_t highestPort = 65535;
-constexpr std::uint32_t shortestSilence = 2;
-constexpr std::uint32_t longestSilence = 86400000;
-
 const char* const conditionNames[] = {"Always", "OnSerialData", "OnStartCharacter", "OnModemControl"};
 const char* const conditionTexts[] = {"常時", "シリアルデータ受信時", "開始キャラクタ受信時",
                                       "DSRアクティブ時(Orvane)"};
@@ -319,13 +314,13 @@ void NetworkPage::loadFromSettings() {
     if (accept.mode != tunnelDisable) {
         tickValue(serverCondition_, accept.mode);
         if (accept.mode == tunnelStartCharacter) {
-            setFieldText(serverStart_, numberOrEmpty(accept.startCharacter, 16));
+            showSetting(serverStart_, Setting::acceptStartCharacter);
             serverFlushStart_->setChecked(accept.flushStartCharacter != 0);
         }
     }
     applyServerRules();
 
-    setFieldText(localPort_, formatNumberOrPlaceholder(accept.localPort, 10, none));
+    showSetting(localPort_, Setting::acceptLocalPort);
     multipleConnections_->setChecked(accept.multipleConnections != 0);
     usePassword_->setChecked(!accept.password.empty());
     password_->setText(displayText(accept.password));
@@ -340,7 +335,7 @@ void NetworkPage::loadFromSettings() {
     if (client.mode != tunnelDisable) {
         tickValue(clientCondition_, client.mode);
         if (client.mode == tunnelStartCharacter) {
-            setFieldText(clientStart_, numberOrEmpty(client.startCharacter, 16));
+            showSetting(clientStart_, Setting::connectStartCharacter);
             clientFlushStart_->setChecked(client.flushStartCharacter != 0);
         }
     }
@@ -353,7 +348,7 @@ void NetworkPage::loadFromSettings() {
     silence_->clear();
     stopEnabled_->setChecked(disconnect.stopCharacterEnabled == 1);
     if (disconnect.stopCharacterEnabled == 1) {
-        setFieldText(stopCharacter_, numberOrEmpty(disconnect.stopCharacter, 16));
+        showSetting(stopCharacter_, Setting::disconnectStopCharacter);
     }
     silenceEnabled_->setChecked(disconnect.timeout != 0);
     if (disconnect.timeout != 0) {
@@ -372,16 +367,12 @@ bool NetworkPage::storeServer() {
     DeviceSettings::Accept& accept = edited_.accept;
     accept.mode = modeOf(serverMode_, serverCondition_);
     if (accept.mode == tunnelStartCharacter &&
-        !readCharacter(serverStart_, accept.startCharacter, "サーバ 開始キャラクタを設定してください",
-                       "サーバ 開始キャラクタ指定エラー")) {
+        !storeSetting(numberFieldText(serverStart_), Setting::acceptStartCharacter)) {
         return false;
     }
-
-    const std::uint32_t localPort = parseNumber(numberFieldText(localPort_));
-    if (localPort > highestPort) {
-        return refuse("サーバ ポート番号エラー");
+    if (!storeSetting(numberFieldText(localPort_), Setting::acceptLocalPort)) {
+        return false;
     }
-    accept.localPort = localPort;
 
     accept.multipleConnections = flag(multipleConnections_);
     accept.password.clear();
@@ -404,9 +395,7 @@ bool NetworkPage::storeClient() {
     client.flushStartCharacter = 0;
     if (client.mode == tunnelStartCharacter) {
         client.flushStartCharacter = flag(clientFlushStart_);
-        if (!readCharacter(clientStart_, client.startCharacter,
-                           "クライアント 開始キャラクタを設定してください",
-                           "クライアント 開始キャラクタ指定エラー")) {
+        if (!storeSetting(numberFieldText(clientStart_), Setting::connectStartCharacter)) {
             return false;
         }
     }
@@ -420,19 +409,16 @@ bool NetworkPage::storeDisconnect() {
     disconnect.stopCharacter = 0;
     if (stopEnabled_->isChecked()) {
         disconnect.stopCharacterEnabled = 1;
-        if (!readCharacter(stopCharacter_, disconnect.stopCharacter, "切断キャラクタを設定してください",
-                           "切断キャラクタ指定エラー")) {
+        if (!storeSetting(numberFieldText(stopCharacter_), Setting::disconnectStopCharacter)) {
             return false;
         }
     }
 
     disconnect.timeout = 0;
     if (silenceEnabled_->isChecked()) {
-        const std::uint32_t timeout = parseNumber(numberFieldText(silence_));
-        if (timeout < shortestSilence || timeout > longestSilence) {
-            return refuse("切断タイムアウトの設定範囲は2から86400000までです");
+        if (!storeSetting(numberFieldText(silence_), Setting::disconnectTimeout)) {
+            return false;
         }
-        disconnect.timeout = timeout;
     }
     disconnect.modemControl = flag(disconnectOnModemControl_);
     disconnect.flushLine = flag(disconnectFlushLine_);
