@@ -2,6 +2,7 @@
 
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
+#include "record/SettingEdits.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <tuple>
+#include <variant>
 
 namespace marlo {
 
@@ -27,8 +29,6 @@ constexpr int tcp = 0;
 constexpr int udp = 1;
 constexpr int restricted = 0;
 constexpr int unrestricted = 1;
-constexpr std::uint32_t highestPort = 65535;
-constexpr std::uint32_t longestReconnectTime = 3600;
 
 constexpr std::string_view noPort = "<None>";
 constexpr std::string_view randomPort = "<Random>";
@@ -235,11 +235,12 @@ bool DestinationsDialog::readInto(DeviceSettings::Connect& connect) {
     }
     connect.connections = std::max(order_->checkedId(), 0);
 
-    const std::uint32_t reconnectTime = parseNumber(numberFieldText(reconnectTime_));
-    if (reconnectTime > longestReconnectTime) {
-        return refuse(QStringLiteral("再接続時間は0から3600までの範囲で設定してください"));
+    const std::optional<std::uint32_t> reconnectTime =
+        readSetting(reconnectTime_, Setting::connectReconnectTime);
+    if (!reconnectTime) {
+        return false;
     }
-    connect.reconnectTime = static_cast<std::int32_t>(reconnectTime);
+    connect.reconnectTime = static_cast<std::int32_t>(*reconnectTime);
     connect.reception = dropOtherSenders_->isChecked() ? restricted : unrestricted;
     return true;
 }
@@ -253,20 +254,20 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
     }
     host.address = *address;
 
-    const std::uint32_t port = parseNumber(numberFieldText(row.port));
-    if (port > highestPort) {
-        return refuse(QStringLiteral("ポート番号設定エラー"));
+    const std::optional<std::uint32_t> port = readSetting(row.port, Setting::hostPort);
+    if (!port) {
+        return false;
     }
-    if (!host.address.empty() && port == 0) {
+    if (!host.address.empty() && *port == 0) {
         return refuse(QStringLiteral("ポート番号を設定してください"));
     }
-    host.port = port;
+    host.port = *port;
 
-    const std::uint32_t localPort = parseNumber(numberFieldText(row.localPort));
-    if (localPort > highestPort) {
-        return refuse(QStringLiteral("ローカルポート番号設定エラー"));
+    const std::optional<std::uint32_t> localPort = readSetting(row.localPort, Setting::hostLocalPort);
+    if (!localPort) {
+        return false;
     }
-    host.localPort = static_cast<std::int32_t>(localPort);
+    host.localPort = static_cast<std::int32_t>(*localPort);
 
     const std::optional<Text> initialSend = encodeText(row.initialSend->text());
     if (!initialSend) {
@@ -275,6 +276,15 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
     }
     host.initialSend = *initialSend;
     return true;
+}
+
+std::optional<std::uint32_t> DestinationsDialog::readSetting(const QLineEdit* edit, Setting setting) {
+    const auto read = readEdit(setting, numberFieldText(edit));
+    if (const auto* message = std::get_if<const char*>(&read)) {
+        refuse(QString::fromUtf8(*message));
+        return std::nullopt;
+    }
+    return std::get<std::uint32_t>(read);
 }
 
 bool DestinationsDialog::refuse(const QString& message) {

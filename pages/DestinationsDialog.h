@@ -1,9 +1,12 @@
 #pragma once
 
 #include "record/SettingsDocument.h"
+#include "record/SettingsSchema.h"
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -43,6 +46,8 @@ private:
     // Checks the controls into `connect`; false after showing the first refusal.
     bool readInto(DeviceSettings::Connect& connect);
     bool readRow(int index, HostEntry& host);
+    // The number the edit holds when it passes its setting's check, else none after the message.
+    std::optional<std::uint32_t> readSetting(const QLineEdit* edit, Setting setting);
     bool refuse(const QString& message);
 
     SettingsDocument& document_;
