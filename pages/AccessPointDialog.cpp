@@ -2,6 +2,7 @@
 
 #include "pages/PageFields.h"
 #include "pages/TrimmedText.h"
+#include "record/Codecs.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -21,8 +22,6 @@
 namespace marlo {
 
 namespace {
-
-enum Suite : std::int32_t { suiteNone = 0, suiteWpa = 1, suiteWpa2 = 2 };
 
 constexpr int ssidLimit = 32;
 constexpr int passwordLimit = 64;
@@ -88,8 +87,8 @@ AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& di
 
     const QList<QWidget*> order = {ssid_,
                                    encryption_,
-                                   suite_->button(suiteWpa),
-                                   suite_->button(suiteWpa2),
+                                   suite_->button(accessPointWpa),
+                                   suite_->button(accessPointWpa2),
                                    ccmp_,
                                    tkip_,
                                    password_,
@@ -117,11 +116,12 @@ QWidget* AccessPointDialog::createSecurityGroup() {
     grid->addWidget(encryption_, 0, 0, 1, 4);
 
     suite_ = new QButtonGroup(this);
-    const std::pair<Suite, const char*> radios[] = {{suiteWpa, "apWpa"}, {suiteWpa2, "apWpa2"}};
+    const std::pair<AccessPointSuite, const char*> radios[] = {{accessPointWpa, "apWpa"},
+                                                               {accessPointWpa2, "apWpa2"}};
     int column = 1;
     for (const auto& [suite, id] : radios) {
         auto* radio =
-            new QRadioButton(suite == suiteWpa ? QStringLiteral("WPA") : QStringLiteral("WPA2"), this);
+            new QRadioButton(suite == accessPointWpa ? QStringLiteral("WPA") : QStringLiteral("WPA2"), this);
         radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
         suite_->addButton(radio, suite);
@@ -149,7 +149,7 @@ void AccessPointDialog::loadControls() {
     shown_ = fromEdited ? document_.edited.accessPoint : document_.loaded.accessPoint;
 
     ssid_->setText(displayText(shown_.ssid));
-    encryption_->setChecked(shown_.suite != suiteNone);
+    encryption_->setChecked(shown_.suite != accessPointOpen);
     tickValue(suite_, shown_.suite);
     ccmp_->setChecked(shown_.ccmp != 0);
     tkip_->setChecked(shown_.tkip != 0);
@@ -171,11 +171,11 @@ void AccessPointDialog::loadControls() {
 void AccessPointDialog::applyEncryptionRule() {
     const bool on = encryption_->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{
-             suite_->button(suiteWpa), suite_->button(suiteWpa2), ccmp_, tkip_, password_}) {
+             suite_->button(accessPointWpa), suite_->button(accessPointWpa2), ccmp_, tkip_, password_}) {
         control->setEnabled(on);
     }
     if (on && suite_->checkedId() == -1) {
-        suite_->button(suiteWpa2)->setChecked(true);
+        suite_->button(accessPointWpa2)->setChecked(true);
     }
 }
 
@@ -205,12 +205,12 @@ bool AccessPointDialog::store() {
 
     if (!encryption_->isChecked()) {
         // The ciphers and the password keep the values shown, even when `edited` held others.
-        ap.suite = suiteNone;
+        ap.suite = accessPointOpen;
         ap.ccmp = shown_.ccmp;
         ap.tkip = shown_.tkip;
         ap.passphrase = shown_.passphrase;
     } else {
-        ap.suite = suite_->checkedId() == suiteWpa2 ? suiteWpa2 : suiteWpa;
+        ap.suite = suite_->checkedId() == accessPointWpa2 ? accessPointWpa2 : accessPointWpa;
         ap.ccmp = ccmp_->isChecked() ? 1 : 0;
         ap.tkip = tkip_->isChecked() ? 1 : 0;
         const std::optional<Text> password = encodeText(password_->text());

@@ -2,6 +2,7 @@
 
 #include "device/DeviceLink.h"
 #include "pages/PageFields.h"
+#include "record/Codecs.h"
 #include "ui/OpenFailureMessage.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
@@ -31,9 +32,6 @@ constexpr int maxSsidBytes = 32;
 constexpr int maxKeyBytes = 64;
 constexpr int progressSeconds = 10;
 constexpr int tickMs = 1000;
-
-enum Suite { suiteWpa = 1, suiteWpa2 = 2, suiteWep = 3 };
-enum KeyType { passphrase = 0, hexKey = 1 };
 
 constexpr const char* transmitIds[keyRows] = {"editorTransmit1", "editorTransmit2", "editorTransmit3",
                                               "editorTransmit4"};
@@ -159,8 +157,8 @@ QWidget* ProfileEditorDialog::createSecurityGroup() {
     suite_ = new QButtonGroup(this);
     auto* suiteRow = new QHBoxLayout;
     for (const auto& [value, id, text] :
-         {std::tuple{suiteWpa, "editorWpa", "WPA"}, std::tuple{suiteWpa2, "editorWpa2", "WPA2"},
-          std::tuple{suiteWep, "editorWep", "WEP"}}) {
+         {std::tuple{profileWpaWpa2Mixed, "editorWpa", "WPA"}, std::tuple{profileWpa2, "editorWpa2", "WPA2"},
+          std::tuple{profileWep, "editorWep", "WEP"}}) {
         QRadioButton* radio = addRadio(box, suite_, value, id, QString::fromLatin1(text));
         nameInGroup(radio, title);
         suiteRow->addWidget(radio);
@@ -170,8 +168,8 @@ QWidget* ProfileEditorDialog::createSecurityGroup() {
 
     keyType_ = new QButtonGroup(this);
     auto* keyTypeRow = new QHBoxLayout;
-    for (const auto& [value, id, text] :
-         {std::tuple{passphrase, "editorPassphrase", "Passphrase"}, std::tuple{hexKey, "editorHex", "Hex"}}) {
+    for (const auto& [value, id, text] : {std::tuple{keyPassphrase, "editorPassphrase", "Passphrase"},
+                                          std::tuple{keyHex, "editorHex", "Hex"}}) {
         QRadioButton* radio = addRadio(box, keyType_, value, id, QString::fromLatin1(text));
         nameInGroup(radio, title);
         keyTypeRow->addWidget(radio);
@@ -207,7 +205,7 @@ void ProfileEditorDialog::applyEnableLevels() {
     if (!worker_.busy() && status_ != accepted) {
         level = 1;
         if (encryption_->isChecked()) {
-            level = suite_->button(suiteWep)->isChecked() ? 3 : 2;
+            level = suite_->button(profileWep)->isChecked() ? 3 : 2;
         }
     }
     for (QWidget* control : std::initializer_list<QWidget*>{profileOn_, ssid_, encryption_, ok_}) {
@@ -216,8 +214,8 @@ void ProfileEditorDialog::applyEnableLevels() {
     for (QAbstractButton* radio : suite_->buttons()) {
         radio->setEnabled(level >= 2);
     }
-    keyType_->button(passphrase)->setEnabled(level == 2);
-    keyType_->button(hexKey)->setEnabled(level >= 2);
+    keyType_->button(keyPassphrase)->setEnabled(level == 2);
+    keyType_->button(keyHex)->setEnabled(level >= 2);
     transmit_->button(0)->setEnabled(level >= 2);
     keys_[0]->setEnabled(level >= 2);
     for (int row = 1; row < keyRows; ++row) {
@@ -227,12 +225,12 @@ void ProfileEditorDialog::applyEnableLevels() {
 }
 
 void ProfileEditorDialog::applySecurityRule() {
-    const bool wep = suite_->button(suiteWep)->isChecked();
+    const bool wep = suite_->button(profileWep)->isChecked();
     if (!wep && suite_->checkedId() != -1) {
         transmit_->button(0)->setChecked(true);
     }
     if (wep) {
-        keyType_->button(hexKey)->setChecked(true);
+        keyType_->button(keyHex)->setChecked(true);
     }
     applyEnableLevels();
 }
@@ -257,9 +255,9 @@ void ProfileEditorDialog::registerProfile() {
     form.ssid = *ssid;
     form.on = profileOn_->isChecked();
     form.encryption = encryption_->isChecked();
-    form.wpa2 = suite_->checkedId() == suiteWpa2;
-    form.wep = suite_->checkedId() == suiteWep;
-    form.hex = keyType_->checkedId() == hexKey;
+    form.wpa2 = suite_->checkedId() == profileWpa2;
+    form.wep = suite_->checkedId() == profileWep;
+    form.hex = keyType_->checkedId() == keyHex;
     form.transmitRow = std::max(0, transmit_->checkedId());
     form.keyType = profile_.keyType;
     for (int row = 0; row < keyRows; ++row) {

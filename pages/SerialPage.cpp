@@ -25,10 +25,6 @@ constexpr const char* baudRates[] = {"9600",   "14400",  "19200",  "38400",   "5
 
 constexpr std::string_view fourCharacterPeriods = "<Four Character Periods>";
 
-enum Parity { parityNone = 0, parityEven = 1, parityOdd = 2 };
-enum FlowControl { flowNone = 0, flowHardware = 1, flowSoftware = 2 };
-enum PackingMode { byTimeout = 0, bySendCharacter = 1 };
-
 // Range checks compare the parsed number as a signed 32-bit value.
 bool within(std::uint32_t value, std::int32_t low, std::int32_t high) {
     const auto number = static_cast<std::int32_t>(value);
@@ -124,14 +120,14 @@ QWidget* SerialPage::createLineGroup() {
         {stopBits_, "ストップビット:", {{1, "stopBits1", "1"}, {2, "stopBits2", "2"}}},
         {parity_,
          "パリティ:",
-         {{parityNone, "parityNone", "なし"},
-          {parityEven, "parityEven", "偶数"},
-          {parityOdd, "parityOdd", "奇数"}}},
+         {{noParity, "parityNone", "なし"},
+          {evenParity, "parityEven", "偶数"},
+          {oddParity, "parityOdd", "奇数"}}},
         {flowControl_,
          "フロー制御:",
-         {{flowNone, "flowNone", "なし"},
-          {flowHardware, "flowHardware", "ハードウェア"},
-          {flowSoftware, "flowSoftware", "ソフトウェア"}}},
+         {{noFlowControl, "flowNone", "なし"},
+          {hardwareFlowControl, "flowHardware", "ハードウェア"},
+          {softwareFlowControl, "flowSoftware", "ソフトウェア"}}},
     };
     int row = 1;
     for (const RadioRow& radioRow : rows) {
@@ -183,15 +179,15 @@ QWidget* SerialPage::createPackingGroup() {
 
     packingMode_ = new QButtonGroup(this);
     const QString modeLabel = packing_->text();
-    grid->addWidget(
-        addRadio(packingMode_, byTimeout, "packingByTimeout", QStringLiteral("タイムアウト"), modeLabel), 2,
-        1, 1, 2);
+    grid->addWidget(addRadio(packingMode_, packingByTimeout, "packingByTimeout",
+                             QStringLiteral("タイムアウト"), modeLabel),
+                    2, 1, 1, 2);
     timeout_ = addEdit("packingTimeout");
     timeout_->setAccessibleName(QStringLiteral("タイムアウト ミリ秒"));
     grid->addWidget(timeout_, 2, 3);
     addUnit(grid, 2, 4, "ミリ秒");
 
-    grid->addWidget(addRadio(packingMode_, bySendCharacter, "packingBySendCharacter",
+    grid->addWidget(addRadio(packingMode_, packingBySendCharacter, "packingBySendCharacter",
                              QStringLiteral("終了キャラクタ指定"), modeLabel),
                     3, 1, 1, 5);
 
@@ -284,7 +280,7 @@ void SerialPage::enableAll(bool on) {
 }
 
 void SerialPage::applyFlowRule() {
-    const bool software = flowControl_->checkedId() == flowSoftware;
+    const bool software = flowControl_->checkedId() == softwareFlowControl;
     xon_->setEnabled(software);
     xoff_->setEnabled(software);
     if (!software) {
@@ -300,8 +296,8 @@ void SerialPage::applyFlowRule() {
 
 void SerialPage::applyPackingRule() {
     for (QWidget* control :
-         std::initializer_list<QWidget*>{packingThreshold_, packingMode_->button(byTimeout), timeout_,
-                                         packingMode_->button(bySendCharacter), sendCharacter_,
+         std::initializer_list<QWidget*>{packingThreshold_, packingMode_->button(packingByTimeout), timeout_,
+                                         packingMode_->button(packingBySendCharacter), sendCharacter_,
                                          flushSendCharacter_, trailingEnabled_, trailingCharacter_}) {
         control->setEnabled(false);
     }
@@ -309,15 +305,15 @@ void SerialPage::applyPackingRule() {
         return;
     }
     packingThreshold_->setEnabled(true);
-    packingMode_->button(byTimeout)->setEnabled(true);
-    packingMode_->button(bySendCharacter)->setEnabled(true);
+    packingMode_->button(packingByTimeout)->setEnabled(true);
+    packingMode_->button(packingBySendCharacter)->setEnabled(true);
     if (packingMode_->checkedId() == -1) {
-        packingMode_->button(byTimeout)->setChecked(true);
+        packingMode_->button(packingByTimeout)->setChecked(true);
     }
-    if (packingMode_->checkedId() == byTimeout) {
+    if (packingMode_->checkedId() == packingByTimeout) {
         timeout_->setEnabled(true);
     }
-    if (packingMode_->checkedId() == bySendCharacter) {
+    if (packingMode_->checkedId() == packingBySendCharacter) {
         sendCharacter_->setEnabled(true);
         flushSendCharacter_->setEnabled(true);
         trailingEnabled_->setEnabled(true);
@@ -344,7 +340,7 @@ void SerialPage::loadFromSettings() {
     xon_->clear();
     xoff_->clear();
     applyFlowRule();
-    if (line.flowControl == flowSoftware) {
+    if (line.flowControl == softwareFlowControl) {
         setFieldText(xon_, twoHexDigits(line.xonChar));
         setFieldText(xoff_, twoHexDigits(line.xoffChar));
     }
@@ -359,12 +355,12 @@ void SerialPage::loadFromSettings() {
     }
     if (packing.enabled != 0) {
         showSetting(packingThreshold_, Setting::packingThreshold);
-        if (packing.mode == byTimeout) {
-            packingMode_->button(byTimeout)->setChecked(true);
+        if (packing.mode == packingByTimeout) {
+            packingMode_->button(packingByTimeout)->setChecked(true);
             showSetting(timeout_, Setting::packingTimeout);
         }
-        if (packing.mode == bySendCharacter) {
-            packingMode_->button(bySendCharacter)->setChecked(true);
+        if (packing.mode == packingBySendCharacter) {
+            packingMode_->button(packingBySendCharacter)->setChecked(true);
             setFieldText(sendCharacter_, twoHexDigits(packing.sendCharacter));
             flushSendCharacter_->setChecked(packing.flushSendCharacter != 0);
             trailingEnabled_->setChecked(packing.trailingCharacterEnabled != 0);
@@ -418,10 +414,10 @@ bool SerialPage::storeLine() {
 
     line.dataBits = dataBits_->checkedId() == 7 ? 7 : 8;
     line.stopBits = stopBits_->checkedId() == 2 ? 2 : 1;
-    line.parity = parity_->checkedId() == -1 ? parityNone : parity_->checkedId();
-    line.flowControl = flowControl_->checkedId() == flowHardware ? flowHardware : flowNone;
-    if (flowControl_->checkedId() == flowSoftware) {
-        line.flowControl = flowSoftware;
+    line.parity = parity_->checkedId() == -1 ? noParity : parity_->checkedId();
+    line.flowControl = flowControl_->checkedId() == hardwareFlowControl ? hardwareFlowControl : noFlowControl;
+    if (flowControl_->checkedId() == softwareFlowControl) {
+        line.flowControl = softwareFlowControl;
         if (!within(line.baudRate, 9600, 230400)) {
             return refuse("ソフトウェアフロー制御時は230400bpsが最大値です");
         }
@@ -445,15 +441,15 @@ bool SerialPage::storePacking() {
         return false;
     }
 
-    if (packingMode_->checkedId() == byTimeout) {
-        packing.mode = byTimeout;
+    if (packingMode_->checkedId() == packingByTimeout) {
+        packing.mode = packingByTimeout;
         if (!storeSetting(numberFieldText(timeout_), Setting::packingTimeout)) {
             return false;
         }
     }
 
-    if (packingMode_->checkedId() == bySendCharacter) {
-        packing.mode = bySendCharacter;
+    if (packingMode_->checkedId() == packingBySendCharacter) {
+        packing.mode = packingBySendCharacter;
         packing.flushSendCharacter = flushSendCharacter_->isChecked() ? 1 : 0;
         if (!readCharacter(sendCharacter_, packing.sendCharacter, "開始キャラクタを設定してください",
                            "開始キャラクタ指定エラー")) {

@@ -37,8 +37,6 @@ constexpr const char* deleteFailedMessage = "プロファイルの削除に失�
 constexpr const char* scanFailedMessage = "通信エラー";
 constexpr const char* scanParseMessage = "解析エラー";
 
-enum Suite { suiteNone = 0, suiteWpa = 1, suiteWpa2 = 2, suiteWep = 3 };
-
 QString stateLabel(bool on) {
     return on ? QStringLiteral("有効") : QStringLiteral("無効");
 }
@@ -171,8 +169,8 @@ void StationProfilesDialog::addNewProfile() {
         dialogs_.message(this, QString::fromUtf8(limitMessage));
         return;
     }
-    runEditor(
-        EditedProfile{.ssid = {}, .name = {}, .state = 1, .encryption = 1, .suite = suiteWpa2, .keyType = 0});
+    runEditor(EditedProfile{
+        .ssid = {}, .name = {}, .state = 1, .encryption = 1, .suite = profileWpa2, .keyType = 0});
 }
 
 void StationProfilesDialog::addFromScan() {
@@ -189,15 +187,15 @@ void StationProfilesDialog::addFromScan() {
         return result.security.find(word) != std::string::npos;
     };
     EditedProfile start{
-        .ssid = result.ssid, .name = {}, .state = 1, .encryption = 0, .suite = suiteNone, .keyType = 0};
+        .ssid = result.ssid, .name = {}, .state = 1, .encryption = 0, .suite = profileOpen, .keyType = 0};
     if (contains("WPA") || contains("WEP")) {
         start.encryption = 1;
-        start.suite = suiteWpa;
+        start.suite = profileWpaWpa2Mixed;
         if (contains("WPA2")) {
-            start.suite = suiteWpa2;
+            start.suite = profileWpa2;
         }
         if (contains("WEP")) {
-            start.suite = suiteWep;
+            start.suite = profileWep;
         }
     }
     runEditor(start);
@@ -212,7 +210,7 @@ void StationProfilesDialog::runEditor(const EditedProfile& start) {
     const WlanProfile profile{.state = added.state,
                               .networkName = added.ssid,
                               .name = added.name,
-                              .suite = added.encryption != 0 ? added.suite : suiteNone,
+                              .suite = added.encryption != 0 ? added.suite : profileOpen,
                               .keyType = added.keyType == 1 ? 1 : 0};
     // A name the device already holds changed that profile rather than adding one.
     const auto begin = loaded_.profiles.begin();

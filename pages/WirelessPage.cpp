@@ -6,6 +6,7 @@
 #include "pages/StationProfilesDialog.h"
 #include "pages/TrimmedText.h"
 #include "record/AddressRefusal.h"
+#include "record/Codecs.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -24,8 +25,6 @@
 namespace marlo {
 
 namespace {
-
-enum Band : std::int32_t { bandDual = 0, band5GHz = 1, band24GHz = 2 };
 
 constexpr const char* addressLabels[] = {
     "IPアドレス:", "サブネットマスク:", "デフォルトゲートウェイ:", "プライマリDNS:", "セカンダリDNS:"};
@@ -133,8 +132,8 @@ QWidget* WirelessPage::createBandGroup() {
     row->addWidget(new QLabel(title));
     row->addSpacing(12);
     band_ = new QButtonGroup(this);
-    const std::pair<Band, const char*> radios[] = {
-        {bandDual, "bandDual"}, {band5GHz, "band5GHz"}, {band24GHz, "band24GHz"}};
+    const std::pair<RadioBand, const char*> radios[] = {
+        {dualBand, "bandDual"}, {band5GHzOnly, "band5GHz"}, {band24GHzOnly, "band24GHz"}};
     const QString texts[] = {QStringLiteral("デュアル"), QStringLiteral("5GHz"), QStringLiteral("2.4GHz")};
     for (const auto& [band, id] : radios) {
         auto* radio = new QRadioButton(texts[band], this);
@@ -340,12 +339,12 @@ void WirelessPage::showCurrentAddress() {
 }
 
 bool WirelessPage::validateAndStore() {
-    edited_.radio.band = bandDual;
-    if (band_->checkedId() == band5GHz) {
-        edited_.radio.band = band5GHz;
+    edited_.radio.band = dualBand;
+    if (band_->checkedId() == band5GHzOnly) {
+        edited_.radio.band = band5GHzOnly;
     }
-    if (band_->checkedId() == band24GHz) {
-        edited_.radio.band = band24GHz;
+    if (band_->checkedId() == band24GHzOnly) {
+        edited_.radio.band = band24GHzOnly;
     }
     return storeStation() && storeAccessPoint() && checkChannelAgainstBand();
 }
@@ -440,7 +439,7 @@ bool WirelessPage::checkChannelAgainstBand() {
         loaded_.accessPoint.edited != 0 ? edited_.accessPoint.channel : loaded_.accessPoint.channel;
     const std::int32_t band = edited_.radio.band;
     const bool mismatch =
-        (band == band5GHz && channel >= 1 && channel <= 13) || (band == band24GHz && channel >= 36);
+        (band == band5GHzOnly && channel >= 1 && channel <= 13) || (band == band24GHzOnly && channel >= 36);
     return mismatch ? refuse(channelMessage) : true;
 }
 
