@@ -48,7 +48,7 @@ device() {
   "$linux/sim/marlo-devsim" "$@" >"$scratch/$name.out" &
   devices+=($!)
   for _ in $(seq 100); do
-    path=$(head -n 1 "$scratch/$name.out")
+    path=$(head -n 1 "$scratch/$name.out" 2>/dev/null || true)
     [ -n "$path" ] && break
     sleep 0.1
   done
