@@ -6,12 +6,10 @@
 
 namespace marlo {
 
-namespace {
-
-QPixmap drawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage applicationIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 64.0, size / 64.0);
 
@@ -36,15 +34,13 @@ QPixmap drawIcon(int size) {
         const QRectF arc(43 - radius, 20 - radius, 2 * radius, 2 * radius);
         painter.drawArc(arc, 30 * 16, 120 * 16);
     }
-    return pixmap;
+    return image;
 }
-
-} // namespace
 
 QIcon applicationIcon() {
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(drawIcon(size));
+        icon.addPixmap(QPixmap::fromImage(applicationIconImage(size)));
     }
     return icon;
 }
