@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests, the demo and the screenshots need; with
-# --windows also the MinGW-w64 cross compiler, Wine and GoogleTest's sources for the Windows build.
+# Installs every Debian package the build, the tests, the demo, the screenshots and the Debian
+# package's build and checks (scripts/package.sh) need; with --windows also the MinGW-w64 cross
+# compiler, Wine and GoogleTest's sources for the Windows build.
 # Does nothing when all of them are present already.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libudev-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n libxml2-utils fonts-noto-cjk xvfb xauth
+  dpkg-dev file desktop-file-utils appstream
 )
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
