@@ -18,7 +18,7 @@ CommandExchange::CommandExchange(ClipboardSink clipboard, LinkTimings timings)
     , idlePause_(timings.idlePause) {}
 
 bool CommandExchange::enterCommandLine(const std::string& portPath) {
-    if (!port_.open(portPath, 9600, 8, 0, true)) {
+    if (!port_.open(portPath, 9600, 8, noParity, true)) {
         return false;
     }
     port_.discardInput();

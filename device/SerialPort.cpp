@@ -53,17 +53,16 @@ std::optional<tcflag_t> sizeFlag(std::uint8_t dataBits) {
     }
 }
 
-std::optional<tcflag_t> parityFlags(std::uint8_t parity) {
+std::optional<tcflag_t> parityFlags(Parity parity) {
     switch (parity) {
-    case 0:
+    case noParity:
         return 0;
-    case 1:
+    case oddParity:
         return PARENB | PARODD;
-    case 2:
+    case evenParity:
         return PARENB;
-    default:
-        return std::nullopt;
     }
+    return std::nullopt;
 }
 
 // Keeps every other program out: 0, or the error number that tells why the port cannot be had.
@@ -81,7 +80,7 @@ int takeExclusive(int fd) {
 }
 
 // 0, or the error number of the setting the line refused.
-int configure(int fd, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity, bool twoStopBits) {
+int configure(int fd, std::uint32_t baudRate, std::uint8_t dataBits, Parity parity, bool twoStopBits) {
     const auto speed = speedFor(baudRate);
     const auto size = sizeFlag(dataBits);
     const auto parityBits = parityFlags(parity);
@@ -136,8 +135,8 @@ SerialPort::~SerialPort() {
     close();
 }
 
-bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits,
-                      std::uint8_t parity, bool twoStopBits) {
+bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, Parity parity,
+                      bool twoStopBits) {
     close();
     openFailure_.reset();
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);

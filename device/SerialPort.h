@@ -3,6 +3,7 @@
 #include "device/ClipboardSink.h"
 #include "device/PortOpenFailure.h"
 #include "device/StopSignal.h"
+#include "record/Codecs.h"
 
 #include <chrono>
 #include <cstdint>
@@ -33,8 +34,7 @@ public:
     SerialPort& operator=(const SerialPort&) = delete;
 
     // `path` is a device path such as /dev/ttyUSB0, or on Windows a port name: COM5 or \\.\COM12.
-    // Parity: 0 none, 1 odd, 2 even.
-    bool open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity,
+    bool open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, Parity parity,
               bool twoStopBits);
     bool isOpen() const { return line_ != nullptr; }
     // Why the last `open` failed; no value after one that succeeded.

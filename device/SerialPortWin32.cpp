@@ -25,9 +25,9 @@ COMMTIMEOUTS timeoutsFor(HANDLE handle, const PortTimeouts& timeouts) {
     return settings;
 }
 
-bool configure(HANDLE handle, std::uint32_t baudRate, std::uint8_t dataBits, std::uint8_t parity,
-               bool twoStopBits, const PortTimeouts& timeouts) {
-    if (dataBits < 5 || dataBits > 8 || parity > 2) {
+bool configure(HANDLE handle, std::uint32_t baudRate, std::uint8_t dataBits, Parity parity, bool twoStopBits,
+               const PortTimeouts& timeouts) {
+    if (dataBits < 5 || dataBits > 8 || parity < noParity || parity > oddParity) {
         ::SetLastError(ERROR_INVALID_PARAMETER);
         return false;
     }
@@ -38,8 +38,8 @@ bool configure(HANDLE handle, std::uint32_t baudRate, std::uint8_t dataBits, std
     }
     settings.BaudRate = baudRate;
     settings.ByteSize = dataBits;
-    settings.Parity = parity == 0 ? NOPARITY : parity == 1 ? ODDPARITY : EVENPARITY;
-    settings.fParity = parity != 0;
+    settings.Parity = parity == noParity ? NOPARITY : parity == oddParity ? ODDPARITY : EVENPARITY;
+    settings.fParity = parity != noParity;
     settings.StopBits = twoStopBits ? TWOSTOPBITS : ONESTOPBIT;
     settings.fOutxCtsFlow = TRUE;
     settings.fRtsControl = RTS_CONTROL_ENABLE;
@@ -118,8 +118,8 @@ SerialPort::~SerialPort() {
     close();
 }
 
-bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits,
-                      std::uint8_t parity, bool twoStopBits) {
+bool SerialPort::open(const std::string& path, std::uint32_t baudRate, std::uint8_t dataBits, Parity parity,
+                      bool twoStopBits) {
     close();
     openFailure_.reset();
     const HANDLE handle = ::CreateFileA(devicePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,

@@ -35,14 +35,14 @@ protected:
 TEST_F(ComPort, OpensByNameOrDevicePathWithTheLineSettingsAsked) {
     SerialPort serial(sink());
     for (const std::string& path : {port, "\\\\.\\" + port}) {
-        EXPECT_TRUE(serial.open(path, 9600, 8, 0, true)) << path;
+        EXPECT_TRUE(serial.open(path, 9600, 8, noParity, true)) << path;
         EXPECT_TRUE(serial.isOpen());
         serial.close();
         EXPECT_FALSE(serial.isOpen());
     }
-    EXPECT_FALSE(serial.open(port, 9600, 9, 0, true));
-    EXPECT_FALSE(serial.open(port, 9600, 8, 5, true));
-    EXPECT_FALSE(serial.open("COM250", 9600, 8, 0, true));
+    EXPECT_FALSE(serial.open(port, 9600, 9, noParity, true));
+    EXPECT_FALSE(serial.open(port, 9600, 8, static_cast<Parity>(5), true));
+    EXPECT_FALSE(serial.open("COM250", 9600, 8, noParity, true));
     ASSERT_TRUE(serial.openFailure());
     EXPECT_EQ(serial.openFailure()->reason, PortOpenFailure::Reason::vanished);
     EXPECT_FALSE(serial.isOpen());
@@ -52,14 +52,14 @@ TEST_F(ComPort, OpensByNameOrDevicePathWithTheLineSettingsAsked) {
 TEST_F(ComPort, SilenceIsNoFailureAndAStopEndsTheWaitAtOnce) {
     StopSignal stop;
     SerialPort serial(sink(), PortTimeouts{50ms, 0ms, 50ms, 0ms});
-    ASSERT_TRUE(serial.open(port, 9600, 8, 0, true));
+    ASSERT_TRUE(serial.open(port, 9600, 8, noParity, true));
     // The device says nothing until a carriage return opens its command line.
     char byte = 0;
     EXPECT_EQ(serial.read(&byte, 1), 0);
 
     SerialPort waiting(sink(), PortTimeouts{60s, 0ms, 60s, 0ms}, &stop);
     serial.close();
-    ASSERT_TRUE(waiting.open(port, 9600, 8, 0, true));
+    ASSERT_TRUE(waiting.open(port, 9600, 8, noParity, true));
     const auto start = std::chrono::steady_clock::now();
     auto read = std::async(std::launch::async, [&] { return waiting.read(&byte, 1); });
     std::this_thread::sleep_for(200ms);

@@ -21,7 +21,7 @@ struct Clipboard {
 // True when nobody holds the port: the link closed it.
 inline bool portIsFree(const std::string& path) {
     SerialPort probe(nullptr);
-    return probe.open(path, 9600, 8, 0, true);
+    return probe.open(path, 9600, 8, noParity, true);
 }
 
 inline sim::DeviceOptions quickDevice() {

@@ -106,7 +106,7 @@ std::optional<PortOpenFailure> openElsewhere(const std::string& path, bool asNob
         SerialPort port(nullptr);
         if (asNobody && (::setgroups(0, nullptr) != 0 || ::setgid(nobody) != 0 || ::setuid(nobody) != 0)) {
             report = "root kept";
-        } else if (!port.open(path, 9600, 8, 0, true)) {
+        } else if (!port.open(path, 9600, 8, noParity, true)) {
             report =
                 std::to_string(static_cast<int>(port.openFailure()->reason)) + port.openFailure()->detail;
         }

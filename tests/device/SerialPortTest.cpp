@@ -25,7 +25,7 @@ using testing::Clipboard;
 constexpr PortTimeouts shortTimeouts{50ms, 0ms, 50ms, 0ms};
 
 bool openLine(SerialPort& port, const sim::PseudoTerminal& terminal) {
-    return port.open(terminal.portPath(), 9600, 8, 0, true);
+    return port.open(terminal.portPath(), 9600, 8, noParity, true);
 }
 
 void writeToPort(const sim::PseudoTerminal& terminal, const std::string& bytes) {
@@ -66,11 +66,11 @@ TEST(SerialPort, PortHeldByAnotherProgramDoesNotOpenUntilReleased) {
 TEST(SerialPort, RefusesUnknownLineSettings) {
     sim::PseudoTerminal terminal;
     SerialPort port(nullptr);
-    EXPECT_FALSE(port.open(terminal.portPath(), 9601, 8, 0, true));
-    EXPECT_FALSE(port.open(terminal.portPath(), 9600, 9, 0, true));
-    EXPECT_FALSE(port.open(terminal.portPath(), 9600, 8, 5, true));
+    EXPECT_FALSE(port.open(terminal.portPath(), 9601, 8, noParity, true));
+    EXPECT_FALSE(port.open(terminal.portPath(), 9600, 9, noParity, true));
+    EXPECT_FALSE(port.open(terminal.portPath(), 9600, 8, static_cast<Parity>(5), true));
     EXPECT_FALSE(terminal.portExclusive());
-    EXPECT_FALSE(port.open("/nonexistent/ttyUSB9", 9600, 8, 0, true));
+    EXPECT_FALSE(port.open("/nonexistent/ttyUSB9", 9600, 8, noParity, true));
 }
 
 TEST(SerialPort, DiscardInputDropsOnlyWhatWasWaiting) {
