@@ -17,6 +17,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   dir=build-asan
   args=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DMARLO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 elif [ "${1:-}" = "--thread" ]; then
   dir=build-tsan
