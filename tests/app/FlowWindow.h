@@ -8,8 +8,8 @@
 #include "tests/app/FakePortDiscovery.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ModalDialogs.h"
-#include "tests/support/Waiting.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/Waiting.h"
 #include "ui/TabControl.h"
 
 #include <QAbstractButton>

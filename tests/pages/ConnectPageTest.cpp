@@ -3,8 +3,8 @@
 #include "record/Codecs.h"
 #include "record/RecordWriter.h"
 #include "tests/support/Controls.h"
-#include "tests/support/ModalDialogs.h"
 #include "tests/support/KeyboardOrder.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAccessible>

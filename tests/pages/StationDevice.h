@@ -3,8 +3,8 @@
 #include "record/SettingsImport.h"
 #include "tests/device/LinkTestSupport.h"
 #include "tests/support/Controls.h"
-#include "tests/support/Waiting.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/Waiting.h"
 
 #include <QAbstractButton>
 #include <QTest>

@@ -2,8 +2,8 @@
 #include "device/DeviceLink.h"
 #include "pages/StationProfilesDialog.h"
 #include "tests/support/Controls.h"
-#include "tests/support/ModalDialogs.h"
 #include "tests/support/KeyboardOrder.h"
+#include "tests/support/ModalDialogs.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QAccessible>
