@@ -25,11 +25,6 @@ namespace marlo {
 
 namespace {
 
-constexpr int tcp = 0;
-constexpr int udp = 1;
-constexpr int restricted = 0;
-constexpr int unrestricted = 1;
-
 constexpr std::string_view noPort = "<None>";
 constexpr std::string_view randomPort = "<Random>";
 
@@ -95,7 +90,7 @@ QWidget* DestinationsDialog::createProtocolGroup() {
     auto* row = new QHBoxLayout(box);
     protocol_ = new QButtonGroup(this);
     for (const auto& [value, id, text] :
-         {std::tuple{tcp, "protocolTcp", "TCP"}, {udp, "protocolUdp", "UDP"}}) {
+         {std::tuple{protocolTcp, "protocolTcp", "TCP"}, {protocolUdp, "protocolUdp", "UDP"}}) {
         auto* radio = new QRadioButton(QString::fromLatin1(text), this);
         radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
@@ -169,7 +164,7 @@ QWidget* DestinationsDialog::createOrderGroup() {
 }
 
 bool DestinationsDialog::isTcp() const {
-    return protocol_->checkedId() == tcp;
+    return protocol_->checkedId() == protocolTcp;
 }
 
 void DestinationsDialog::applyProtocolRule() {
@@ -197,7 +192,7 @@ void DestinationsDialog::applyProtocolRule() {
 void DestinationsDialog::load() {
     const DeviceSettings& source = document_.loaded.connect.edited == 1 ? edited_ : document_.loaded;
     const DeviceSettings::Connect& connect = source.connect;
-    tickValue(protocol_, connect.protocol == 0 ? tcp : udp);
+    tickValue(protocol_, connect.protocol == protocolTcp ? protocolTcp : protocolUdp);
     applyProtocolRule();
 
     for (std::size_t index = 0; index < rows_.size(); ++index) {
@@ -214,7 +209,7 @@ void DestinationsDialog::load() {
     }
     tickValue(order_, connect.connections);
     setFieldText(reconnectTime_, numberOrEmpty(static_cast<std::uint32_t>(connect.reconnectTime), 10));
-    dropOtherSenders_->setChecked(connect.reception == restricted);
+    dropOtherSenders_->setChecked(connect.reception == receptionRestricted);
 }
 
 void DestinationsDialog::accept() {
@@ -227,7 +222,7 @@ void DestinationsDialog::accept() {
 }
 
 bool DestinationsDialog::readInto(DeviceSettings::Connect& connect) {
-    connect.protocol = isTcp() ? tcp : udp;
+    connect.protocol = isTcp() ? protocolTcp : protocolUdp;
     for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
         if (!readRow(index, connect.hosts[static_cast<std::size_t>(index)])) {
             return false;
@@ -241,7 +236,7 @@ bool DestinationsDialog::readInto(DeviceSettings::Connect& connect) {
         return false;
     }
     connect.reconnectTime = static_cast<std::int32_t>(*reconnectTime);
-    connect.reception = dropOtherSenders_->isChecked() ? restricted : unrestricted;
+    connect.reception = dropOtherSenders_->isChecked() ? receptionRestricted : receptionUnrestricted;
     return true;
 }
 
