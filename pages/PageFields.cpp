@@ -35,14 +35,6 @@ bool isHexDigits(std::string_view text) {
     });
 }
 
-std::optional<std::uint8_t> hexCharacter(std::string_view text) {
-    const std::uint32_t value = parseUnsigned(text, 16);
-    if (!isHexDigits(text) || value > 0xff) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(value);
-}
-
 std::string numberFieldText(const QLineEdit* edit) {
     return trimmedBytes(edit->text());
 }

@@ -18,9 +18,6 @@ namespace marlo {
 
 // True when every character is a hexadecimal digit; the empty text passes.
 bool isHexDigits(std::string_view text);
-// A character code typed as hexadecimal digits only, at most ff; the empty text gives 0. No value
-// for anything else.
-std::optional<std::uint8_t> hexCharacter(std::string_view text);
 
 // A number field's text, trimmed of blanks at both ends, as bytes. A character outside ASCII
 // stands as one byte that is neither digit, blank nor sign: the number parser and the digit

@@ -385,15 +385,6 @@ bool SerialPage::validateAndStore() {
     return storeLine() && storePacking() && storeQueueConditions();
 }
 
-bool SerialPage::readHexCharacter(const std::string& text, std::uint8_t& code) {
-    const std::optional<std::uint8_t> character = hexCharacter(text);
-    if (!character) {
-        return false;
-    }
-    code = *character;
-    return true;
-}
-
 bool SerialPage::storeMatchByte(const std::string& text, std::uint8_t& byte) {
     if (!isHexDigits(text)) {
         return refuse("受信データキュー更新条件の判定データ 指定エラー");
@@ -421,11 +412,9 @@ bool SerialPage::storeLine() {
         if (!within(line.baudRate, 9600, 230400)) {
             return refuse("ソフトウェアフロー制御時は230400bpsが最大値です");
         }
-        if (!readHexCharacter(numberFieldText(xon_), line.xonChar)) {
-            return refuse("XOn 文字エラー");
-        }
-        if (!readHexCharacter(numberFieldText(xoff_), line.xoffChar)) {
-            return refuse("XOff 文字エラー");
+        if (!storeSetting(numberFieldText(xon_), Setting::lineXonChar) ||
+            !storeSetting(numberFieldText(xoff_), Setting::lineXoffChar)) {
+            return false;
         }
     }
     return true;
@@ -451,15 +440,13 @@ bool SerialPage::storePacking() {
     if (packingMode_->checkedId() == packingBySendCharacter) {
         packing.mode = packingBySendCharacter;
         packing.flushSendCharacter = flushSendCharacter_->isChecked() ? 1 : 0;
-        if (!readCharacter(sendCharacter_, packing.sendCharacter, "開始キャラクタを設定してください",
-                           "開始キャラクタ指定エラー")) {
+        if (!storeSetting(numberFieldText(sendCharacter_), Setting::packingSendCharacter)) {
             return false;
         }
         packing.trailingCharacter = 0;
         packing.trailingCharacterEnabled = trailingEnabled_->isChecked() ? 1 : 0;
         if (trailingEnabled_->isChecked() &&
-            !readCharacter(trailingCharacter_, packing.trailingCharacter, "終了キャラクタを設定してください",
-                           "終了キャラクタ指定エラー")) {
+            !storeSetting(numberFieldText(trailingCharacter_), Setting::packingTrailingCharacter)) {
             return false;
         }
     }

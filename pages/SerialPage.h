@@ -41,8 +41,6 @@ private:
     bool storePacking();
     bool storeQueueConditions();
     bool storeMatchByte(const std::string& text, std::uint8_t& byte);
-    // The Xon and Xoff edits: hexadecimal digits only, at most 0xff; blank gives 0.
-    static bool readHexCharacter(const std::string& text, std::uint8_t& code);
 
     QList<QWidget*> controls_; // the 26 controls the enable rule switches, in tab order
 

@@ -27,18 +27,4 @@ bool SettingsPage::storeSetting(const std::string& text, Setting setting, std::s
     return refusal == nullptr || refuse(refusal);
 }
 
-bool SettingsPage::readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing,
-                                 const char* invalid) {
-    const std::string text = numberFieldText(edit);
-    if (text.empty() || text == "<None>") {
-        return refuse(missing);
-    }
-    const std::optional<std::uint8_t> character = hexCharacter(text);
-    if (!character) {
-        return refuse(invalid);
-    }
-    code = *character;
-    return true;
-}
-
 } // namespace marlo

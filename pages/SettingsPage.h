@@ -35,9 +35,6 @@ protected:
     // stores what was typed into `edited` when it passes the row's check, else shows its message.
     void showSetting(QLineEdit* edit, Setting setting, std::size_t element = 0);
     bool storeSetting(const std::string& text, Setting setting, std::size_t element = 0);
-    // A two-digit hexadecimal character: blank or "<None>" shows `missing`, anything else that is
-    // not hexadecimal up to ff shows `invalid`.
-    bool readCharacter(const QLineEdit* edit, std::uint8_t& code, const char* missing, const char* invalid);
 
     SettingsDocument& document_;
     const DeviceSettings& loaded_;
