@@ -6,6 +6,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 
@@ -13,8 +14,10 @@ namespace marlo {
 
 namespace {
 
-constexpr const char* savedMessage = "設定データをファイルに保存しました。";
-constexpr const char* loadedMessage = "設定データをファイルからロードしました。";
+constexpr const char* savedMessage =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "設定データをファイルに保存しました。");
+constexpr const char* loadedMessage =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "設定データをファイルからロードしました。");
 
 // The record writer's questions, asked in prompts owned by one window.
 class WindowPasswordPrompt : public PasswordPrompt {
@@ -64,7 +67,7 @@ void MainWindow::saveToFile() {
         dialogs_.message(this, fileErrorText(error));
         return;
     }
-    dialogs_.message(this, QString::fromUtf8(savedMessage));
+    dialogs_.message(this, tr(savedMessage));
 }
 
 void MainWindow::loadFromFile() {
@@ -87,7 +90,7 @@ void MainWindow::loadFromFile() {
     candidate.loadedFromFile = 1;
     candidate.configRecord = std::move(text);
     if (!importSettings(candidate, 1, diagnosticSink())) {
-        dialogs_.message(this, QString::fromUtf8(importFailedMessage));
+        dialogs_.message(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
         return;
     }
     document_ = std::move(candidate);
@@ -97,7 +100,7 @@ void MainWindow::loadFromFile() {
         page->loadFromSettings();
     }
     setFirmwareLine(QString());
-    dialogs_.message(this, QString::fromUtf8(loadedMessage));
+    dialogs_.message(this, tr(loadedMessage));
 }
 
 } // namespace marlo

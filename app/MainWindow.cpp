@@ -14,6 +14,7 @@
 #include "ui/WidgetText.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,19 +25,22 @@ namespace marlo {
 
 namespace {
 
-constexpr const char* noDeviceMessage = "デバイスが接続されていません。";
-constexpr const char* communicationFailedMessage =
+constexpr const char* noDeviceMessage =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "デバイスが接続されていません。");
+constexpr const char* communicationFailedMessage = QT_TRANSLATE_NOOP(
+    "marlo::MainWindow",
     "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
-    "または一度アプリケーションを閉じてやりなおしてください。";
-constexpr const char* readSucceededMessage = "デバイスからデータを読み込みました。";
+    "または一度アプリケーションを閉じてやりなおしてください。");
+constexpr const char* readSucceededMessage =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "デバイスからデータを読み込みました。");
 constexpr const char* firmwarePrefix = "Firmware version : ";
-constexpr const char* firmwareName = "ファームウェア";
-constexpr const char* versionName = "バージョン";
+constexpr const char* firmwareName = QT_TRANSLATE_NOOP("marlo::MainWindow", "ファームウェア");
+constexpr const char* versionName = QT_TRANSLATE_NOOP("marlo::MainWindow", "バージョン");
 
 // A screen reader reads a status line's name, then what the line shows.
 void showStatusLine(QLabel* line, const char* name, const QString& text) {
     line->setText(text);
-    const QString lineName = QString::fromUtf8(name);
+    const QString lineName = MainWindow::tr(name);
     line->setAccessibleName(text.isEmpty() ? lineName : lineName + QLatin1Char(' ') + text);
 }
 
@@ -72,15 +76,15 @@ void MainWindow::createControls() {
         rect.setHeight(std::max(rect.height(), fontMetrics().height()));
         label->setGeometry(rect);
     };
-    const auto addButton = [&](const char* text, const char* id, int x, int y) {
-        auto* button = new QPushButton(QString::fromUtf8(text), this);
+    const auto addButton = [&](const QString& text, const char* id, int x, int y) {
+        auto* button = new QPushButton(text, this);
         button->setAutoDefault(false);
         button->setObjectName(QString::fromLatin1(id));
         button->setGeometry(units.toPixels(x, y, 85, 14));
         return button;
     };
 
-    auto* portLabel = new QLabel(QStringLiteral("接続USB-COM"), this);
+    auto* portLabel = new QLabel(tr("接続USB-COM"), this);
     placeText(portLabel, 6, 8, 45, 10);
     portSelector_ = new QComboBox(this);
     portSelector_->setObjectName(QStringLiteral("portSelector"));
@@ -90,8 +94,8 @@ void MainWindow::createControls() {
     portLabel->setBuddy(portSelector_);
     portSelector_->setAccessibleName(portLabel->text());
 
-    readButton_ = addButton("デバイスから読み込み", "readButton", 215, 5);
-    writeButton_ = addButton("デバイスへの書き込み", "writeButton", 215, 25);
+    readButton_ = addButton(tr("デバイスから読み込み"), "readButton", 215, 5);
+    writeButton_ = addButton(tr("デバイスへの書き込み"), "writeButton", 215, 25);
 
     firmwareLine_ = new QLabel(this);
     firmwareLine_->setObjectName(QStringLiteral("firmwareLine"));
@@ -104,12 +108,12 @@ void MainWindow::createControls() {
     wirelessPage_ = new WirelessPage(document_, link_, dialogs_);
     connectionPage_ = new NetworkPage(document_, dialogs_);
     serialPage_ = new SerialPage(document_, dialogs_);
-    tabs_->addTab(QStringLiteral("無線/IPアドレス"), wirelessPage_);
-    tabs_->addTab(QStringLiteral("ネットワーク"), connectionPage_);
-    tabs_->addTab(QStringLiteral("シリアルポート"), serialPage_);
+    tabs_->addTab(tr("無線/IPアドレス"), wirelessPage_);
+    tabs_->addTab(tr("ネットワーク"), connectionPage_);
+    tabs_->addTab(tr("シリアルポート"), serialPage_);
 
-    loadButton_ = addButton("ファイルから読み込み", "loadButton", 120, 405);
-    saveButton_ = addButton("ファイルに保存", "saveButton", 215, 405);
+    loadButton_ = addButton(tr("ファイルから読み込み"), "loadButton", 120, 405);
+    saveButton_ = addButton(tr("ファイルに保存"), "saveButton", 215, 405);
 
     versionLine_ = new QLabel(this);
     versionLine_->setObjectName(QStringLiteral("versionLine"));
@@ -137,7 +141,7 @@ void MainWindow::createControls() {
 
 bool MainWindow::initDialog() {
     if (!listPorts(std::nullopt)) {
-        dialogs_.message(this, QString::fromUtf8(noDeviceMessage));
+        dialogs_.message(this, tr(noDeviceMessage));
         return false;
     }
 
@@ -212,8 +216,7 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     updateControls();
     if (!result.succeeded) {
         if (!quiet) {
-            dialogs_.message(
-                this, withOpenFailure(QString::fromUtf8(communicationFailedMessage), result.openFailure));
+            dialogs_.message(this, withOpenFailure(tr(communicationFailedMessage), result.openFailure));
         }
         forgetRecords();
         emit readFinished(false);
@@ -224,7 +227,7 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     document_.firmwareVersion = result.firmwareVersion;
     document_.loadedFromFile = 0;
     if (!importSettings(document_, 0, diagnosticSink())) {
-        dialogs_.message(this, QString::fromUtf8(importFailedMessage));
+        dialogs_.message(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
         forgetRecords();
         emit readFinished(false);
         return;
@@ -236,7 +239,7 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     }
     setFirmwareLine(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
     if (!quiet) {
-        dialogs_.message(this, QString::fromUtf8(readSucceededMessage));
+        dialogs_.message(this, tr(readSucceededMessage));
     }
     emit readFinished(true);
 }

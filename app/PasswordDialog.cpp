@@ -1,6 +1,7 @@
 #include "app/PasswordDialog.h"
 
 #include "ui/DialogUnits.h"
+#include "ui/PasswordPromptText.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -13,7 +14,8 @@ namespace marlo {
 
 namespace {
 
-constexpr const char* unusableCharacterMessage = "パスワードに使用できない文字が含まれています。";
+constexpr const char* unusableCharacterMessage =
+    QT_TRANSLATE_NOOP("PasswordDialog", "パスワードに使用できない文字が含まれています。");
 
 } // namespace
 
@@ -21,10 +23,10 @@ PasswordDialog::PasswordDialog(UserDialogs& dialogs, const PasswordRequest& requ
     : QDialog(parent)
     , dialogs_(dialogs)
     , request_(request) {
-    setWindowTitle(QStringLiteral("パスワードの入力"));
+    setWindowTitle(tr("パスワードの入力"));
     const DialogUnits units = DialogUnits::forFont(font());
 
-    auto* prompt = new QLabel(displayText(request.promptText), this);
+    auto* prompt = new QLabel(passwordPromptQuestion(request), this);
     prompt->setObjectName(QStringLiteral("passwordPromptLine"));
     prompt->setTextFormat(Qt::PlainText);
     QRect promptRect = units.toPixels(10, 10, 245, 20);
@@ -37,18 +39,17 @@ PasswordDialog::PasswordDialog(UserDialogs& dialogs, const PasswordRequest& requ
     edit_->setGeometry(units.toPixels(10, 35, 245, 14));
     edit_->setAccessibleName(prompt->text());
 
-    const auto addButton = [&](const char* id, const std::string& caption, const char* defaultCaption,
-                               int y) {
-        const QString text = caption.empty() ? QString::fromUtf8(defaultCaption) : displayText(caption);
+    const auto addButton = [&](const char* id, const char* caption, const QString& defaultCaption, int y) {
+        const QString text = caption == nullptr ? defaultCaption : passwordPromptText(caption);
         auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(id));
         button->setGeometry(units.toPixels(70, y, 185, 14));
         return button;
     };
-    QPushButton* ok = addButton("passwordOk", request.okCaption, "OK", 55);
+    QPushButton* ok = addButton("passwordOk", request.okCaption, tr("OK"), 55);
     QPushButton* skip =
-        addButton("passwordSkip", request.skipCaption, "このパスワードはファイルに保存しない", 70);
-    QPushButton* stop = addButton("passwordStop", {}, "ファイルへの保存を中断する", 95);
+        addButton("passwordSkip", request.skipCaption, tr("このパスワードはファイルに保存しない"), 70);
+    QPushButton* stop = addButton("passwordStop", nullptr, tr("ファイルへの保存を中断する"), 95);
     ok->setDefault(true);
 
     connect(ok, &QPushButton::clicked, this, &PasswordDialog::takePassword);
@@ -64,13 +65,12 @@ void PasswordDialog::reject() {
 void PasswordDialog::takePassword() {
     const std::optional<Text> password = encodeText(edit_->text());
     if (!password) {
-        dialogs_.message(this, QString::fromUtf8(unusableCharacterMessage));
+        dialogs_.message(this, tr(unusableCharacterMessage));
         return;
     }
     enteredPassword_ = *password;
-    const std::string error = passwordLengthError(request_, enteredPassword_);
-    if (!error.empty()) {
-        dialogs_.message(this, displayText(error));
+    if (const char* error = passwordLengthError(request_, enteredPassword_)) {
+        dialogs_.message(this, passwordPromptText(error));
         return;
     }
     done(promptEntered);

@@ -2,6 +2,7 @@
 
 #include "record/PasswordPrompt.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -14,6 +15,8 @@ class UserDialogs;
 // a file. Ends with `promptEntered` and the secret, `promptSkip` for "don't save this one", or
 // `promptStop` to stop saving (also Escape and the close box).
 class PasswordDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(PasswordDialog)
+
 public:
     PasswordDialog(UserDialogs& dialogs, const PasswordRequest& request, QWidget* parent = nullptr);
 

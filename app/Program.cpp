@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/MainWindow.h"
+#include "app/ProgramTranslators.h"
 #include "app/UdevPortWatcher.h"
 #include "app/WindowDialogs.h"
 #include "device/UdevPortDiscovery.h"
@@ -12,10 +13,9 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <system_error>
 #include <variant>
 
@@ -54,13 +54,10 @@ void storeDemoProfile(sim::SimulatedDevice& device) {
 
 } // namespace
 
-void prepareApplication(QApplication& application, QTranslator& qtTexts) {
+void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("Marlo"));
     if (QFontDatabase::families().contains(QString::fromLatin1(dialogFontFamily))) {
         QApplication::setFont(QFont(QString::fromLatin1(dialogFontFamily), 9));
-    }
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        application.installTranslator(&qtTexts);
     }
 }
 
@@ -71,9 +68,14 @@ int runProgram(QApplication& application) {
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Adds the serial port at PATH."),
                                   QStringLiteral("PATH"));
     const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Works with a simulated device."));
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("Shows the windows in LANGUAGE: ja or en. Without it, "
+                                                     "the language of the user's locale (Japanese for ja, "
+                                                     "else English)."),
+                                      QStringLiteral("LANGUAGE"));
     QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("FOLDER"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
-    options.addOptions({port, demo, screenshots});
+    options.addOptions({port, demo, language, screenshots});
     // A wrong command line exits 2, as marlo-cli's does; process() then handles --help and --help-all
     // (the usage on standard output, exit 0).
     if (!options.parse(QCoreApplication::arguments())) {
@@ -82,6 +84,16 @@ int runProgram(QApplication& application) {
         return 2;
     }
     options.process(application);
+    std::optional<Language> chosen = systemLanguage();
+    if (options.isSet(language)) {
+        chosen = languageNamed(options.value(language).toStdString());
+        if (!chosen) {
+            std::fprintf(stderr, "marlo: unknown language: %s (ja or en)\n%s",
+                         qPrintable(options.value(language)), qPrintable(options.helpText()));
+            return 2;
+        }
+    }
+    const ProgramTranslators translators(*chosen);
 
     std::vector<PortEntry> fixedPorts;
     std::unique_ptr<sim::SimulatedDevice> simulated;

@@ -24,7 +24,8 @@ std::optional<QString> pickRecordFile(QWidget* owner, QFileDialog::AcceptMode mo
     QFileDialog picker(owner);
     picker.setAcceptMode(mode);
     picker.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    picker.setNameFilters({QStringLiteral("XML files(*.xml)"), QStringLiteral("All files (*.*)")});
+    picker.setNameFilters({QCoreApplication::translate("WindowDialogs", "XML files(*.xml)"),
+                           QCoreApplication::translate("WindowDialogs", "All files (*.*)")});
     picker.setDefaultSuffix(QStringLiteral("xml"));
     if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty()) {
         return std::nullopt;

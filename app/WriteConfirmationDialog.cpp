@@ -10,12 +10,11 @@ namespace marlo {
 
 WriteConfirmationDialog::WriteConfirmationDialog(QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("書き込みの確認"));
+    setWindowTitle(tr("書き込みの確認"));
     const DialogUnits units = DialogUnits::forFont(font());
 
     auto* notice = new QLabel(
-        QStringLiteral("設定の書き込みを行います。\n無線、STA、APモード設定の反映にはリセットが必要です。"),
-        this);
+        tr("設定の書き込みを行います。\n無線、STA、APモード設定の反映にはリセットが必要です。"), this);
     QRect noticeRect = units.toPixels(10, 10, 210, 20);
     noticeRect.setHeight(std::max(noticeRect.height(), 2 * fontMetrics().height()));
     notice->setGeometry(noticeRect);
@@ -26,10 +25,9 @@ WriteConfirmationDialog::WriteConfirmationDialog(QWidget* parent)
         button->setGeometry(units.toPixels(x, y, width, 14));
         return button;
     };
-    QPushButton* writeOnly = addButton("writeOnly", QStringLiteral("書き込みのみを行う"), 5, 35, 115);
-    QPushButton* writeAndReset =
-        addButton("writeAndReset", QStringLiteral("書き込みとリセットを行う"), 5, 55, 115);
-    QPushButton* cancel = addButton("writeCancel", QStringLiteral("キャンセル"), 175, 55, 50);
+    QPushButton* writeOnly = addButton("writeOnly", tr("書き込みのみを行う"), 5, 35, 115);
+    QPushButton* writeAndReset = addButton("writeAndReset", tr("書き込みとリセットを行う"), 5, 55, 115);
+    QPushButton* cancel = addButton("writeCancel", tr("キャンセル"), 175, 55, 50);
     writeOnly->setDefault(true);
     writeOnly->setAccessibleDescription(notice->text());
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 namespace marlo {
@@ -8,6 +9,8 @@ namespace marlo {
 // Ends with 1 for either way of writing, `resetAfterWrite` telling which, or 2 for
 // "キャンセル", Escape and the close box.
 class WriteConfirmationDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(WriteConfirmationDialog)
+
 public:
     static constexpr int writeResult = 1;
     static constexpr int cancelResult = 2;

@@ -12,8 +12,10 @@ namespace marlo {
 
 namespace {
 
-constexpr const char* writeFailedMessage = "設定の書き込みに失敗しました。\n\n";
-constexpr const char* writeSucceededMessage = "デバイスに設定を書き込みました。";
+constexpr const char* writeFailedMessage =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "設定の書き込みに失敗しました。\n\n");
+constexpr const char* writeSucceededMessage =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "デバイスに設定を書き込みました。");
 
 constexpr int writeProgressSeconds = 65;
 // The device takes a moment to apply a record before it answers a read again.
@@ -70,15 +72,14 @@ void MainWindow::finishWrite(bool succeeded, const std::string& reply,
     // The end of a write is what switches a selector back on that a refresh left without ports.
     portsPresent_ = true;
     if (!succeeded) {
-        const QString message =
-            withOpenFailure(QString::fromUtf8(writeFailedMessage) + displayText(reply), openFailure);
+        const QString message = withOpenFailure(tr(writeFailedMessage) + displayText(reply), openFailure);
         dialogs_.copyToClipboard(message);
         dialogs_.message(this, message);
         updateControls();
         emit writeFinished(false);
         return;
     }
-    dialogs_.message(this, QString::fromUtf8(writeSucceededMessage));
+    dialogs_.message(this, tr(writeSucceededMessage));
     updateControls();
     emit writeFinished(true);
     readFromDevice(true);

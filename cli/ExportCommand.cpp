@@ -3,6 +3,7 @@
 #include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SecretPrompt.h"
+#include "cli/Translation.h"
 #include "record/Cp932.h"
 #include "record/RecordWriter.h"
 
@@ -111,7 +112,7 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     if (result == FileImportResult::importFailed) {
-        err << importFailedMessage << "\n";
+        err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;
     }
     storeShownSettings(document);
@@ -120,11 +121,11 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     const auto record = buildRecord(document, parsed->target, &parsed->secrets, &refusal);
     if (!record && !refusal.empty()) {
         err << "marlo-cli: the record cannot hold a value of " << parsed->file << ": "
-            << displayMessage(refusal) << "\n";
+            << translated("AddressRefusal", refusal) << "\n";
         return exitFailure;
     }
     if (!record) {
-        err << "marlo-cli: " << displayMessage(parsed->secrets.refusal) << "\n";
+        err << "marlo-cli: " << translated("PasswordPrompt", parsed->secrets.refusal) << "\n";
         return exitUsage;
     }
     out.write(record->data(), static_cast<std::streamsize>(record->size()));

@@ -3,6 +3,7 @@
 #include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
+#include "cli/Translation.h"
 
 #include <optional>
 
@@ -35,7 +36,7 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     if (result == FileImportResult::importFailed) {
-        err << importFailedMessage << "\n";
+        err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;
     }
     printSettings(document.loaded, out);

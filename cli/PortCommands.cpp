@@ -3,10 +3,12 @@
 #include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
+#include "cli/Translation.h"
 #include "device/DeviceLink.h"
 #include "device/PortOpenFailure.h"
 #include "device/ScanAnswer.h"
 #include "record/SettingsImport.h"
+#include "record/TranslatableText.h"
 
 #include <algorithm>
 #include <fstream>
@@ -18,13 +20,18 @@ namespace marlo::cli {
 
 namespace {
 
-constexpr std::string_view communicationFailedMessage =
-    "デバイスとの通信に失敗しました。\n\n"
-    "設定直後であればしばらく待って再試行してください。\n"
-    "または一度アプリケーションを閉じてやりなおしてください。";
-constexpr std::string_view writeFailedMessage = "設定の書き込みに失敗しました。";
-constexpr std::string_view scanCommunicationError = "通信エラー";
-constexpr std::string_view scanParseError = "解析エラー";
+constexpr const char* communicationFailedMessage =
+    QT_TRANSLATE_NOOP("PortCommands", "デバイスとの通信に失敗しました。\n\n"
+                                      "設定直後であればしばらく待って再試行してください。\n"
+                                      "または一度アプリケーションを閉じてやりなおしてください。");
+constexpr const char* writeFailedMessage =
+    QT_TRANSLATE_NOOP("PortCommands", "設定の書き込みに失敗しました。");
+constexpr const char* scanCommunicationError = QT_TRANSLATE_NOOP("PortCommands", "通信エラー");
+constexpr const char* scanParseError = QT_TRANSLATE_NOOP("PortCommands", "解析エラー");
+
+std::string_view message(const char* text) {
+    return translated("PortCommands", text);
+}
 
 // "--port PATH" and the other options a command allows, each with its value, and the bare
 // arguments in order.
@@ -72,7 +79,8 @@ ClipboardSink systemTextTo(std::ostream& err) {
 void reportFailure(std::string_view message, const DeviceLink& link, std::ostream& err) {
     err << message << "\n";
     if (const auto failure = link.openFailure()) {
-        err << "\n" << displayUtf8(portOpenFailureText(*failure)) << "\n";
+        const std::string_view reason = translated("PortOpenFailure", portOpenFailureTemplate(*failure));
+        err << "\n" << displayUtf8(portOpenFailureText(*failure, reason)) << "\n";
     }
 }
 
@@ -108,7 +116,7 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     SettingsDocument document;
     if (!link.readRecords(document.configRecord, document.statusRecord, document.firmwareVersion)) {
-        reportFailure(communicationFailedMessage, link, err);
+        reportFailure(message(communicationFailedMessage), link, err);
         return exitFailure;
     }
     for (const auto& [option, record] : {std::pair{"--config-out", &document.configRecord},
@@ -122,7 +130,7 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const bool imported = importSettings(
         document, 0, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
     if (!imported) {
-        err << importFailedMessage << "\n";
+        err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;
     }
     out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
@@ -145,7 +153,7 @@ int runSend(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     std::string reply;
     if (!link.sendRecord(*record, reply)) {
-        reportFailure(std::string(writeFailedMessage) + "\n\n" + replyText(reply), link, err);
+        reportFailure(std::string(message(writeFailedMessage)) + "\n\n" + replyText(reply), link, err);
         return exitFailure;
     }
     out << replyText(reply) << "\n";
@@ -163,12 +171,12 @@ int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     std::string scanText;
     if (!link.scanNetworks(scanText)) {
-        reportFailure(scanCommunicationError, link, err);
+        reportFailure(message(scanCommunicationError), link, err);
         return exitFailure;
     }
     const auto results = parseScanAnswer(scanText);
     if (!results) {
-        err << scanParseError << "\n";
+        err << message(scanParseError) << "\n";
         return exitFailure;
     }
     for (const ScanResult& result : *results) {

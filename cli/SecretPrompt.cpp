@@ -21,7 +21,7 @@ PasswordAnswer SecretPrompt::ask(const PasswordRequest& request) {
         return {promptSkip, {}};
     }
     refusal = passwordLengthError(request, *secret);
-    if (!refusal.empty()) {
+    if (refusal != nullptr) {
         return {promptStop, {}};
     }
     return {promptEntered, *secret};

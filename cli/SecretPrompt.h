@@ -17,7 +17,7 @@ public:
     std::optional<std::string> serverPassword;
     std::map<std::string, std::string> profileKeys; // by network name
 
-    std::string refusal;
+    const char* refusal = nullptr; // UTF-8, in the context "PasswordPrompt"
 
     PasswordAnswer ask(const PasswordRequest& request) override;
 };

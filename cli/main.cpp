@@ -3,6 +3,7 @@
 #include "cli/ImportCommand.h"
 #include "cli/PortCommands.h"
 #include "cli/PortsCommand.h"
+#include "cli/Translation.h"
 
 #include <iostream>
 
@@ -22,12 +23,24 @@ void printUsage(std::ostream& stream) {
         }
         stream << "\n";
     }
+    stream << "Before the command, --lang ja|en sets the language of messages; without it, the locale's.\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    marlo::Language language = marlo::systemLanguage();
+    if (!arguments.empty() && arguments.front() == "--lang") {
+        const auto named = arguments.size() >= 2 ? marlo::languageNamed(arguments[1]) : std::nullopt;
+        if (!named) {
+            printUsage(std::cerr);
+            return marlo::cli::exitUsage;
+        }
+        language = *named;
+        arguments.erase(arguments.begin(), arguments.begin() + 2);
+    }
+    marlo::cli::setLanguage(language);
     if (!arguments.empty()) {
         if (arguments.front() == "--help" || arguments.front() == "-h") {
             printUsage(std::cout);

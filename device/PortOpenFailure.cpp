@@ -1,5 +1,7 @@
 #include "device/PortOpenFailure.h"
 
+#include "record/TranslatableText.h"
+
 #include <string_view>
 
 namespace marlo {
@@ -7,18 +9,24 @@ namespace marlo {
 namespace {
 
 // %1 is the port; %2 the group, the holder or the system's text.
-constexpr const char* permissionDeniedText =
-    "ポート %1 を開く権限がありません。ポートはグループ「%2」に属しています。"
-    "「sudo usermod -aG %2 $USER」で参加し、ログインし直してください。";
-constexpr const char* busyText =
-    "ポート %1 は他のプログラム（%2）が使用中です。そのプログラムを終了してから再試行してください。";
-constexpr const char* busyUnknownHolderText =
-    "ポート %1 は他のプログラムが使用中です。そのプログラムを終了してから再試行してください。";
-constexpr const char* vanishedText =
-    "ポート %1 が見つかりません。アダプタが取り外された可能性があります。接続を確認してください。";
-constexpr const char* otherText = "ポート %1 を開けませんでした（%2）。";
+constexpr const char* permissionDeniedText = QT_TRANSLATE_NOOP(
+    "PortOpenFailure", "ポート %1 を開く権限がありません。ポートはグループ「%2」に属しています。"
+                       "「sudo usermod -aG %2 $USER」で参加し、ログインし直してください。");
+constexpr const char* busyText = QT_TRANSLATE_NOOP(
+    "PortOpenFailure",
+    "ポート %1 は他のプログラム（%2）が使用中です。そのプログラムを終了してから再試行してください。");
+constexpr const char* busyUnknownHolderText = QT_TRANSLATE_NOOP(
+    "PortOpenFailure",
+    "ポート %1 は他のプログラムが使用中です。そのプログラムを終了してから再試行してください。");
+constexpr const char* vanishedText = QT_TRANSLATE_NOOP(
+    "PortOpenFailure",
+    "ポート %1 が見つかりません。アダプタが取り外された可能性があります。接続を確認してください。");
+constexpr const char* otherText =
+    QT_TRANSLATE_NOOP("PortOpenFailure", "ポート %1 を開けませんでした（%2）。");
 
-const char* textFor(const PortOpenFailure& failure) {
+} // namespace
+
+const char* portOpenFailureTemplate(const PortOpenFailure& failure) {
     switch (failure.reason) {
     case PortOpenFailure::Reason::permissionDenied:
         return permissionDeniedText;
@@ -32,10 +40,7 @@ const char* textFor(const PortOpenFailure& failure) {
     return otherText;
 }
 
-} // namespace
-
-std::string portOpenFailureText(const PortOpenFailure& failure) {
-    const std::string_view text = textFor(failure);
+std::string portOpenFailureText(const PortOpenFailure& failure, std::string_view text) {
     std::string filled;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool argument =

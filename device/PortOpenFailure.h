@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace marlo {
 
@@ -16,7 +17,12 @@ struct PortOpenFailure {
     std::string detail;
 };
 
-// One line for the user, in UTF-8: why the port did not open and what to do about it.
-std::string portOpenFailureText(const PortOpenFailure& failure);
+// One line for the user, in UTF-8, to be translated in the context "PortOpenFailure": why the port
+// did not open and what to do about it, with %1 standing for the port and %2 for the detail.
+const char* portOpenFailureTemplate(const PortOpenFailure& failure);
+
+// The line with the failure's port and detail in place of %1 and %2 of `text`, the template or its
+// translation.
+std::string portOpenFailureText(const PortOpenFailure& failure, std::string_view text);
 
 } // namespace marlo

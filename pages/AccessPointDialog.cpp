@@ -34,11 +34,13 @@ constexpr std::string_view ssidCharacters =
 constexpr std::array<std::uint32_t, 18> channels = {0, 1,  2,  3,  4,  5,  6,  7,  8,
                                                     9, 10, 11, 12, 13, 36, 40, 44, 48};
 
-constexpr const char* ssidLengthMessage = "SSIDは最大32文字です。";
-constexpr const char* ssidCharacterMessage =
-    "SSIDは数字、アルファベット、ハイフン、アンダーバーのみ指定できます。";
-constexpr const char* passwordLengthMessage = "パスワードは8文字以上、63文字以内である必要があります。";
-constexpr const char* passwordCharacterMessage = "パスワードに使用できない文字が含まれています。";
+constexpr const char* ssidLengthMessage = QT_TRANSLATE_NOOP("AccessPointDialog", "SSIDは最大32文字です。");
+constexpr const char* ssidCharacterMessage = QT_TRANSLATE_NOOP(
+    "AccessPointDialog", "SSIDは数字、アルファベット、ハイフン、アンダーバーのみ指定できます。");
+constexpr const char* passwordLengthMessage =
+    QT_TRANSLATE_NOOP("AccessPointDialog", "パスワードは8文字以上、63文字以内である必要があります。");
+constexpr const char* passwordCharacterMessage =
+    QT_TRANSLATE_NOOP("AccessPointDialog", "パスワードに使用できない文字が含まれています。");
 
 } // namespace
 
@@ -46,7 +48,7 @@ AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& di
     : QDialog(parent)
     , document_(document)
     , dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("APモードの設定"));
+    setWindowTitle(tr("APモードの設定"));
 
     ssid_ = new QLineEdit(this);
     ssid_->setObjectName(QStringLiteral("apSsid"));
@@ -54,10 +56,10 @@ AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& di
 
     channel_ = new QComboBox(this);
     channel_->setObjectName(QStringLiteral("apChannel"));
-    scanRequests_ = new QCheckBox(QStringLiteral("スキャン要求を許可"), this);
+    scanRequests_ = new QCheckBox(tr("スキャン要求を許可"), this);
     scanRequests_->setObjectName(QStringLiteral("apScanRequests"));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("apOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AccessPointDialog::accept);
@@ -67,7 +69,7 @@ AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& di
     fields->addWidget(ssid_, 0, 1);
     QWidget* security = createSecurityGroup();
     fields->addWidget(security, 1, 0, 1, 2);
-    fields->addWidget(labelFor(channel_, QStringLiteral("無線LANチャンネル:")), 2, 0);
+    fields->addWidget(labelFor(channel_, tr("無線LANチャンネル:")), 2, 0);
     auto* channelRow = new QHBoxLayout;
     channelRow->addWidget(channel_);
     channelRow->addStretch(1);
@@ -106,12 +108,12 @@ AccessPointDialog::AccessPointDialog(SettingsDocument& document, UserDialogs& di
 }
 
 QWidget* AccessPointDialog::createSecurityGroup() {
-    const QString title = QStringLiteral("セキュリティ");
+    const QString title = tr("セキュリティ");
     auto* box = new QGroupBox(title, this);
     auto* grid = new QGridLayout(box);
     grid->setColumnMinimumWidth(0, 16);
 
-    encryption_ = new QCheckBox(QStringLiteral("暗号化の有効"), this);
+    encryption_ = new QCheckBox(tr("暗号化の有効"), this);
     encryption_->setObjectName(QStringLiteral("apEncryption"));
     grid->addWidget(encryption_, 0, 0, 1, 4);
 
@@ -138,7 +140,7 @@ QWidget* AccessPointDialog::createSecurityGroup() {
     password_ = new QLineEdit(this);
     password_->setObjectName(QStringLiteral("apPassword"));
     new TypedLengthLimit(password_, passwordLimit);
-    grid->addWidget(labelFor(password_, QStringLiteral("パスワード:")), 3, 1);
+    grid->addWidget(labelFor(password_, tr("パスワード:")), 3, 1);
     grid->addWidget(password_, 3, 2, 1, 2);
     grid->setColumnStretch(3, 1);
     return box;
@@ -159,7 +161,7 @@ void AccessPointDialog::loadControls() {
     channel_->clear();
     int selected = -1;
     for (std::size_t i = 0; i < channels.size(); ++i) {
-        channel_->addItem(channels[i] == 0 ? QStringLiteral("自動") : QString::number(channels[i]));
+        channel_->addItem(channels[i] == 0 ? tr("自動") : QString::number(channels[i]));
         if (selected < 0 && channels[i] == shown_.channel) {
             selected = static_cast<int>(i);
         }
@@ -185,8 +187,8 @@ void AccessPointDialog::accept() {
     }
 }
 
-bool AccessPointDialog::refuse(const char* message) {
-    dialogs_.message(this, QString::fromUtf8(message));
+bool AccessPointDialog::refuse(const QString& message) {
+    dialogs_.message(this, message);
     return false;
 }
 
@@ -196,10 +198,10 @@ bool AccessPointDialog::store() {
     DeviceSettings::AccessPoint ap = document_.edited.accessPoint;
     const std::optional<Text> ssid = trimmedText(ssid_->text());
     if (ssid && ssid->size() > static_cast<std::size_t>(ssidLimit)) {
-        return refuse(ssidLengthMessage);
+        return refuse(tr(ssidLengthMessage));
     }
     if (!ssid || ssid->find_first_not_of(ssidCharacters) != std::string::npos) {
-        return refuse(ssidCharacterMessage);
+        return refuse(tr(ssidCharacterMessage));
     }
     ap.ssid = *ssid;
 
@@ -215,11 +217,11 @@ bool AccessPointDialog::store() {
         ap.tkip = tkip_->isChecked() ? 1 : 0;
         const std::optional<Text> password = encodeText(password_->text());
         if (!password) {
-            return refuse(passwordCharacterMessage);
+            return refuse(tr(passwordCharacterMessage));
         }
         ap.passphrase = *password;
         if (password->size() < shortestPassword || password->size() > longestPassword) {
-            return refuse(passwordLengthMessage);
+            return refuse(tr(passwordLengthMessage));
         }
     }
 

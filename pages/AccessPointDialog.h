@@ -2,6 +2,7 @@
 
 #include "record/SettingsDocument.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QButtonGroup;
@@ -16,6 +17,8 @@ class UserDialogs;
 // "APモードの設定": the device's own access point. OK stores into `edited` and marks it as
 // holding a complete access point setting; nothing goes to the device from here.
 class AccessPointDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(AccessPointDialog)
+
 public:
     AccessPointDialog(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 
@@ -28,7 +31,7 @@ private:
     // suite chosen, "WPA2" is chosen.
     void applyEncryptionRule();
     bool store();
-    bool refuse(const char* message);
+    bool refuse(const QString& message);
 
     SettingsDocument& document_;
     UserDialogs& dialogs_;

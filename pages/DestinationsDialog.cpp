@@ -49,7 +49,7 @@ DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSetting
     , document_(document)
     , edited_(edited)
     , dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("接続先の編集"));
+    setWindowTitle(tr("接続先の編集"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(createProtocolGroup());
@@ -59,19 +59,19 @@ DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSetting
     reconnectTime_->setObjectName(QStringLiteral("reconnectTime"));
     reconnectTime_->setMaximumWidth(editWidthFor(this, "00000"));
     auto* reconnectRow = new QHBoxLayout;
-    reconnectRow->addWidget(labelFor(reconnectTime_, QStringLiteral("再接続時間:")));
+    reconnectRow->addWidget(labelFor(reconnectTime_, tr("再接続時間:")));
     reconnectRow->addWidget(reconnectTime_);
-    reconnectRow->addWidget(new QLabel(QStringLiteral("秒")));
+    reconnectRow->addWidget(new QLabel(tr("秒")));
     reconnectRow->addStretch(1);
     layout->addLayout(reconnectRow);
 
     layout->addWidget(createOrderGroup());
 
-    dropOtherSenders_ = new QCheckBox(QStringLiteral("送信先以外からのUDP受信を破棄する"), this);
+    dropOtherSenders_ = new QCheckBox(tr("送信先以外からのUDP受信を破棄する"), this);
     dropOtherSenders_->setObjectName(QStringLiteral("dropOtherSenders"));
     layout->addWidget(dropOtherSenders_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("destinationsOk"));
     ok->setDefault(true);
     auto* buttonRow = new QHBoxLayout;
@@ -85,7 +85,7 @@ DestinationsDialog::DestinationsDialog(SettingsDocument& document, DeviceSetting
 }
 
 QWidget* DestinationsDialog::createProtocolGroup() {
-    const QString title = QStringLiteral("プロトコル");
+    const QString title = tr("プロトコル");
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
     protocol_ = new QButtonGroup(this);
@@ -105,9 +105,12 @@ QWidget* DestinationsDialog::createDestinationTable() {
     auto* table = new QWidget(this);
     auto* grid = new QGridLayout(table);
     grid->setContentsMargins(0, 0, 0, 0);
-    const char* const columns[] = {"アドレス", "ポート", "ローカル\nポート", "接続時送信文字列"};
+    const char* const columns[] = {QT_TRANSLATE_NOOP("DestinationsDialog", "アドレス"),
+                                   QT_TRANSLATE_NOOP("DestinationsDialog", "ポート"),
+                                   QT_TRANSLATE_NOOP("DestinationsDialog", "ローカル\nポート"),
+                                   QT_TRANSLATE_NOOP("DestinationsDialog", "接続時送信文字列")};
     for (int column = 0; column < 4; ++column) {
-        grid->addWidget(new QLabel(QString::fromUtf8(columns[column])), 0, column + 1, Qt::AlignBottom);
+        grid->addWidget(new QLabel(tr(columns[column])), 0, column + 1, Qt::AlignBottom);
     }
     const auto addEdit = [this](const char* id, int maxBytes, const char* sample, const QString& name) {
         auto* edit = new QLineEdit(this);
@@ -118,10 +121,9 @@ QWidget* DestinationsDialog::createDestinationTable() {
         return edit;
     };
     for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
-        const QString rowLabel = QStringLiteral("接続先%1:").arg(index + 1);
+        const QString rowLabel = tr("接続先%1:").arg(index + 1);
         const auto name = [&](int column) {
-            return rowLabel + QLatin1Char(' ') +
-                   QString::fromUtf8(columns[column]).replace(QLatin1Char('\n'), QString());
+            return rowLabel + QLatin1Char(' ') + tr(columns[column]).replace(QLatin1Char('\n'), QString());
         };
         Row& row = rows_[static_cast<std::size_t>(index)];
         const RowIds& id = rowIds[index];
@@ -143,17 +145,17 @@ QWidget* DestinationsDialog::createDestinationTable() {
 }
 
 QWidget* DestinationsDialog::createOrderGroup() {
-    const QString title = QStringLiteral("接続順序");
+    const QString title = tr("接続順序");
     auto* box = new QGroupBox(title, this);
     auto* row = new QHBoxLayout(box);
     order_ = new QButtonGroup(this);
     const std::tuple<int, const char*, const char*> radios[] = {
-        {0, "connectSequential", "順次接続"},
-        {1, "connectSimultaneous", "複数同時"},
-        {2, "connectRoundRobin", "前回接続した次の接続先"},
+        {0, "connectSequential", QT_TRANSLATE_NOOP("DestinationsDialog", "順次接続")},
+        {1, "connectSimultaneous", QT_TRANSLATE_NOOP("DestinationsDialog", "複数同時")},
+        {2, "connectRoundRobin", QT_TRANSLATE_NOOP("DestinationsDialog", "前回接続した次の接続先")},
     };
     for (const auto& [value, id, text] : radios) {
-        auto* radio = new QRadioButton(QString::fromUtf8(text), this);
+        auto* radio = new QRadioButton(tr(text), this);
         radio->setObjectName(QString::fromLatin1(id));
         nameInGroup(radio, title);
         order_->addButton(radio, value);
@@ -244,8 +246,7 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
     const Row& row = rows_[static_cast<std::size_t>(index)];
     const std::optional<Text> address = encodeText(row.address->text());
     if (!address) {
-        return refuse(
-            QStringLiteral("接続先%1のアドレスに使用できない文字が含まれています。").arg(index + 1));
+        return refuse(tr("接続先%1のアドレスに使用できない文字が含まれています。").arg(index + 1));
     }
     host.address = *address;
 
@@ -254,7 +255,7 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
         return false;
     }
     if (!host.address.empty() && *port == 0) {
-        return refuse(QStringLiteral("ポート番号を設定してください"));
+        return refuse(tr("ポート番号を設定してください"));
     }
     host.port = *port;
 
@@ -266,8 +267,7 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
 
     const std::optional<Text> initialSend = encodeText(row.initialSend->text());
     if (!initialSend) {
-        return refuse(
-            QStringLiteral("接続先%1の接続時送信文字列に使用できない文字が含まれています。").arg(index + 1));
+        return refuse(tr("接続先%1の接続時送信文字列に使用できない文字が含まれています。").arg(index + 1));
     }
     host.initialSend = *initialSend;
     return true;
@@ -276,7 +276,7 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
 std::optional<std::uint32_t> DestinationsDialog::readSetting(const QLineEdit* edit, Setting setting) {
     const auto read = readEdit(setting, numberFieldText(edit));
     if (const auto* message = std::get_if<const char*>(&read)) {
-        refuse(QString::fromUtf8(*message));
+        refuse(QCoreApplication::translate("SettingsSchema", *message));
         return std::nullopt;
     }
     return std::get<std::uint32_t>(read);

@@ -3,6 +3,7 @@
 #include "record/SettingsDocument.h"
 #include "record/SettingsSchema.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 #include <cstdint>
@@ -21,6 +22,8 @@ class UserDialogs;
 // `edited` once every value has passed; a refused value keeps the dialog open and `edited` as it
 // was, so closing the dialog afterwards changes nothing.
 class DestinationsDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(DestinationsDialog)
+
 public:
     DestinationsDialog(SettingsDocument& document, DeviceSettings& edited, UserDialogs& dialogs,
                        QWidget* parent = nullptr);

@@ -3,6 +3,8 @@
 #include "record/Codecs.h"
 #include "ui/WidgetText.h"
 
+#include <QCoreApplication>
+
 namespace marlo {
 
 namespace {
@@ -24,7 +26,8 @@ QString shortenedAddress(std::string_view address) {
 
 QString destinationsSummary(const DeviceSettings::Connect& connect) {
     const bool tcp = connect.protocol == 0;
-    QString summary = tcp ? QStringLiteral("プロトコル: TCP\n") : QStringLiteral("プロトコル: UDP\n");
+    QString summary = tcp ? QCoreApplication::translate("DestinationsSummary", "プロトコル: TCP\n")
+                          : QCoreApplication::translate("DestinationsSummary", "プロトコル: UDP\n");
     const int considered = tcp ? DeviceSettings::maxHosts : 1;
     for (int k = 1; k <= considered; ++k) {
         const HostEntry& host = connect.hosts[static_cast<std::size_t>(k - 1)];

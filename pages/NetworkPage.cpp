@@ -24,8 +24,10 @@ namespace marlo {
 namespace {
 
 const char* const conditionNames[] = {"Always", "OnSerialData", "OnStartCharacter", "OnModemControl"};
-const char* const conditionTexts[] = {"常時", "シリアルデータ受信時", "開始キャラクタ受信時",
-                                      "DSRアクティブ時(Orvane)"};
+const char* const conditionTexts[] = {QT_TRANSLATE_NOOP("NetworkPage", "常時"),
+                                      QT_TRANSLATE_NOOP("NetworkPage", "シリアルデータ受信時"),
+                                      QT_TRANSLATE_NOOP("NetworkPage", "開始キャラクタ受信時"),
+                                      QT_TRANSLATE_NOOP("NetworkPage", "DSRアクティブ時(Orvane)")};
 
 Flag flag(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
@@ -85,15 +87,13 @@ template <class Control> Control* NetworkPage::add(Control* control, const char*
     return control;
 }
 
-QButtonGroup* NetworkPage::addConditions(const char* side, const char* title, QGridLayout* grid, int row) {
-    const QString label = QString::fromUtf8(title);
-    grid->addWidget(new QLabel(label + QLatin1Char(':')), row, 0, 2, 1, Qt::AlignTop);
+QButtonGroup* NetworkPage::addConditions(const char* side, const QString& title, QGridLayout* grid, int row) {
+    grid->addWidget(new QLabel(title + QLatin1Char(':')), row, 0, 2, 1, Qt::AlignTop);
     auto* group = new QButtonGroup(this);
     for (int value = tunnelAlways; value <= tunnelModemControlAsserted; ++value) {
         const QByteArray name = QByteArray(side) + conditionNames[value - 1];
-        auto* radio =
-            add(new QRadioButton(QString::fromUtf8(conditionTexts[value - 1]), this), name.constData());
-        nameInGroup(radio, label);
+        auto* radio = add(new QRadioButton(tr(conditionTexts[value - 1]), this), name.constData());
+        nameInGroup(radio, title);
         group->addButton(radio, value);
         grid->addWidget(radio, row + (value - 1) / 2, 1 + (value - 1) % 2);
     }
@@ -102,11 +102,11 @@ QButtonGroup* NetworkPage::addConditions(const char* side, const char* title, QG
 
 QLayout* NetworkPage::addStartCharacterRow(const StartCharacterIds& id, const QString& side,
                                            StartCharacterControls& controls) {
-    controls.label = add(new QLabel(QStringLiteral("開始キャラクタ   0x"), this), id.label);
+    controls.label = add(new QLabel(tr("開始キャラクタ   0x"), this), id.label);
     controls.edit = addCharacterEdit(id.edit);
     controls.label->setBuddy(controls.edit);
     controls.edit->setAccessibleName(side + QLatin1Char(' ') + controls.label->text());
-    controls.flush = add(new QCheckBox(QStringLiteral("開始キャラクタを送信しない"), this), id.flush);
+    controls.flush = add(new QCheckBox(tr("開始キャラクタを送信しない"), this), id.flush);
     auto* row = new QHBoxLayout;
     row->addWidget(controls.label);
     row->addWidget(controls.edit);
@@ -133,14 +133,14 @@ QGridLayout* NetworkPage::groupGrid(QGroupBox* box) {
 QWidget* NetworkPage::createServerGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
-    serverMode_ = add(new QCheckBox(QStringLiteral("サーバモード有効"), this), "serverMode");
+    serverMode_ = add(new QCheckBox(tr("サーバモード有効"), this), "serverMode");
     grid->addWidget(serverMode_, 0, 0, 1, 3);
-    serverCondition_ = addConditions("server", "接続待ち開始条件", grid, 1);
+    serverCondition_ = addConditions("server", tr("接続待ち開始条件"), grid, 1);
 
     StartCharacterControls start;
     grid->addLayout(addStartCharacterRow(
                         {"serverStartCharacterLabel", "serverStartCharacter", "serverFlushStartCharacter"},
-                        QStringLiteral("サーバ"), start),
+                        tr("サーバ"), start),
                     3, 1, 1, 2);
     serverStartLabel_ = start.label;
     serverStart_ = start.edit;
@@ -149,28 +149,26 @@ QWidget* NetworkPage::createServerGroup() {
     localPort_ = add(new QLineEdit(this), "serverLocalPort");
     new TypedLengthLimit(localPort_, 5);
     localPort_->setMaximumWidth(editWidthFor(this, "<None>"));
-    multipleConnections_ =
-        add(new QCheckBox(QStringLiteral("複数接続の許可"), this), "serverMultipleConnections");
+    multipleConnections_ = add(new QCheckBox(tr("複数接続の許可"), this), "serverMultipleConnections");
     auto* portRow = new QHBoxLayout;
-    portRow->addWidget(labelFor(localPort_, QStringLiteral("ローカルポート番号:")));
+    portRow->addWidget(labelFor(localPort_, tr("ローカルポート番号:")));
     portRow->addWidget(localPort_);
     portRow->addSpacing(16);
     portRow->addWidget(multipleConnections_);
     portRow->addStretch(1);
     grid->addLayout(portRow, 4, 0, 1, 3);
 
-    usePassword_ = add(new QCheckBox(QStringLiteral("接続パスワードを使用"), this), "serverUsePassword");
+    usePassword_ = add(new QCheckBox(tr("接続パスワードを使用"), this), "serverUsePassword");
     password_ = add(new QLineEdit(this), "serverPassword");
     new TypedLengthLimit(password_, 31);
     auto* passwordRow = new QHBoxLayout;
     passwordRow->addWidget(usePassword_);
     passwordRow->addSpacing(8);
-    passwordRow->addWidget(labelFor(password_, QStringLiteral("パスワード文字列:")));
+    passwordRow->addWidget(labelFor(password_, tr("パスワード文字列:")));
     passwordRow->addWidget(password_, 1);
     grid->addLayout(passwordRow, 5, 0, 1, 3);
 
-    serverFlushLine_ =
-        add(new QCheckBox(QStringLiteral("接続時シリアルバッファをクリア"), this), "serverFlushLine");
+    serverFlushLine_ = add(new QCheckBox(tr("接続時シリアルバッファをクリア"), this), "serverFlushLine");
     grid->addWidget(serverFlushLine_, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;
@@ -179,14 +177,14 @@ QWidget* NetworkPage::createServerGroup() {
 QWidget* NetworkPage::createClientGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
-    clientMode_ = add(new QCheckBox(QStringLiteral("クライアントモード有効 "), this), "clientMode");
+    clientMode_ = add(new QCheckBox(tr("クライアントモード有効 "), this), "clientMode");
     grid->addWidget(clientMode_, 0, 0, 1, 3);
-    clientCondition_ = addConditions("client", "接続要求条件", grid, 1);
+    clientCondition_ = addConditions("client", tr("接続要求条件"), grid, 1);
 
     StartCharacterControls start;
     grid->addLayout(addStartCharacterRow(
                         {"clientStartCharacterLabel", "clientStartCharacter", "clientFlushStartCharacter"},
-                        QStringLiteral("クライアント"), start),
+                        tr("クライアント"), start),
                     3, 1, 1, 2);
     clientStartLabel_ = start.label;
     clientStart_ = start.edit;
@@ -196,18 +194,17 @@ QWidget* NetworkPage::createClientGroup() {
     summary_->setObjectName(QStringLiteral("destinationsSummary"));
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     summary_->setTextFormat(Qt::PlainText);
-    summary_->setAccessibleName(QStringLiteral("接続先:"));
+    summary_->setAccessibleName(tr("接続先:"));
     summary_->setMinimumHeight(5 * fontMetrics().lineSpacing());
-    destinations_ = add(new QPushButton(QStringLiteral("接続先の登録"), this), "destinationsButton");
+    destinations_ = add(new QPushButton(tr("接続先の登録"), this), "destinationsButton");
     destinations_->setAutoDefault(false);
-    grid->addWidget(new QLabel(QStringLiteral("接続先:")), 4, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(tr("接続先:")), 4, 0, Qt::AlignTop);
     auto* destinationRow = new QHBoxLayout;
     destinationRow->addWidget(summary_, 1);
     destinationRow->addWidget(destinations_, 0, Qt::AlignTop);
     grid->addLayout(destinationRow, 4, 1, 1, 2);
 
-    clientFlushLine_ =
-        add(new QCheckBox(QStringLiteral("接続時シリアルバッファクリアする"), this), "clientFlushLine");
+    clientFlushLine_ = add(new QCheckBox(tr("接続時シリアルバッファクリアする"), this), "clientFlushLine");
     grid->addWidget(clientFlushLine_, 5, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     return box;
@@ -216,7 +213,7 @@ QWidget* NetworkPage::createClientGroup() {
 QWidget* NetworkPage::createDisconnectGroup() {
     auto* box = new QGroupBox(this);
     QGridLayout* grid = groupGrid(box);
-    stopEnabled_ = add(new QCheckBox(QStringLiteral("指定キャラクタで切断"), this), "stopCharacterEnabled");
+    stopEnabled_ = add(new QCheckBox(tr("指定キャラクタで切断"), this), "stopCharacterEnabled");
     auto* hexLabel = new QLabel(QStringLiteral("0x"), this);
     hexLabel->setObjectName(QStringLiteral("stopCharacterLabel"));
     stopCharacter_ = addCharacterEdit("stopCharacter");
@@ -229,21 +226,22 @@ QWidget* NetworkPage::createDisconnectGroup() {
     stopRow->addStretch(1);
     grid->addLayout(stopRow, 0, 1);
 
-    silenceEnabled_ = add(new QCheckBox(QStringLiteral("シリアル無通信時間で切断"), this), "silenceEnabled");
+    silenceEnabled_ = add(new QCheckBox(tr("シリアル無通信時間で切断"), this), "silenceEnabled");
     silence_ = add(new QLineEdit(this), "silenceTimeout");
     silence_->setMaximumWidth(editWidthFor(this, "000000000"));
-    silence_->setAccessibleName(silenceEnabled_->text() + QStringLiteral(" ミリ秒"));
+    const QString milliseconds = tr("ミリ秒");
+    silence_->setAccessibleName(silenceEnabled_->text() + QLatin1Char(' ') + milliseconds);
     grid->addWidget(silenceEnabled_, 1, 0);
     auto* silenceRow = new QHBoxLayout;
     silenceRow->addWidget(silence_);
-    silenceRow->addWidget(new QLabel(QStringLiteral("ミリ秒")));
+    silenceRow->addWidget(new QLabel(milliseconds));
     silenceRow->addStretch(1);
     grid->addLayout(silenceRow, 1, 1);
 
-    disconnectOnModemControl_ = add(new QCheckBox(QStringLiteral("DSRノンアクティブ時に切断(Orvane)"), this),
-                                    "disconnectOnModemControl");
+    disconnectOnModemControl_ =
+        add(new QCheckBox(tr("DSRノンアクティブ時に切断(Orvane)"), this), "disconnectOnModemControl");
     disconnectFlushLine_ =
-        add(new QCheckBox(QStringLiteral("切断時シリアルバッファをクリア"), this), "disconnectFlushLine");
+        add(new QCheckBox(tr("切断時シリアルバッファをクリア"), this), "disconnectFlushLine");
     auto* lastRow = new QHBoxLayout;
     lastRow->addWidget(disconnectOnModemControl_);
     lastRow->addSpacing(16);
@@ -379,7 +377,7 @@ bool NetworkPage::storeServer() {
     if (usePassword_->isChecked()) {
         const std::optional<Text> password = encodeText(password_->text());
         if (!password) {
-            return refuse("パスワード文字列に使用できない文字が含まれています。");
+            return refuse(tr("パスワード文字列に使用できない文字が含まれています。"));
         }
         accept.password = *password;
     }

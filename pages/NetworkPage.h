@@ -2,6 +2,7 @@
 
 #include "pages/SettingsPage.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cstdint>
 
@@ -20,6 +21,8 @@ namespace marlo {
 // (edited in `DestinationsDialog`), and the conditions that drop a connection. It never talks to the
 // device.
 class NetworkPage : public SettingsPage {
+    Q_DECLARE_TR_FUNCTIONS(NetworkPage)
+
 public:
     NetworkPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 
@@ -34,7 +37,7 @@ private:
     template <class Control> Control* add(Control* control, const char* id);
     // The four condition radios, two by two beside the group's label, at `row` and the row below.
     // The four condition radios, named `side` followed by the condition.
-    QButtonGroup* addConditions(const char* side, const char* title, QGridLayout* grid, int row);
+    QButtonGroup* addConditions(const char* side, const QString& title, QGridLayout* grid, int row);
     struct StartCharacterIds {
         const char* label;
         const char* edit;

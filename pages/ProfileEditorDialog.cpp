@@ -37,31 +37,38 @@ constexpr const char* transmitIds[keyRows] = {"editorTransmit1", "editorTransmit
                                               "editorTransmit4"};
 constexpr const char* keyIds[keyRows] = {"editorKey1", "editorKey2", "editorKey3", "editorKey4"};
 
-constexpr const char* confirmMessage =
-    "この内容のプロファイルを登録します。\r\nこの操作は即座に反映されます。";
-constexpr const char* failedMessage = "プロファイルの追加に失敗しました。\n\n";
-constexpr const char* addedMessage = "プロファイルを追加しました。";
-constexpr const char* ssidCharacterMessage = "SSIDに使用できない文字が含まれています。";
-constexpr const char* keyCharacterMessage = "パスワードに使用できない文字が含まれています。";
+constexpr const char* confirmMessage = QT_TRANSLATE_NOOP(
+    "ProfileEditorDialog", "この内容のプロファイルを登録します。\r\nこの操作は即座に反映されます。");
+constexpr const char* failedMessage =
+    QT_TRANSLATE_NOOP("ProfileEditorDialog", "プロファイルの追加に失敗しました。\n\n");
+constexpr const char* addedMessage = QT_TRANSLATE_NOOP("ProfileEditorDialog", "プロファイルを追加しました。");
+constexpr const char* ssidCharacterMessage =
+    QT_TRANSLATE_NOOP("ProfileEditorDialog", "SSIDに使用できない文字が含まれています。");
+constexpr const char* keyCharacterMessage =
+    QT_TRANSLATE_NOOP("ProfileEditorDialog", "パスワードに使用できない文字が含まれています。");
 
 QString refusalMessage(const ProfileRefusal& refusal) {
     switch (refusal.reason) {
     case ProfileRefusal::noSsid:
-        return QStringLiteral("SSIDを入力してください");
+        return QCoreApplication::translate("ProfileEditorDialog", "SSIDを入力してください");
     case ProfileRefusal::noPassword:
-        return QStringLiteral("パスワードを入力してください");
+        return QCoreApplication::translate("ProfileEditorDialog", "パスワードを入力してください");
     case ProfileRefusal::passphraseLength:
-        return QStringLiteral("パスワードは8文字以上、63文字以内である必要があります。");
+        return QCoreApplication::translate("ProfileEditorDialog",
+                                           "パスワードは8文字以上、63文字以内である必要があります。");
     case ProfileRefusal::notHexDigits:
-        return QStringLiteral("HEX指定時のKeyは0-9 A-Fで入力してください。");
+        return QCoreApplication::translate("ProfileEditorDialog",
+                                           "HEX指定時のKeyは0-9 A-Fで入力してください。");
     case ProfileRefusal::hexKeyLength:
-        return QStringLiteral("入力桁数は %1 または %2 桁である必要があります。")
+        return QCoreApplication::translate("ProfileEditorDialog",
+                                           "入力桁数は %1 または %2 桁である必要があります。")
             .arg(refusal.lengths[0])
             .arg(refusal.lengths[1]);
     case ProfileRefusal::wepKeyLengthsDiffer:
-        return QStringLiteral("入力桁数は 10 または 26 桁で統一してください。");
+        return QCoreApplication::translate("ProfileEditorDialog",
+                                           "入力桁数は 10 または 26 桁で統一してください。");
     case ProfileRefusal::noTransmitKey:
-        return QStringLiteral("選択した欄のパスワードを入力してください");
+        return QCoreApplication::translate("ProfileEditorDialog", "選択した欄のパスワードを入力してください");
     }
     return {};
 }
@@ -83,7 +90,7 @@ ProfileEditorDialog::ProfileEditorDialog(const EditedProfile& start, DeviceLink&
     , start_(start)
     , profile_(start)
     , worker_(link_, this) {
-    setWindowTitle(QStringLiteral("プロファイルの編集"));
+    setWindowTitle(tr("プロファイルの編集"));
     createControls();
 
     prefilledSsid_ = displayText(start.ssid);
@@ -103,7 +110,7 @@ ProfileEditorDialog::ProfileEditorDialog(const EditedProfile& start, DeviceLink&
 void ProfileEditorDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
 
-    profileOn_ = new QCheckBox(QStringLiteral("このプロファイルを有効とする"), this);
+    profileOn_ = new QCheckBox(tr("このプロファイルを有効とする"), this);
     profileOn_->setObjectName(QStringLiteral("editorProfileOn"));
     layout->addWidget(profileOn_);
 
@@ -120,8 +127,8 @@ void ProfileEditorDialog::createControls() {
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("editorProgress"));
     progress_->setTextVisible(false);
-    progress_->setAccessibleName(QStringLiteral("Progress"));
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    progress_->setAccessibleName(tr("Progress"));
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("editorOk"));
     ok_->setDefault(true);
     auto* bottom = new QHBoxLayout;
@@ -146,11 +153,11 @@ void ProfileEditorDialog::createControls() {
 }
 
 QWidget* ProfileEditorDialog::createSecurityGroup() {
-    const QString title = QStringLiteral("セキュリティ");
+    const QString title = tr("セキュリティ");
     auto* box = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(box);
 
-    encryption_ = new QCheckBox(QStringLiteral("暗号化の有効"), box);
+    encryption_ = new QCheckBox(tr("暗号化の有効"), box);
     encryption_->setObjectName(QStringLiteral("editorEncryption"));
     layout->addWidget(encryption_);
 
@@ -177,7 +184,7 @@ QWidget* ProfileEditorDialog::createSecurityGroup() {
     keyTypeRow->addStretch(1);
     layout->addLayout(keyTypeRow);
 
-    const QString keyLabel = QStringLiteral("パスワード / Key:");
+    const QString keyLabel = tr("パスワード / Key:");
     layout->addWidget(new QLabel(keyLabel, box));
     transmit_ = new QButtonGroup(this);
     auto* keyGrid = new QGridLayout;
@@ -249,7 +256,7 @@ void ProfileEditorDialog::registerProfile() {
     ProfileForm form;
     const std::optional<Text> ssid = ssidBytes();
     if (!ssid) {
-        dialogs_.message(this, QString::fromUtf8(ssidCharacterMessage));
+        dialogs_.message(this, tr(ssidCharacterMessage));
         return;
     }
     form.ssid = *ssid;
@@ -263,7 +270,7 @@ void ProfileEditorDialog::registerProfile() {
     for (int row = 0; row < keyRows; ++row) {
         const std::optional<Text> key = encodeText(keys_[row]->text());
         if (!key) {
-            dialogs_.message(this, QString::fromUtf8(keyCharacterMessage));
+            dialogs_.message(this, tr(keyCharacterMessage));
             return;
         }
         form.keys[row] = *key;
@@ -275,7 +282,7 @@ void ProfileEditorDialog::registerProfile() {
         return;
     }
     const auto& registration = std::get<ProfileRegistration>(outcome);
-    if (!dialogs_.confirm(this, QString::fromUtf8(confirmMessage))) {
+    if (!dialogs_.confirm(this, tr(confirmMessage))) {
         return;
     }
     profile_ = registration.profile;
@@ -296,13 +303,12 @@ void ProfileEditorDialog::finishRegistration(bool succeeded, const std::string& 
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
-        dialogs_.message(this, withOpenFailure(QString::fromUtf8(failedMessage) + displayText(reply),
-                                               link_.openFailure()));
+        dialogs_.message(this, withOpenFailure(tr(failedMessage) + displayText(reply), link_.openFailure()));
         return;
     }
     // The dialog closes on the status timer's first tick after the user dismissed the message.
     statusTimer_->stop();
-    dialogs_.message(this, QString::fromUtf8(addedMessage));
+    dialogs_.message(this, tr(addedMessage));
     statusTimer_->start();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/DeviceWorker.h"
 #include "ui/ProgressTimer.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 #include <optional>
@@ -24,6 +25,8 @@ class UserDialogs;
 // closes with Accepted only after the device took the profile; `profile()` then holds what was
 // sent.
 class ProfileEditorDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ProfileEditorDialog)
+
 public:
     // `start` prefills the controls: ssid, state, encryption, suite and keyType.
     ProfileEditorDialog(const EditedProfile& start, DeviceLink& link, UserDialogs& dialogs,

@@ -43,8 +43,8 @@ bool isMatchByte(std::uint32_t value) {
     return value <= 0x0f || (value >= 0x21 && value <= 0x7e);
 }
 
-void addUnit(QGridLayout* grid, int row, int column, const char* unit) {
-    grid->addWidget(new QLabel(QString::fromUtf8(unit)), row, column);
+void addUnit(QGridLayout* grid, int row, int column, const QString& unit) {
+    grid->addWidget(new QLabel(unit), row, column);
 }
 
 } // namespace
@@ -102,7 +102,7 @@ QWidget* SerialPage::createLineGroup() {
     }
     baudRate_->setObjectName(QStringLiteral("baudRate"));
     controls_.append(baudRate_);
-    grid->addWidget(labelFor(baudRate_, QStringLiteral("ボーレート:")), 0, 0);
+    grid->addWidget(labelFor(baudRate_, tr("ボーレート:")), 0, 0);
     grid->addWidget(baudRate_, 0, 1, 1, 2);
 
     struct Radio {
@@ -116,28 +116,31 @@ QWidget* SerialPage::createLineGroup() {
         std::vector<Radio> radios;
     };
     const RadioRow rows[] = {
-        {dataBits_, "データビット:", {{7, "dataBits7", "7bit"}, {8, "dataBits8", "8bit"}}},
-        {stopBits_, "ストップビット:", {{1, "stopBits1", "1"}, {2, "stopBits2", "2"}}},
+        {dataBits_,
+         QT_TRANSLATE_NOOP("SerialPage", "データビット:"),
+         {{7, "dataBits7", "7bit"}, {8, "dataBits8", "8bit"}}},
+        {stopBits_,
+         QT_TRANSLATE_NOOP("SerialPage", "ストップビット:"),
+         {{1, "stopBits1", "1"}, {2, "stopBits2", "2"}}},
         {parity_,
-         "パリティ:",
-         {{noParity, "parityNone", "なし"},
-          {evenParity, "parityEven", "偶数"},
-          {oddParity, "parityOdd", "奇数"}}},
+         QT_TRANSLATE_NOOP("SerialPage", "パリティ:"),
+         {{noParity, "parityNone", QT_TRANSLATE_NOOP("SerialPage", "なし")},
+          {evenParity, "parityEven", QT_TRANSLATE_NOOP("SerialPage", "偶数")},
+          {oddParity, "parityOdd", QT_TRANSLATE_NOOP("SerialPage", "奇数")}}},
         {flowControl_,
-         "フロー制御:",
-         {{noFlowControl, "flowNone", "なし"},
-          {hardwareFlowControl, "flowHardware", "ハードウェア"},
-          {softwareFlowControl, "flowSoftware", "ソフトウェア"}}},
+         QT_TRANSLATE_NOOP("SerialPage", "フロー制御:"),
+         {{noFlowControl, "flowNone", QT_TRANSLATE_NOOP("SerialPage", "なし")},
+          {hardwareFlowControl, "flowHardware", QT_TRANSLATE_NOOP("SerialPage", "ハードウェア")},
+          {softwareFlowControl, "flowSoftware", QT_TRANSLATE_NOOP("SerialPage", "ソフトウェア")}}},
     };
     int row = 1;
     for (const RadioRow& radioRow : rows) {
         radioRow.group = new QButtonGroup(this);
-        const QString label = QString::fromUtf8(radioRow.label);
+        const QString label = tr(radioRow.label);
         grid->addWidget(new QLabel(label), row, 0);
         int column = 1;
         for (const auto& [value, id, text] : radioRow.radios) {
-            grid->addWidget(addRadio(radioRow.group, value, id, QString::fromUtf8(text), label), row,
-                            column++);
+            grid->addWidget(addRadio(radioRow.group, value, id, tr(text), label), row, column++);
         }
         ++row;
     }
@@ -167,45 +170,46 @@ QWidget* SerialPage::createPackingGroup() {
     grid->setColumnMinimumWidth(0, 16);
     grid->setColumnMinimumWidth(1, 16);
 
-    packing_ = new QCheckBox(QStringLiteral("パックコントロール有効"), this);
+    packing_ = new QCheckBox(tr("パックコントロール有効"), this);
     packing_->setObjectName(QStringLiteral("packingEnabled"));
     controls_.append(packing_);
     grid->addWidget(packing_, 0, 0, 1, 6);
 
     packingThreshold_ = addEdit("packingThreshold");
-    grid->addWidget(labelFor(packingThreshold_, QStringLiteral("データ数:")), 1, 1, 1, 2);
+    grid->addWidget(labelFor(packingThreshold_, tr("データ数:")), 1, 1, 1, 2);
     grid->addWidget(packingThreshold_, 1, 3);
-    addUnit(grid, 1, 4, "バイト");
+    addUnit(grid, 1, 4, tr("バイト"));
 
     packingMode_ = new QButtonGroup(this);
     const QString modeLabel = packing_->text();
-    grid->addWidget(addRadio(packingMode_, packingByTimeout, "packingByTimeout",
-                             QStringLiteral("タイムアウト"), modeLabel),
-                    2, 1, 1, 2);
+    const QString timeoutLabel = tr("タイムアウト");
+    const QString milliseconds = tr("ミリ秒");
+    grid->addWidget(addRadio(packingMode_, packingByTimeout, "packingByTimeout", timeoutLabel, modeLabel), 2,
+                    1, 1, 2);
     timeout_ = addEdit("packingTimeout");
-    timeout_->setAccessibleName(QStringLiteral("タイムアウト ミリ秒"));
+    timeout_->setAccessibleName(timeoutLabel + QLatin1Char(' ') + milliseconds);
     grid->addWidget(timeout_, 2, 3);
-    addUnit(grid, 2, 4, "ミリ秒");
+    addUnit(grid, 2, 4, milliseconds);
 
     grid->addWidget(addRadio(packingMode_, packingBySendCharacter, "packingBySendCharacter",
-                             QStringLiteral("終了キャラクタ指定"), modeLabel),
+                             tr("終了キャラクタ指定"), modeLabel),
                     3, 1, 1, 5);
 
     sendCharacter_ = addEdit("sendCharacter");
     auto* sendRow = new QHBoxLayout;
-    sendRow->addWidget(labelFor(sendCharacter_, QStringLiteral("終了キャラクタ")));
+    sendRow->addWidget(labelFor(sendCharacter_, tr("終了キャラクタ")));
     sendRow->addSpacing(8);
     sendRow->addWidget(new QLabel(QStringLiteral("0x")));
     sendRow->addWidget(sendCharacter_);
     sendRow->addStretch(1);
     grid->addLayout(sendRow, 4, 2, 1, 4);
 
-    flushSendCharacter_ = new QCheckBox(QStringLiteral("終了キャラクタを送信しない"), this);
+    flushSendCharacter_ = new QCheckBox(tr("終了キャラクタを送信しない"), this);
     flushSendCharacter_->setObjectName(QStringLiteral("flushSendCharacter"));
     controls_.append(flushSendCharacter_);
     grid->addWidget(flushSendCharacter_, 5, 2, 1, 4);
 
-    trailingEnabled_ = new QCheckBox(QStringLiteral("終了キャラクタを挿入する"), this);
+    trailingEnabled_ = new QCheckBox(tr("終了キャラクタを挿入する"), this);
     trailingEnabled_->setObjectName(QStringLiteral("trailingCharacterEnabled"));
     controls_.append(trailingEnabled_);
     trailingCharacter_ = addEdit("trailingCharacter");
@@ -230,30 +234,30 @@ QWidget* SerialPage::createPackingGroup() {
 }
 
 QWidget* SerialPage::createQueueGroup() {
-    auto* box = new QGroupBox(QStringLiteral("受信データキュー更新条件"), this);
+    auto* box = new QGroupBox(tr("受信データキュー更新条件"), this);
     auto* grid = new QGridLayout(box);
 
     gapTime_ = addEdit("gapTime");
     gapTime_->setMinimumWidth(fontMetrics().horizontalAdvance(QString::fromLatin1(fourCharacterPeriods)) +
                               16);
-    grid->addWidget(labelFor(gapTime_, QStringLiteral("ギャップ時間")), 0, 0);
+    grid->addWidget(labelFor(gapTime_, tr("ギャップ時間")), 0, 0);
     grid->addWidget(gapTime_, 0, 1, 1, 3);
-    addUnit(grid, 0, 4, "ミリ秒");
-    auto* note = new QLabel(QStringLiteral("0設定時は\n4データ分の時間"));
+    addUnit(grid, 0, 4, tr("ミリ秒"));
+    auto* note = new QLabel(tr("0設定時は\n4データ分の時間"));
     grid->addWidget(note, 0, 5, 2, 1, Qt::AlignTop);
 
     queueThreshold_ = addEdit("queueThreshold");
-    grid->addWidget(labelFor(queueThreshold_, QStringLiteral("閾値")), 1, 0);
+    grid->addWidget(labelFor(queueThreshold_, tr("閾値")), 1, 0);
     queueThreshold_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     auto* thresholdRow = new QHBoxLayout;
     thresholdRow->addWidget(queueThreshold_);
-    thresholdRow->addWidget(new QLabel(QStringLiteral("バイト")));
+    thresholdRow->addWidget(new QLabel(tr("バイト")));
     thresholdRow->addStretch(1);
     grid->addLayout(thresholdRow, 1, 1, 1, 4);
 
     firstMatch_ = addEdit("firstMatchByte");
     secondMatch_ = addEdit("secondMatchByte");
-    const QString matchLabel = QStringLiteral("判定データ");
+    const QString matchLabel = tr("判定データ");
     grid->addWidget(new QLabel(matchLabel), 2, 0);
     auto* matchRow = new QHBoxLayout;
     matchRow->addWidget(labelFor(firstMatch_, QStringLiteral("0x")));
@@ -387,11 +391,11 @@ bool SerialPage::validateAndStore() {
 
 bool SerialPage::storeMatchByte(const std::string& text, std::uint8_t& byte) {
     if (!isHexDigits(text)) {
-        return refuse("受信データキュー更新条件の判定データ 指定エラー");
+        return refuse(tr("受信データキュー更新条件の判定データ 指定エラー"));
     }
     const std::uint32_t value = parseUnsigned(text, 16);
     if (!isMatchByte(value)) {
-        return refuse("受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。");
+        return refuse(tr("受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"));
     }
     byte = static_cast<std::uint8_t>(value);
     return true;
@@ -410,7 +414,7 @@ bool SerialPage::storeLine() {
     if (flowControl_->checkedId() == softwareFlowControl) {
         line.flowControl = softwareFlowControl;
         if (!within(line.baudRate, 9600, 230400)) {
-            return refuse("ソフトウェアフロー制御時は230400bpsが最大値です");
+            return refuse(tr("ソフトウェアフロー制御時は230400bpsが最大値です"));
         }
         if (!storeSetting(numberFieldText(xon_), Setting::lineXonChar) ||
             !storeSetting(numberFieldText(xoff_), Setting::lineXoffChar)) {
@@ -472,7 +476,7 @@ bool SerialPage::storeQueueConditions() {
     }
     if (!second.empty()) {
         if (first.empty()) {
-            return refuse("受信データキュー更新条件の判定データは1バイト目から設定する必要があります。");
+            return refuse(tr("受信データキュー更新条件の判定データは1バイト目から設定する必要があります。"));
         }
         line.pushCount = 2;
         if (!storeMatchByte(second, line.push[1])) {

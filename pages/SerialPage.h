@@ -2,6 +2,7 @@
 
 #include "pages/SettingsPage.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cstdint>
 #include <string>
@@ -17,6 +18,8 @@ namespace marlo {
 // The serial page: the device's serial line, packet building of the tunnel and the receive-queue
 // update conditions. It never talks to the device.
 class SerialPage : public SettingsPage {
+    Q_DECLARE_TR_FUNCTIONS(SerialPage)
+
 public:
     SerialPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
 

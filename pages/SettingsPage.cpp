@@ -4,6 +4,8 @@
 #include "record/SettingEdits.h"
 #include "ui/UserDialogs.h"
 
+#include <QCoreApplication>
+
 namespace marlo {
 
 SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWidget* parent)
@@ -13,8 +15,8 @@ SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWi
     , edited_(document.edited)
     , dialogs_(dialogs) {}
 
-bool SettingsPage::refuse(const char* message) {
-    dialogs_.message(this, QString::fromUtf8(message));
+bool SettingsPage::refuse(const QString& message) {
+    dialogs_.message(this, message);
     return false;
 }
 
@@ -24,7 +26,7 @@ void SettingsPage::showSetting(QLineEdit* edit, Setting setting, std::size_t ele
 
 bool SettingsPage::storeSetting(const std::string& text, Setting setting, std::size_t element) {
     const char* refusal = storeFromEdit(setting, text, edited_, element);
-    return refusal == nullptr || refuse(refusal);
+    return refusal == nullptr || refuse(QCoreApplication::translate("SettingsSchema", refusal));
 }
 
 } // namespace marlo

@@ -3,6 +3,7 @@
 #include "record/SettingsDocument.h"
 #include "record/SettingsSchema.h"
 
+#include <QString>
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
@@ -30,7 +31,7 @@ public:
 
 protected:
     // Shows `message` in a box owned by the page; returns false for the validation to return.
-    bool refuse(const char* message);
+    bool refuse(const QString& message);
     // An edit box bound to a setting: shows the `loaded` value as the setting's row shows it, and
     // stores what was typed into `edited` when it passes the row's check, else shows its message.
     void showSetting(QLineEdit* edit, Setting setting, std::size_t element = 0);

@@ -26,23 +26,30 @@ namespace {
 
 constexpr int progressSeconds = 10;
 
-constexpr const char* limitMessage = "プロファイルは最大4つまでです。";
-constexpr const char* switchQuestion =
-    "選択したプロファイルを %1 に変更します。\r\nこの操作は即座に反映されます。";
-constexpr const char* switchedMessage = "プロファイルを %1 に変更しました。";
-constexpr const char* switchFailedMessage = "プロファイルの変更に失敗しました。\n\n";
-constexpr const char* deleteQuestion = "選択したプロファイルを削除します。\r\nこの操作は即座に反映されます。";
-constexpr const char* deletedMessage = "プロファイルを削除しました。";
-constexpr const char* deleteFailedMessage = "プロファイルの削除に失敗しました。\n\n";
-constexpr const char* scanFailedMessage = "通信エラー";
-constexpr const char* scanParseMessage = "解析エラー";
+constexpr const char* limitMessage =
+    QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルは最大4つまでです。");
+constexpr const char* switchQuestion = QT_TRANSLATE_NOOP(
+    "StationProfilesDialog", "選択したプロファイルを %1 に変更します。\r\nこの操作は即座に反映されます。");
+constexpr const char* switchedMessage =
+    QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルを %1 に変更しました。");
+constexpr const char* switchFailedMessage =
+    QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルの変更に失敗しました。\n\n");
+constexpr const char* deleteQuestion = QT_TRANSLATE_NOOP(
+    "StationProfilesDialog", "選択したプロファイルを削除します。\r\nこの操作は即座に反映されます。");
+constexpr const char* deletedMessage =
+    QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルを削除しました。");
+constexpr const char* deleteFailedMessage =
+    QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルの削除に失敗しました。\n\n");
+constexpr const char* scanFailedMessage = QT_TRANSLATE_NOOP("StationProfilesDialog", "通信エラー");
+constexpr const char* scanParseMessage = QT_TRANSLATE_NOOP("StationProfilesDialog", "解析エラー");
 
 QString stateLabel(bool on) {
-    return on ? QStringLiteral("有効") : QStringLiteral("無効");
+    return on ? QCoreApplication::translate("StationProfilesDialog", "有効")
+              : QCoreApplication::translate("StationProfilesDialog", "無効");
 }
 
 QTreeWidget* createList(QWidget* dialog, const char* id,
-                        std::initializer_list<std::pair<const char*, int>> columns) {
+                        std::initializer_list<std::pair<QString, int>> columns) {
     auto* list = new QTreeWidget(dialog);
     list->setObjectName(QString::fromLatin1(id));
     list->setRootIsDecorated(false);
@@ -53,7 +60,7 @@ QTreeWidget* createList(QWidget* dialog, const char* id,
     list->header()->setStretchLastSection(true);
     QStringList labels;
     for (const auto& [label, width] : columns) {
-        labels << QString::fromUtf8(label);
+        labels << label;
     }
     list->setHeaderLabels(labels);
     int column = 0;
@@ -77,7 +84,7 @@ StationProfilesDialog::StationProfilesDialog(SettingsDocument& document, DeviceL
     , link_(link)
     , dialogs_(dialogs)
     , worker_(link_, this) {
-    setWindowTitle(QStringLiteral("接続先の設定"));
+    setWindowTitle(tr("接続先の設定"));
     createControls();
     if (!document_.configRecord.empty()) {
         fillProfileList();
@@ -89,13 +96,14 @@ StationProfilesDialog::StationProfilesDialog(SettingsDocument& document, DeviceL
 void StationProfilesDialog::createControls() {
     auto* layout = new QVBoxLayout(this);
 
-    profileList_ = createList(this, "profileList", {{"状態", 50}, {"SSID", 130}, {"セキュリティ", 200}});
-    layout->addWidget(labelFor(profileList_, QStringLiteral("保存済プロファイル")));
+    profileList_ = createList(this, "profileList",
+                              {{tr("状態"), 50}, {QStringLiteral("SSID"), 130}, {tr("セキュリティ"), 200}});
+    layout->addWidget(labelFor(profileList_, tr("保存済プロファイル")));
     layout->addWidget(profileList_);
     controls_.append(profileList_);
 
-    auto addButton = [this](const char* id, const char* text, void (StationProfilesDialog::*handler)()) {
-        auto* button = new QPushButton(QString::fromUtf8(text), this);
+    auto addButton = [this](const char* id, const QString& text, void (StationProfilesDialog::*handler)()) {
+        auto* button = new QPushButton(text, this);
         button->setObjectName(QString::fromLatin1(id));
         connect(button, &QPushButton::clicked, this, handler);
         controls_.append(button);
@@ -103,30 +111,34 @@ void StationProfilesDialog::createControls() {
     };
     auto* profileButtons = new QHBoxLayout;
     profileButtons->addWidget(
-        addButton("profileNew", "プロファイルを新規追加", &StationProfilesDialog::addNewProfile));
-    profileButtons->addWidget(addButton("profileSwitch", "選択中プロファイルの有効無効切り替え",
+        addButton("profileNew", tr("プロファイルを新規追加"), &StationProfilesDialog::addNewProfile));
+    profileButtons->addWidget(addButton("profileSwitch", tr("選択中プロファイルの有効無効切り替え"),
                                         &StationProfilesDialog::switchProfile));
     profileButtons->addWidget(
-        addButton("profileDelete", "選択中プロファイルを削除", &StationProfilesDialog::deleteProfile));
+        addButton("profileDelete", tr("選択中プロファイルを削除"), &StationProfilesDialog::deleteProfile));
     profileButtons->addStretch(1);
     layout->addLayout(profileButtons);
 
     layout->addSpacing(8);
     QPushButton* scanButton =
-        addButton("scanButton", "接続先アクセスポイントの検索", &StationProfilesDialog::scan);
+        addButton("scanButton", tr("接続先アクセスポイントの検索"), &StationProfilesDialog::scan);
     auto* scanRow = new QHBoxLayout;
     scanRow->addWidget(scanButton);
     scanRow->addStretch(1);
     layout->addLayout(scanRow);
 
     scanList_ = createList(this, "scanList",
-                           {{"SSID", 125}, {"BSSID", 110}, {"Ch", 30}, {"RSSI", 50}, {"セキュリティ", 120}});
+                           {{QStringLiteral("SSID"), 125},
+                            {QStringLiteral("BSSID"), 110},
+                            {QStringLiteral("Ch"), 30},
+                            {QStringLiteral("RSSI"), 50},
+                            {tr("セキュリティ"), 120}});
     scanList_->setAccessibleName(scanButton->text());
     layout->addWidget(scanList_);
     controls_.append(scanList_);
 
     auto* addRow = new QHBoxLayout;
-    addRow->addWidget(addButton("scanAdd", "選択中のアクセスポイントをプロファイルに追加",
+    addRow->addWidget(addButton("scanAdd", tr("選択中のアクセスポイントをプロファイルに追加"),
                                 &StationProfilesDialog::addFromScan));
     addRow->addStretch(1);
     layout->addLayout(addRow);
@@ -134,7 +146,7 @@ void StationProfilesDialog::createControls() {
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("stationProgress"));
     progress_->setTextVisible(false);
-    progress_->setAccessibleName(QStringLiteral("Progress"));
+    progress_->setAccessibleName(tr("Progress"));
     layout->addWidget(progress_);
 
     progressTimer_ = new ProgressTimer(progress_, this);
@@ -166,7 +178,7 @@ int StationProfilesDialog::selectedRow(const QTreeWidget* list) {
 
 void StationProfilesDialog::addNewProfile() {
     if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
-        dialogs_.message(this, QString::fromUtf8(limitMessage));
+        dialogs_.message(this, tr(limitMessage));
         return;
     }
     runEditor(EditedProfile{
@@ -179,7 +191,7 @@ void StationProfilesDialog::addFromScan() {
         return;
     }
     if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
-        dialogs_.message(this, QString::fromUtf8(limitMessage));
+        dialogs_.message(this, tr(limitMessage));
         return;
     }
     const ScanResult& result = scanResults_[static_cast<std::size_t>(row)];
@@ -232,7 +244,7 @@ void StationProfilesDialog::switchProfile() {
     }
     const WlanProfile& profile = loaded_.profiles[static_cast<std::size_t>(row)];
     const bool on = profile.state == 0;
-    if (!dialogs_.confirm(this, QString::fromUtf8(switchQuestion).arg(stateLabel(on)))) {
+    if (!dialogs_.confirm(this, tr(switchQuestion).arg(stateLabel(on)))) {
         return;
     }
     const std::string record = profileStateRecord(profile.name, on);
@@ -240,14 +252,13 @@ void StationProfilesDialog::switchProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, on, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(
-                        this, withOpenFailure(QString::fromUtf8(switchFailedMessage) + displayText(*reply),
-                                              link_.openFailure()));
+                    dialogs_.message(this, withOpenFailure(tr(switchFailedMessage) + displayText(*reply),
+                                                           link_.openFailure()));
                     return;
                 }
                 loaded_.profiles[static_cast<std::size_t>(row)].state = on ? 1 : 0;
                 setProfileRow(row);
-                dialogs_.message(this, QString::fromUtf8(switchedMessage).arg(stateLabel(on)));
+                dialogs_.message(this, tr(switchedMessage).arg(stateLabel(on)));
             });
 }
 
@@ -256,7 +267,7 @@ void StationProfilesDialog::deleteProfile() {
     if (row < 0 || row >= loaded_.profileCount) {
         return;
     }
-    if (!dialogs_.confirm(this, QString::fromUtf8(deleteQuestion))) {
+    if (!dialogs_.confirm(this, tr(deleteQuestion))) {
         return;
     }
     const std::string record = profileDeleteRecord(loaded_.profiles[static_cast<std::size_t>(row)].name);
@@ -264,9 +275,8 @@ void StationProfilesDialog::deleteProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(
-                        this, withOpenFailure(QString::fromUtf8(deleteFailedMessage) + displayText(*reply),
-                                              link_.openFailure()));
+                    dialogs_.message(this, withOpenFailure(tr(deleteFailedMessage) + displayText(*reply),
+                                                           link_.openFailure()));
                     return;
                 }
                 const auto begin = loaded_.profiles.begin();
@@ -276,7 +286,7 @@ void StationProfilesDialog::deleteProfile() {
                 delete profileList_->takeTopLevelItem(row);
                 profileList_->clearSelection();
                 profileList_->setCurrentItem(nullptr);
-                dialogs_.message(this, QString::fromUtf8(deletedMessage));
+                dialogs_.message(this, tr(deletedMessage));
             });
 }
 
@@ -285,13 +295,12 @@ void StationProfilesDialog::scan() {
     runBusy([this, answer] { return link_.scanNetworks(*answer); },
             [this, answer](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(
-                        this, withOpenFailure(QString::fromUtf8(scanFailedMessage), link_.openFailure()));
+                    dialogs_.message(this, withOpenFailure(tr(scanFailedMessage), link_.openFailure()));
                     return;
                 }
                 std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);
                 if (!results) {
-                    dialogs_.message(this, QString::fromUtf8(scanParseMessage));
+                    dialogs_.message(this, tr(scanParseMessage));
                     return;
                 }
                 scanResults_ = std::move(*results);

@@ -6,6 +6,7 @@
 #include "ui/DeviceWorker.h"
 #include "ui/ProgressTimer.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 #include <vector>
@@ -22,6 +23,8 @@ class UserDialogs;
 // Adding, switching and deleting a profile go to the device at once and update
 // `loaded.profiles`; closing the dialog returns nothing.
 class StationProfilesDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(StationProfilesDialog)
+
 public:
     StationProfilesDialog(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
                           QWidget* parent = nullptr);

@@ -27,29 +27,38 @@ namespace marlo {
 namespace {
 
 constexpr const char* addressLabels[] = {
-    "IPアドレス:", "サブネットマスク:", "デフォルトゲートウェイ:", "プライマリDNS:", "セカンダリDNS:"};
+    QT_TRANSLATE_NOOP("WirelessPage", "IPアドレス:"), QT_TRANSLATE_NOOP("WirelessPage", "サブネットマスク:"),
+    QT_TRANSLATE_NOOP("WirelessPage", "デフォルトゲートウェイ:"),
+    QT_TRANSLATE_NOOP("WirelessPage", "プライマリDNS:"), QT_TRANSLATE_NOOP("WirelessPage", "セカンダリDNS:")};
 constexpr const char* stationAddressIds[] = {"stationIpAddress", "stationSubnetMask", "stationGateway",
                                              "stationPrimaryDns", "stationSecondaryDns"};
 constexpr const char* accessPointAddressIds[] = {"accessPointIpAddress", "accessPointSubnetMask",
                                                  "accessPointGateway", "accessPointPrimaryDns",
                                                  "accessPointSecondaryDns"};
 constexpr const char* stationMessages[] = {
-    "STAモードのIPアドレスが正しくありません。", "STAモードのサブネットマスクが正しくありません。",
-    "STAモードのデフォルトゲートウェイが正しくありません。", "STAモードのプライマリDNSが正しくありません。",
-    "STAモードのセカンダリDNSが正しくありません。"};
-constexpr const char* dhcpStartMessage = "APモードのDHCP 開始アドレスが正しくありません。";
-constexpr const char* dhcpEndMessage = "APモードのDHCP 終了アドレスが正しくありません。";
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのIPアドレスが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのサブネットマスクが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのデフォルトゲートウェイが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのプライマリDNSが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのセカンダリDNSが正しくありません。")};
+constexpr const char* dhcpStartMessage =
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのDHCP 開始アドレスが正しくありません。");
+constexpr const char* dhcpEndMessage =
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのDHCP 終了アドレスが正しくありません。");
 constexpr const char* accessPointMessages[] = {
-    "APモードのIPアドレスが正しくありません。", "APモードのサブネットマスクが正しくありません。",
-    "APモードのデフォルトゲートウェイが正しくありません。", "APモードのプライマリDNSが正しくありません。",
-    "APモードのセカンダリDNSが正しくありません。"};
-constexpr const char* channelMessage = "APモードの無線LANチャンネル設定が無線バント設定と合っていません。";
-constexpr const char* readFromDeviceFirstMessage =
-    "STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。";
-constexpr const char* currentAddressCaption = "現在のIPアドレス :";
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのIPアドレスが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのサブネットマスクが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのデフォルトゲートウェイが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのプライマリDNSが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのセカンダリDNSが正しくありません。")};
+constexpr const char* channelMessage =
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードの無線LANチャンネル設定が無線バント設定と合っていません。");
+constexpr const char* readFromDeviceFirstMessage = QT_TRANSLATE_NOOP(
+    "WirelessPage", "STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。");
+constexpr const char* currentAddressCaption = QT_TRANSLATE_NOOP("WirelessPage", "現在のIPアドレス :");
 
-const QString stationPrefix = QStringLiteral("STAモード");
-const QString accessPointPrefix = QStringLiteral("APモード");
+constexpr const char* stationPrefix = QT_TRANSLATE_NOOP("WirelessPage", "STAモード");
+constexpr const char* accessPointPrefix = QT_TRANSLATE_NOOP("WirelessPage", "APモード");
 
 // Once the mask edit has passed: the message for an address and mask that the record cannot write
 // as "address/prefix", else null.
@@ -125,7 +134,7 @@ WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDia
 }
 
 QWidget* WirelessPage::createBandGroup() {
-    const QString title = QStringLiteral("バンド");
+    const QString title = tr("バンド");
     auto* box = new QGroupBox(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(8, 2, 8, 2);
@@ -134,7 +143,7 @@ QWidget* WirelessPage::createBandGroup() {
     band_ = new QButtonGroup(this);
     const std::pair<RadioBand, const char*> radios[] = {
         {dualBand, "bandDual"}, {band5GHzOnly, "band5GHz"}, {band24GHzOnly, "band24GHz"}};
-    const QString texts[] = {QStringLiteral("デュアル"), QStringLiteral("5GHz"), QStringLiteral("2.4GHz")};
+    const QString texts[] = {tr("デュアル"), QStringLiteral("5GHz"), QStringLiteral("2.4GHz")};
     for (const auto& [band, id] : radios) {
         auto* radio = new QRadioButton(texts[band], this);
         radio->setObjectName(QString::fromLatin1(id));
@@ -165,7 +174,7 @@ void WirelessPage::addAddressEdits(QGridLayout* grid, int row, const char* const
                                    const QString& prefix, std::array<QLineEdit*, addressCount>& edits) {
     for (int i = 0; i < addressCount; ++i) {
         edits[i] = addEdit(controlIds[i]);
-        const QString label = QString::fromUtf8(addressLabels[i]);
+        const QString label = tr(addressLabels[i]);
         grid->addWidget(labelFor(edits[i], label), row++, 0, 1, 3);
         grid->addWidget(edits[i], row++, 1, 1, 2);
         edits[i]->setAccessibleName(prefix + QLatin1Char(' ') + label);
@@ -179,29 +188,29 @@ QWidget* WirelessPage::createStationColumn() {
     grid->setColumnMinimumWidth(0, 12);
     grid->setColumnStretch(2, 1);
 
-    stationEnabled_ = new QCheckBox(QStringLiteral("STAモード 有効"), this);
+    stationEnabled_ = new QCheckBox(tr("STAモード 有効"), this);
     stationEnabled_->setObjectName(QStringLiteral("stationEnabled"));
     grid->addWidget(stationEnabled_, 0, 0, 1, 3);
 
-    stationProfilesButton_ = new QPushButton(QStringLiteral("接続先APの設定"), this);
+    stationProfilesButton_ = new QPushButton(tr("接続先APの設定"), this);
     stationProfilesButton_->setObjectName(QStringLiteral("stationProfilesButton"));
     grid->addWidget(stationProfilesButton_, 1, 1, 1, 2, Qt::AlignLeft);
 
     stationPriority_ = addPriority("stationPriority");
     auto* priorityRow = new QHBoxLayout;
-    priorityRow->addWidget(labelFor(stationPriority_, QStringLiteral("優先度:")));
+    priorityRow->addWidget(labelFor(stationPriority_, tr("優先度:")));
     priorityRow->addWidget(stationPriority_);
     priorityRow->addStretch(1);
     grid->addLayout(priorityRow, 2, 1, 1, 2);
 
-    keepAlive_ = new QCheckBox(QStringLiteral("キープアライブ有効"), this);
+    keepAlive_ = new QCheckBox(tr("キープアライブ有効"), this);
     keepAlive_->setObjectName(QStringLiteral("keepAlive"));
     grid->addWidget(keepAlive_, 3, 1, 1, 2);
-    dhcpClient_ = new QCheckBox(QStringLiteral("IPアドレス自動取得"), this);
+    dhcpClient_ = new QCheckBox(tr("IPアドレス自動取得"), this);
     dhcpClient_->setObjectName(QStringLiteral("dhcpClient"));
     grid->addWidget(dhcpClient_, 4, 1, 1, 2);
 
-    addAddressEdits(grid, 5, stationAddressIds, stationPrefix, stationAddresses_);
+    addAddressEdits(grid, 5, stationAddressIds, tr(stationPrefix), stationAddresses_);
     grid->setVerticalSpacing(3);
     grid->setRowStretch(grid->rowCount(), 1);
 
@@ -219,37 +228,39 @@ QWidget* WirelessPage::createAccessPointColumn() {
     grid->setColumnMinimumWidth(0, 12);
     grid->setColumnStretch(2, 1);
 
-    accessPointEnabled_ = new QCheckBox(QStringLiteral("APモード 有効"), this);
+    accessPointEnabled_ = new QCheckBox(tr("APモード 有効"), this);
     accessPointEnabled_->setObjectName(QStringLiteral("accessPointEnabled"));
     grid->addWidget(accessPointEnabled_, 0, 0, 1, 3);
 
-    accessPointButton_ = new QPushButton(QStringLiteral("APモードの設定"), this);
+    accessPointButton_ = new QPushButton(tr("APモードの設定"), this);
     accessPointButton_->setObjectName(QStringLiteral("accessPointButton"));
     grid->addWidget(accessPointButton_, 1, 1, 1, 2, Qt::AlignLeft);
 
     accessPointPriority_ = addPriority("accessPointPriority");
     auto* priorityRow = new QHBoxLayout;
-    priorityRow->addWidget(labelFor(accessPointPriority_, QStringLiteral("優先度:")));
+    priorityRow->addWidget(labelFor(accessPointPriority_, tr("優先度:")));
     priorityRow->addWidget(accessPointPriority_);
     priorityRow->addStretch(1);
     grid->addLayout(priorityRow, 2, 1, 1, 2);
 
-    const QString rangeLabel = QStringLiteral("DHCPの範囲:");
+    const QString rangeLabel = tr("DHCPの範囲:");
+    const QString startLabel = tr("開始:");
+    const QString endLabel = tr("終了:");
     grid->addWidget(new QLabel(rangeLabel), 3, 1, 1, 2);
     dhcpRangeStart_ = addEdit("dhcpRangeStart");
     dhcpRangeEnd_ = addEdit("dhcpRangeEnd");
     auto* range = new QGridLayout;
     range->setColumnMinimumWidth(0, 12);
     range->setVerticalSpacing(3);
-    range->addWidget(labelFor(dhcpRangeStart_, QStringLiteral("開始:")), 0, 1);
+    range->addWidget(labelFor(dhcpRangeStart_, startLabel), 0, 1);
     range->addWidget(dhcpRangeStart_, 0, 2);
-    range->addWidget(labelFor(dhcpRangeEnd_, QStringLiteral("終了:")), 1, 1);
+    range->addWidget(labelFor(dhcpRangeEnd_, endLabel), 1, 1);
     range->addWidget(dhcpRangeEnd_, 1, 2);
-    dhcpRangeStart_->setAccessibleName(rangeLabel + QStringLiteral(" 開始:"));
-    dhcpRangeEnd_->setAccessibleName(rangeLabel + QStringLiteral(" 終了:"));
+    dhcpRangeStart_->setAccessibleName(rangeLabel + QLatin1Char(' ') + startLabel);
+    dhcpRangeEnd_->setAccessibleName(rangeLabel + QLatin1Char(' ') + endLabel);
     grid->addLayout(range, 4, 1, 1, 2);
 
-    addAddressEdits(grid, 5, accessPointAddressIds, accessPointPrefix, accessPointAddresses_);
+    addAddressEdits(grid, 5, accessPointAddressIds, tr(accessPointPrefix), accessPointAddresses_);
     grid->setVerticalSpacing(3);
     grid->setRowStretch(grid->rowCount(), 1);
 
@@ -334,7 +345,7 @@ void WirelessPage::showCurrentAddress() {
     if (current.empty() || current.find("None") != Text::npos || current.find("DHCP") != Text::npos) {
         return;
     }
-    currentAddressLabel_->setText(QString::fromUtf8(currentAddressCaption));
+    currentAddressLabel_->setText(tr(currentAddressCaption));
     currentAddressValue_->setText(displayText(current));
 }
 
@@ -376,11 +387,11 @@ bool WirelessPage::storeStation() {
     for (int i = 0; i < addressCount; ++i) {
         std::uint32_t value = 0;
         if (!storeAddress(stationAddresses_[i], *fields[i], addressTokens::none, value)) {
-            return refuse(stationMessages[i]);
+            return refuse(tr(stationMessages[i]));
         }
         if (const char* refusal =
                 unwritableAddress(i, AddressInterface::station, sta.ipAddress, sta.subnetMask)) {
-            return refuse(refusal);
+            return refuse(QCoreApplication::translate("AddressRefusal", refusal));
         }
     }
     return true;
@@ -394,28 +405,28 @@ bool WirelessPage::storeAccessPoint() {
     std::uint32_t start = 0;
     std::uint32_t end = 0;
     if (!storeAddress(dhcpRangeStart_, ap.dhcpRangeStart, addressTokens::minimum, start)) {
-        return refuse(dhcpStartMessage);
+        return refuse(tr(dhcpStartMessage));
     }
     if (!storeAddress(dhcpRangeEnd_, ap.dhcpRangeEnd, addressTokens::maximum, end)) {
-        return refuse(dhcpEndMessage);
+        return refuse(tr(dhcpEndMessage));
     }
     Text* fields[] = {&ap.ipAddress, &ap.subnetMask, &ap.defaultGateway, &ap.primaryDns, &ap.secondaryDns};
     std::uint32_t values[addressCount] = {};
     for (int i = 0; i < addressCount; ++i) {
         const std::string_view token = i == 0 ? addressTokens::noToken : addressTokens::none;
         if (!storeAddress(accessPointAddresses_[i], *fields[i], token, values[i])) {
-            return refuse(accessPointMessages[i]);
+            return refuse(tr(accessPointMessages[i]));
         }
         if (const char* refusal =
                 unwritableAddress(i, AddressInterface::accessPoint, ap.ipAddress, ap.subnetMask)) {
-            return refuse(refusal);
+            return refuse(QCoreApplication::translate("AddressRefusal", refusal));
         }
     }
 
     const std::uint32_t address = values[0];
     const std::uint32_t mask = values[1];
     if (address == 0) {
-        return refuse(accessPointMessages[0]);
+        return refuse(tr(accessPointMessages[0]));
     }
     // A range start or end given as an address must be a host of the access point's network.
     const auto inNetwork = [&](std::uint32_t value) {
@@ -423,10 +434,10 @@ bool WirelessPage::storeAccessPoint() {
         return (address & mask) == (value & mask) && last != 0 && last != 255;
     };
     if (start != 0 && !inNetwork(start)) {
-        return refuse(dhcpStartMessage);
+        return refuse(tr(dhcpStartMessage));
     }
     if (end != 0 && !inNetwork(end)) {
-        return refuse(dhcpEndMessage);
+        return refuse(tr(dhcpEndMessage));
     }
     return true;
 }
@@ -440,7 +451,7 @@ bool WirelessPage::checkChannelAgainstBand() {
     const std::int32_t band = edited_.radio.band;
     const bool mismatch =
         (band == band5GHzOnly && channel >= 1 && channel <= 13) || (band == band24GHzOnly && channel >= 36);
-    return mismatch ? refuse(channelMessage) : true;
+    return mismatch ? refuse(tr(channelMessage)) : true;
 }
 
 void WirelessPage::openStationProfilesDialog() {
@@ -448,7 +459,7 @@ void WirelessPage::openStationProfilesDialog() {
         return;
     }
     if (document_.loadedFromFile != 0) {
-        refuse(readFromDeviceFirstMessage);
+        refuse(tr(readFromDeviceFirstMessage));
         return;
     }
     StationProfilesDialog dialog(document_, link_, dialogs_, this);

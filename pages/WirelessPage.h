@@ -2,6 +2,7 @@
 
 #include "pages/SettingsPage.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <array>
 #include <cstdint>
@@ -23,6 +24,8 @@ class DeviceLink;
 // point interface with their addresses, the buttons to the station profiles and the access point
 // dialogs, and the station's current address. It never talks to the device itself.
 class WirelessPage : public SettingsPage {
+    Q_DECLARE_TR_FUNCTIONS(WirelessPage)
+
 public:
     WirelessPage(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
                  QWidget* parent = nullptr);

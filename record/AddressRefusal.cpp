@@ -1,6 +1,7 @@
 #include "record/AddressRefusal.h"
 
 #include "record/Codecs.h"
+#include "record/TranslatableText.h"
 
 namespace marlo {
 
@@ -11,11 +12,11 @@ const char* addressPrefixRefusal(AddressInterface interface, std::string_view ad
     }
     const bool station = interface == AddressInterface::station;
     if (!parseDottedAddress(address)) {
-        return station ? "STAモードのIPアドレスが正しくありません。"
-                       : "APモードのIPアドレスが正しくありません。";
+        return station ? QT_TRANSLATE_NOOP("AddressRefusal", "STAモードのIPアドレスが正しくありません。")
+                       : QT_TRANSLATE_NOOP("AddressRefusal", "APモードのIPアドレスが正しくありません。");
     }
-    return station ? "STAモードのサブネットマスクが正しくありません。"
-                   : "APモードのサブネットマスクが正しくありません。";
+    return station ? QT_TRANSLATE_NOOP("AddressRefusal", "STAモードのサブネットマスクが正しくありません。")
+                   : QT_TRANSLATE_NOOP("AddressRefusal", "APモードのサブネットマスクが正しくありません。");
 }
 
 } // namespace marlo

@@ -18,8 +18,4 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8) {
     return cp932;
 }
 
-std::string programText(std::string_view utf8) {
-    return utf8ToCp932(utf8).value();
-}
-
 } // namespace marlo

@@ -12,8 +12,4 @@ namespace marlo {
 std::optional<std::string> cp932ToUtf8(std::string_view cp932);
 std::optional<std::string> utf8ToCp932(std::string_view utf8);
 
-// A fixed text of the program, written in UTF-8 in the source, in code page 932. Throws
-// std::bad_optional_access for a text that code page 932 cannot hold.
-std::string programText(std::string_view utf8);
-
 } // namespace marlo

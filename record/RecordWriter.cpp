@@ -2,10 +2,10 @@
 
 #include "record/AddressRefusal.h"
 #include "record/Codecs.h"
-#include "record/Cp932.h"
 #include "record/RecordBuilder.h"
 #include "record/RecordFrame.h"
 #include "record/SettingsSchema.h"
+#include "record/TranslatableText.h"
 #include "record/ValueRendering.h"
 
 #include <algorithm>
@@ -84,7 +84,7 @@ private:
             if (const char* refusal = addressPrefixRefusal(
                     addressInterfaceOf(row), fieldOf<Text>(row, edited_), partnerOf<Text>(row, edited_))) {
                 if (refusal_) {
-                    *refusal_ = programText(refusal);
+                    *refusal_ = refusal;
                 }
                 return false;
             }
@@ -158,10 +158,11 @@ private:
         inTurn(groups::accessPoint);
         value(Setting::accessPointCcmp);
         const PasswordRequest request{
-            .promptText = programText("ファイルに保存する [ APモード パスワード ] を入力してください。\n"
-                                      "（8文字以上、63文字以内）"),
-            .okCaption = programText("APモード パスワードを保存"),
-            .skipCaption = {},
+            .promptText = QT_TRANSLATE_NOOP(
+                "PasswordPrompt", "ファイルに保存する [ APモード パスワード ] を入力してください。\n"
+                                  "（8文字以上、63文字以内）"),
+            .okCaption = QT_TRANSLATE_NOOP("PasswordPrompt", "APモード パスワードを保存"),
+            .skipCaption = nullptr,
             .lengthMode = passwordLengthKey,
             .hexKey = false,
             .secret = SecretKind::accessPointPassphrase,
@@ -184,11 +185,11 @@ private:
             value(Setting::acceptFlushStartCharacter);
         }
         const PasswordRequest request{
-            .promptText =
-                programText("ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n"
-                            "（31文字以内）"),
-            .okCaption = programText("サーバモード 接続パスワードを保存"),
-            .skipCaption = {},
+            .promptText = QT_TRANSLATE_NOOP(
+                "PasswordPrompt", "ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n"
+                                  "（31文字以内）"),
+            .okCaption = QT_TRANSLATE_NOOP("PasswordPrompt", "サーバモード 接続パスワードを保存"),
+            .skipCaption = nullptr,
             .lengthMode = passwordLengthServer,
             .hexKey = false,
             .secret = SecretKind::serverPassword,
@@ -306,11 +307,16 @@ private:
         if (profile.suite != profileOpen) {
             const bool hex = profile.keyType == keyHex;
             const PasswordRequest request{
-                .promptText = programText("ファイルに保存する SSID [ ") + profile.networkName +
-                              programText(" ] プロファイルの接続パスワードを入力してください。(") +
-                              programText(hex ? "16進数64文字" : "8文字以上、63文字以内") + ")",
-                .okCaption = programText("SSIDプロファイルを保存"),
-                .skipCaption = programText("このSSIDのプロファイルは保存しない"),
+                .promptText =
+                    hex ? QT_TRANSLATE_NOOP("PasswordPrompt",
+                                            "ファイルに保存する SSID [ %1 ] "
+                                            "プロファイルの接続パスワードを入力してください。(16進数64文字)")
+                        : QT_TRANSLATE_NOOP(
+                              "PasswordPrompt",
+                              "ファイルに保存する SSID [ %1 ] "
+                              "プロファイルの接続パスワードを入力してください。(8文字以上、63文字以内)"),
+                .okCaption = QT_TRANSLATE_NOOP("PasswordPrompt", "SSIDプロファイルを保存"),
+                .skipCaption = QT_TRANSLATE_NOOP("PasswordPrompt", "このSSIDのプロファイルは保存しない"),
                 .lengthMode = passwordLengthKey,
                 .hexKey = hex,
                 .secret = SecretKind::profileKey,

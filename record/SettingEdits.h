@@ -11,7 +11,8 @@ namespace marlo {
 
 // A page's edit box bound to a setting whose row has an edit rule: a number shown in decimal, a
 // character in two hexadecimal digits, 0 as the rule's zero text. Texts are the edit's bytes;
-// blanks around them do not count. Messages are the rule's, in UTF-8.
+// blanks around them do not count. Messages are the rule's, in UTF-8, to be translated in the
+// context "SettingsSchema".
 
 std::string formatForEdit(Setting setting, const DeviceSettings& settings, std::size_t element = 0);
 

@@ -1,5 +1,7 @@
 #include "record/SettingsSchema.h"
 
+#include "record/TranslatableText.h"
+
 #include <algorithm>
 #include <array>
 
@@ -166,7 +168,8 @@ constexpr SettingRow rows[] = {
     Row(acceptLocalPort, "accept.localPort", [](S& s, Element) { return &s.accept.localPort; })
         .at(30, tunnelAccept, "Local Port", number)
         .inTurn()
-        .edited(numberEdit(0, 65535, "サーバ ポート番号エラー", "<None>")),
+        .edited(
+            numberEdit(0, 65535, QT_TRANSLATE_NOOP("SettingsSchema", "サーバ ポート番号エラー"), "<None>")),
     Row(acceptMultipleConnections, "accept.multipleConnections",
         [](S& s, Element) { return &s.accept.multipleConnections; })
         .at(31, tunnelAccept, "Multiple Connections", onOff)
@@ -178,8 +181,8 @@ constexpr SettingRow rows[] = {
         .at(32, tunnelAccept, "Password", text),
     Row(acceptStartCharacter, "accept.startCharacter", [](S& s, Element) { return &s.accept.startCharacter; })
         .at(33, tunnelAccept, "Start Character", character)
-        .edited(
-            characterEdit("サーバ 開始キャラクタを設定してください", "サーバ 開始キャラクタ指定エラー", "")),
+        .edited(characterEdit(QT_TRANSLATE_NOOP("SettingsSchema", "サーバ 開始キャラクタを設定してください"),
+                              QT_TRANSLATE_NOOP("SettingsSchema", "サーバ 開始キャラクタ指定エラー"), "")),
     Row(acceptFlushStartCharacter, "accept.flushStartCharacter",
         [](S& s, Element) { return &s.accept.flushStartCharacter; })
         .at(35, tunnelAccept, "Flush Start Character", onOff),
@@ -192,14 +195,17 @@ constexpr SettingRow rows[] = {
         .inTurn(),
     Row(connectReconnectTime, "connect.reconnectTime", [](S& s, Element) { return &s.connect.reconnectTime; })
         .at(40, tunnelConnect, "Reconnect Time", {CodecKind::duration})
-        .edited(numberEdit(0, 3600, "再接続時間は0から3600までの範囲で設定してください", "")),
+        .edited(numberEdit(
+            0, 3600, QT_TRANSLATE_NOOP("SettingsSchema", "再接続時間は0から3600までの範囲で設定してください"),
+            "")),
     Row(connectConnections, "connect.connections", [](S& s, Element) { return &s.connect.connections; })
         .at(42, tunnelConnect, "Connections", enumeration(tables::connections)),
     Row(connectStartCharacter, "connect.startCharacter",
         [](S& s, Element) { return &s.connect.startCharacter; })
         .at(37, tunnelConnect, "Start Character", character)
-        .edited(characterEdit("クライアント 開始キャラクタを設定してください",
-                              "クライアント 開始キャラクタ指定エラー", "")),
+        .edited(characterEdit(
+            QT_TRANSLATE_NOOP("SettingsSchema", "クライアント 開始キャラクタを設定してください"),
+            QT_TRANSLATE_NOOP("SettingsSchema", "クライアント 開始キャラクタ指定エラー"), "")),
     Row(connectFlushStartCharacter, "connect.flushStartCharacter",
         [](S& s, Element) { return &s.connect.flushStartCharacter; })
         .at(39, tunnelConnect, "Flush Start Character", onOff),
@@ -211,7 +217,7 @@ constexpr SettingRow rows[] = {
     Row(hostPort, "connect.hosts[].port", [](S& s, Element i) { return &s.connect.hosts[i].port; })
         .at(45, tunnelConnect, "Host", number, "Port")
         .elementOf(SettingArray::hosts)
-        .edited(numberEdit(0, 65535, "ポート番号設定エラー", "<None>")),
+        .edited(numberEdit(0, 65535, QT_TRANSLATE_NOOP("SettingsSchema", "ポート番号設定エラー"), "<None>")),
     Row(connectProtocol, "connect.protocol", [](S& s, Element) { return &s.connect.protocol; })
         .at(41, tunnelConnect, "Host", enumeration(tables::protocol), "Protocol"),
     Row(hostInitialSend, "connect.hosts[].initialSend",
@@ -222,7 +228,8 @@ constexpr SettingRow rows[] = {
         [](S& s, Element i) { return &s.connect.hosts[i].localPort; })
         .at(46, tunnelConnect, "Host", {CodecKind::localPort}, "Local Port")
         .elementOf(SettingArray::hosts)
-        .edited(numberEdit(0, 65535, "ローカルポート番号設定エラー", "<Random>")),
+        .edited(numberEdit(0, 65535, QT_TRANSLATE_NOOP("SettingsSchema", "ローカルポート番号設定エラー"),
+                           "<Random>")),
     Row(connectReception, "connect.reception", [](S& s, Element) { return &s.connect.reception; })
         .at(43, tunnelConnect, "Host", enumeration(tables::reception), "Reception"),
     Row(connectEdited, "connect.edited", [](S& s, Element) { return &s.connect.edited; }),
@@ -234,7 +241,9 @@ constexpr SettingRow rows[] = {
     Row(disconnectTimeout, "disconnect.timeout", [](S& s, Element) { return &s.disconnect.timeout; })
         .at(49, tunnelDisconnect, "Timeout", withWord(CodecKind::numberOrPlaceholder, "&lt;Disabled&gt;"))
         .inTurn()
-        .edited(numberEdit(2, 86400000, "切断タイムアウトの設定範囲は2から86400000までです", "")),
+        .edited(numberEdit(
+            2, 86400000,
+            QT_TRANSLATE_NOOP("SettingsSchema", "切断タイムアウトの設定範囲は2から86400000までです"), "")),
     Row(disconnectFlushLine, "disconnect.flushLine", [](S& s, Element) { return &s.disconnect.flushLine; })
         .at(50, tunnelDisconnect, "Flush Line", onOff)
         .inTurn(),
@@ -242,7 +251,8 @@ constexpr SettingRow rows[] = {
         [](S& s, Element) { return &s.disconnect.stopCharacter; })
         .at(48, tunnelDisconnect, "Stop Character", {CodecKind::characterOrNone})
         .with(disconnectStopCharacterEnabled)
-        .edited(characterEdit("切断キャラクタを設定してください", "切断キャラクタ指定エラー", "")),
+        .edited(characterEdit(QT_TRANSLATE_NOOP("SettingsSchema", "切断キャラクタを設定してください"),
+                              QT_TRANSLATE_NOOP("SettingsSchema", "切断キャラクタ指定エラー"), "")),
     Row(disconnectStopCharacterEnabled, "disconnect.stopCharacterEnabled",
         [](S& s, Element) { return &s.disconnect.stopCharacterEnabled; }),
 
@@ -253,13 +263,17 @@ constexpr SettingRow rows[] = {
     Row(packingEnabled, "packing.enabled", [](S& s, Element) { return &s.packing.enabled; }),
     Row(packingThreshold, "packing.threshold", [](S& s, Element) { return &s.packing.threshold; })
         .at(64, tunnelPacking, "Threshold", withWord(CodecKind::numberWithUnit, " bytes"))
-        .edited(numberEdit(100, 1460, "データ数は100～1460の範囲で入力してください")),
+        .edited(numberEdit(
+            100, 1460, QT_TRANSLATE_NOOP("SettingsSchema", "データ数は100～1460の範囲で入力してください"))),
     Row(packingTimeout, "packing.timeout", [](S& s, Element) { return &s.packing.timeout; })
         .at(65, tunnelPacking, "Timeout", withWord(CodecKind::numberWithUnit, " milliseconds"))
-        .edited(numberEdit(1, 30000, "タイムアウト値は1から30000の範囲である必要があります")),
+        .edited(numberEdit(
+            1, 30000,
+            QT_TRANSLATE_NOOP("SettingsSchema", "タイムアウト値は1から30000の範囲である必要があります"))),
     Row(packingSendCharacter, "packing.sendCharacter", [](S& s, Element) { return &s.packing.sendCharacter; })
         .at(66, tunnelPacking, "Send Character", character)
-        .edited(characterEdit("開始キャラクタを設定してください", "開始キャラクタ指定エラー")),
+        .edited(characterEdit(QT_TRANSLATE_NOOP("SettingsSchema", "開始キャラクタを設定してください"),
+                              QT_TRANSLATE_NOOP("SettingsSchema", "開始キャラクタ指定エラー"))),
     Row(packingFlushSendCharacter, "packing.flushSendCharacter",
         [](S& s, Element) { return &s.packing.flushSendCharacter; })
         .at(67, tunnelPacking, "Flush Send Character", onOff),
@@ -267,14 +281,15 @@ constexpr SettingRow rows[] = {
         [](S& s, Element) { return &s.packing.trailingCharacter; })
         .at(68, tunnelPacking, "Trailing Character", {CodecKind::characterOrNone})
         .with(packingTrailingCharacterEnabled)
-        .edited(characterEdit("終了キャラクタを設定してください", "終了キャラクタ指定エラー")),
+        .edited(characterEdit(QT_TRANSLATE_NOOP("SettingsSchema", "終了キャラクタを設定してください"),
+                              QT_TRANSLATE_NOOP("SettingsSchema", "終了キャラクタ指定エラー"))),
     Row(packingTrailingCharacterEnabled, "packing.trailingCharacterEnabled",
         [](S& s, Element) { return &s.packing.trailingCharacterEnabled; }),
 
     Row(lineBaudRate, "line.baudRate", [](S& s, Element) { return &s.line.baudRate; })
         .at(52, line, "Baud Rate", withWord(CodecKind::numberWithUnit, " bits per second"))
         .inTurn()
-        .edited(numberEdit(9600, 4000000, "BPS設定エラー")),
+        .edited(numberEdit(9600, 4000000, QT_TRANSLATE_NOOP("SettingsSchema", "BPS設定エラー"))),
     Row(lineParity, "line.parity", [](S& s, Element) { return &s.line.parity; })
         .at(56, line, "Parity", enumeration(tables::parity))
         .inTurn(),
@@ -289,17 +304,23 @@ constexpr SettingRow rows[] = {
         .inTurn(),
     Row(lineXonChar, "line.xonChar", [](S& s, Element) { return &s.line.xonChar; })
         .at(54, line, "Xon Char", character)
-        .edited(characterEdit(nullptr, "XOn 文字エラー")),
+        .edited(characterEdit(nullptr, QT_TRANSLATE_NOOP("SettingsSchema", "XOn 文字エラー"))),
     Row(lineXoffChar, "line.xoffChar", [](S& s, Element) { return &s.line.xoffChar; })
         .at(55, line, "Xoff Char", character)
-        .edited(characterEdit(nullptr, "XOff 文字エラー")),
+        .edited(characterEdit(nullptr, QT_TRANSLATE_NOOP("SettingsSchema", "XOff 文字エラー"))),
     Row(lineGapTimer, "line.gapTimer", [](S& s, Element) { return &s.line.gapTimer; })
         .at(60, line, "Gap Timer", number)
-        .edited(numberEdit(0, 5000, "受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください",
-                           "<Four Character Periods>")),
+        .edited(numberEdit(
+            0, 5000,
+            QT_TRANSLATE_NOOP("SettingsSchema",
+                              "受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください"),
+            "<Four Character Periods>")),
     Row(lineThreshold, "line.threshold", [](S& s, Element) { return &s.line.threshold; })
         .at(61, line, "Threshold", number)
-        .edited(numberEdit(10, 513, "受信データキュー更新条件の閾値は10～513の範囲で入力してください")),
+        .edited(
+            numberEdit(10, 513,
+                       QT_TRANSLATE_NOOP("SettingsSchema",
+                                         "受信データキュー更新条件の閾値は10～513の範囲で入力してください"))),
     Row(linePush, "line.push[]", [](S& s, Element i) { return &s.line.push[i]; })
         .at(62, line, "Push", {CodecKind::push})
         .with(linePushCount)

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format clang-tidy
-  qt6-base-dev qt6-base-dev-tools libudev-dev libpugixml-dev
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libudev-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n libxml2-utils fonts-noto-cjk xvfb xauth
   dpkg-dev file desktop-file-utils appstream

@@ -1,7 +1,6 @@
 #include "app/PasswordDialog.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "ui/WidgetText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +13,7 @@ namespace {
 
 PasswordRequest keyRequest(bool hexKey) {
     PasswordRequest request;
-    request.promptText = *encodeText(QStringLiteral("アクセスポイントのパスフレーズ"));
+    request.promptText = "アクセスポイントのパスフレーズ";
     request.lengthMode = passwordLengthKey;
     request.hexKey = hexKey;
     return request;
@@ -84,7 +83,7 @@ private slots:
     void showsTheCallersTextsAndKeepsARefusedText() {
         ScriptedDialogs dialogs;
         PasswordRequest request = keyRequest(false);
-        request.okCaption = *encodeText(QStringLiteral("保存する"));
+        request.okCaption = "保存する";
         PasswordDialog prompt(dialogs, request);
         QCOMPARE(prompt.windowTitle(), QStringLiteral("パスワードの入力"));
         QCOMPARE(control<QLabel>(&prompt, "passwordPromptLine")->text(),
@@ -95,8 +94,12 @@ private slots:
         QCOMPARE(control<QLineEdit>(&prompt, "passwordEdit")->echoMode(), QLineEdit::Normal);
 
         // A profile's SSID in the prompt is shown as it is, never read as markup.
-        request.promptText = "SSID [ <b>Cafe</b> ]";
+        request.secret = SecretKind::profileKey;
+        request.promptText = "SSID [ %1 ]";
+        request.networkName = "<b>Cafe</b>";
         PasswordDialog markup(dialogs, request);
+        QCOMPARE(control<QLabel>(&markup, "passwordPromptLine")->text(),
+                 QStringLiteral("SSID [ <b>Cafe</b> ]"));
         QCOMPARE(control<QLabel>(&markup, "passwordPromptLine")->textFormat(), Qt::PlainText);
 
         prompt.open();
@@ -113,7 +116,7 @@ private slots:
     void skipAndStopEndThePrompt() {
         ScriptedDialogs dialogs;
         PasswordRequest request = keyRequest(false);
-        request.skipCaption = *encodeText(QStringLiteral("このSSIDのプロファイルは保存しない"));
+        request.skipCaption = "このSSIDのプロファイルは保存しない";
         PasswordDialog skipping(dialogs, request);
         QCOMPARE(control<QPushButton>(&skipping, "passwordSkip")->text(),
                  QStringLiteral("このSSIDのプロファイルは保存しない"));

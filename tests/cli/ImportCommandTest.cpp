@@ -212,7 +212,9 @@ TEST(Program, PrintsItsUsageForHelpOnStandardOutputAndForAWrongCommandLineOnStan
                               "  marlo-cli read --port PATH [--config-out FILE] [--status-out FILE]\n"
                               "  marlo-cli send --port PATH FILE\n"
                               "  marlo-cli scan --port PATH\n"
-                              "  marlo-cli ports\n";
+                              "  marlo-cli ports\n"
+                              "Before the command, --lang ja|en sets the language of messages; without it, "
+                              "the locale's.\n";
     const struct {
         std::vector<std::string> arguments;
         int exitCode;

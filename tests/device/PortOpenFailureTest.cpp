@@ -199,7 +199,8 @@ TEST_P(PortOpenFailureTest, TellsWhyThePortDidNotOpen) {
     EXPECT_EQ(reported->reason, failure.reason);
     const std::string detail = failure.detail(port);
     EXPECT_EQ(reported->detail, detail);
-    EXPECT_EQ(portOpenFailureText(*reported), failure.text(port.path, detail));
+    EXPECT_EQ(portOpenFailureText(*reported, portOpenFailureTemplate(*reported)),
+              failure.text(port.path, detail));
 }
 
 INSTANTIATE_TEST_SUITE_P(PseudoTerminal, PortOpenFailureTest, ::testing::ValuesIn(failureCases),

@@ -2,7 +2,6 @@
 
 #include "record/AddressRefusal.h"
 #include "record/Codecs.h"
-#include "record/Cp932.h"
 #include "record/RecordFrame.h"
 #include "tests/record/SampleRecords.h"
 #include "tests/record/XmlValidation.h"
@@ -650,40 +649,40 @@ TEST(RecordWriter, PromptsCarryTheirTextsAndRules) {
     const auto record = buildRecord(document, RecordTarget::file, &prompt);
     ASSERT_TRUE(record);
     ASSERT_EQ(prompt.requests.size(), 4u);
-    auto utf8 = [](const std::string& text) { return cp932ToUtf8(text).value_or("(not code page 932)"); };
 
     const PasswordRequest& ap = prompt.requests[0];
     EXPECT_EQ(ap.secret, SecretKind::accessPointPassphrase);
-    EXPECT_EQ(utf8(ap.promptText),
-              "ファイルに保存する [ APモード パスワード ] を入力してください。\n（8文字以上、63文字以内）");
-    EXPECT_EQ(utf8(ap.okCaption), "APモード パスワードを保存");
-    EXPECT_EQ(ap.skipCaption, "");
+    EXPECT_STREQ(
+        ap.promptText,
+        "ファイルに保存する [ APモード パスワード ] を入力してください。\n（8文字以上、63文字以内）");
+    EXPECT_STREQ(ap.okCaption, "APモード パスワードを保存");
+    EXPECT_EQ(ap.skipCaption, nullptr);
     EXPECT_EQ(ap.lengthMode, passwordLengthKey);
     EXPECT_FALSE(ap.hexKey);
 
     const PasswordRequest& server = prompt.requests[1];
     EXPECT_EQ(server.secret, SecretKind::serverPassword);
-    EXPECT_EQ(utf8(server.promptText),
-              "ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n（31文字以内）");
-    EXPECT_EQ(utf8(server.okCaption), "サーバモード 接続パスワードを保存");
-    EXPECT_EQ(server.skipCaption, "");
+    EXPECT_STREQ(server.promptText,
+                 "ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n（31文字以内）");
+    EXPECT_STREQ(server.okCaption, "サーバモード 接続パスワードを保存");
+    EXPECT_EQ(server.skipCaption, nullptr);
     EXPECT_EQ(server.lengthMode, passwordLengthServer);
 
     const PasswordRequest& hex = prompt.requests[2];
     EXPECT_EQ(hex.secret, SecretKind::profileKey);
     EXPECT_EQ(hex.networkName, "Home\"Net");
-    EXPECT_EQ(utf8(hex.promptText), "ファイルに保存する SSID [ Home\"Net ] "
-                                    "プロファイルの接続パスワードを入力してください。(16進数64文字)");
-    EXPECT_EQ(utf8(hex.okCaption), "SSIDプロファイルを保存");
-    EXPECT_EQ(utf8(hex.skipCaption), "このSSIDのプロファイルは保存しない");
+    EXPECT_STREQ(hex.promptText, "ファイルに保存する SSID [ %1 ] "
+                                 "プロファイルの接続パスワードを入力してください。(16進数64文字)");
+    EXPECT_STREQ(hex.okCaption, "SSIDプロファイルを保存");
+    EXPECT_STREQ(hex.skipCaption, "このSSIDのプロファイルは保存しない");
     EXPECT_EQ(hex.lengthMode, passwordLengthKey);
     EXPECT_TRUE(hex.hexKey);
 
     const PasswordRequest& passphrase = prompt.requests[3];
     EXPECT_EQ(passphrase.networkName, labName);
-    EXPECT_EQ(utf8(passphrase.promptText),
-              "ファイルに保存する SSID [ 研究室 ] "
-              "プロファイルの接続パスワードを入力してください。(8文字以上、63文字以内)");
+    EXPECT_STREQ(passphrase.promptText,
+                 "ファイルに保存する SSID [ %1 ] "
+                 "プロファイルの接続パスワードを入力してください。(8文字以上、63文字以内)");
     EXPECT_FALSE(passphrase.hexKey);
 
     // Skipped: no passphrase, no password, profiles without key values.
@@ -755,7 +754,7 @@ TEST(RecordWriter, RefusesAnAddressAndMaskItCannotWriteAsAPrefix) {
             ScriptedPrompt prompt;
             std::string refusal;
             EXPECT_FALSE(buildRecord(document, target, &prompt, &refusal)) << c.address << " " << c.mask;
-            EXPECT_EQ(cp932ToUtf8(refusal), c.message);
+            EXPECT_EQ(refusal, c.message);
             EXPECT_TRUE(prompt.requests.empty());
         }
     }
@@ -870,21 +869,21 @@ TEST(PasswordLength, FollowsTheRuleOfTheRequest) {
     const PasswordRequest key{.lengthMode = passwordLengthKey, .hexKey = false};
     const PasswordRequest hex{.lengthMode = passwordLengthKey, .hexKey = true};
     const PasswordRequest server{.lengthMode = passwordLengthServer, .hexKey = false};
-    const std::string keyMessage = programText("8文字以上、63文字以内である必要があります。");
-    EXPECT_EQ(passwordLengthError(key, std::string(7, 'a')), keyMessage);
-    EXPECT_EQ(passwordLengthError(key, std::string(64, 'a')), keyMessage);
-    EXPECT_EQ(passwordLengthError(key, std::string(8, 'a')), "");
-    EXPECT_EQ(passwordLengthError(key, std::string(63, 'a')), "");
-    EXPECT_EQ(passwordLengthError(hex, std::string(63, 'a')), programText("64文字である必要があります。"));
-    EXPECT_EQ(passwordLengthError(hex, std::string(64, 'z')), "");
-    EXPECT_EQ(passwordLengthError(server, ""), "");
-    EXPECT_EQ(passwordLengthError(server, std::string(31, 'a')), "");
+    const char* keyMessage = "8文字以上、63文字以内である必要があります。";
+    EXPECT_STREQ(passwordLengthError(key, std::string(7, 'a')), keyMessage);
+    EXPECT_STREQ(passwordLengthError(key, std::string(64, 'a')), keyMessage);
+    EXPECT_STREQ(passwordLengthError(key, std::string(8, 'a')), nullptr);
+    EXPECT_STREQ(passwordLengthError(key, std::string(63, 'a')), nullptr);
+    EXPECT_STREQ(passwordLengthError(hex, std::string(63, 'a')), "64文字である必要があります。");
+    EXPECT_STREQ(passwordLengthError(hex, std::string(64, 'z')), nullptr);
+    EXPECT_STREQ(passwordLengthError(server, ""), nullptr);
+    EXPECT_STREQ(passwordLengthError(server, std::string(31, 'a')), nullptr);
     // Sixteen double-byte characters are 32 bytes.
     std::string wide;
     for (int i = 0; i < 16; ++i) {
         wide += "\x82\xa0";
     }
-    EXPECT_EQ(passwordLengthError(server, wide), programText("31文字以内である必要があります。"));
+    EXPECT_STREQ(passwordLengthError(server, wide), "31文字以内である必要があります。");
 }
 
 } // namespace

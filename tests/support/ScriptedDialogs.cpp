@@ -1,5 +1,6 @@
 #include "tests/support/ScriptedDialogs.h"
 
+#include "ui/PasswordPromptText.h"
 #include "ui/WidgetText.h"
 
 #include <QTest>
@@ -128,7 +129,7 @@ std::optional<WriteMode> ScriptedDialogs::confirmWrite(QWidget* owner) {
 }
 
 PasswordAnswer ScriptedDialogs::askPassword(QWidget* owner, const PasswordRequest& request) {
-    const std::optional<Expected> expected = take(Kind::password, owner, displayText(request.promptText));
+    const std::optional<Expected> expected = take(Kind::password, owner, passwordPromptQuestion(request));
     return expected ? expected->passwordAnswer : PasswordAnswer{};
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "record/ProgramLanguage.h"
+
+#include <string_view>
+
+namespace marlo::cli {
+
+// The language marlo-cli speaks: Japanese, the program's own, until it is set.
+void setLanguage(Language language);
+
+// A fixed text of the program, marked for translation in `context`, in marlo-cli's language: its
+// translation in the program's catalogue, else the text itself.
+std::string_view translated(std::string_view context, std::string_view source);
+
+} // namespace marlo::cli
