@@ -85,7 +85,7 @@ void MainWindow::createControls() {
     };
 
     auto* portLabel = new QLabel(tr("接続USB-COM"), this);
-    placeText(portLabel, 6, 8, 45, 10);
+    placeText(portLabel, 6, 8, 52, 10);
     portSelector_ = new QComboBox(this);
     portSelector_->setObjectName(QStringLiteral("portSelector"));
     const QRect selector = units.toPixels(60, 5, 145, 14);
@@ -104,7 +104,7 @@ void MainWindow::createControls() {
 
     tabs_ = new TabControl(this);
     tabs_->setObjectName(QStringLiteral("pageTabs"));
-    tabs_->setGeometry(units.toPixels(10, 45, 290, 355));
+    tabs_->setGeometry(units.toPixels(10, 45, 290, 365));
     wirelessPage_ = new WirelessPage(document_, link_, dialogs_);
     connectionPage_ = new NetworkPage(document_, dialogs_);
     serialPage_ = new SerialPage(document_, dialogs_);
@@ -112,21 +112,21 @@ void MainWindow::createControls() {
     tabs_->addTab(tr("ネットワーク"), connectionPage_);
     tabs_->addTab(tr("シリアルポート"), serialPage_);
 
-    loadButton_ = addButton(tr("ファイルから読み込み"), "loadButton", 120, 405);
-    saveButton_ = addButton(tr("ファイルに保存"), "saveButton", 215, 405);
+    loadButton_ = addButton(tr("ファイルから読み込み"), "loadButton", 120, 415);
+    saveButton_ = addButton(tr("ファイルに保存"), "saveButton", 215, 415);
 
     versionLine_ = new QLabel(this);
     versionLine_->setObjectName(QStringLiteral("versionLine"));
     versionLine_->setTextFormat(Qt::PlainText);
-    placeText(versionLine_, 10, 430, 290, 8);
+    placeText(versionLine_, 10, 440, 290, 8);
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("progressBar"));
-    progressBar_->setGeometry(units.toPixels(10, 425, 290, 14));
+    progressBar_->setGeometry(units.toPixels(10, 435, 290, 14));
     progressBar_->setTextVisible(false);
     progressBar_->hide();
     progressTimer_ = new ProgressTimer(progressBar_, this);
 
-    setFixedSize(units.toPixels(315, 447));
+    setFixedSize(units.toPixels(315, 457));
 
     // Every device operation, the station profile dialogs' included, talks to the port shown.
     connect(portSelector_, &QComboBox::currentIndexChanged, this, [this] {

@@ -1,12 +1,14 @@
 # How the test folders add their programs to CTest.
 
 # Every GoogleTest case is a test of its own; under Wine, where each start of a program costs, each
-# test program is one.
+# test program is one. The programs they start speak Japanese, the program's own language, whatever
+# the machine's locale.
 function(marlo_add_gtests target)
     if(CMAKE_CROSSCOMPILING)
         add_test(NAME ${target} COMMAND ${target})
+        set_tests_properties(${target} PROPERTIES ENVIRONMENT "LANGUAGE=ja")
     else()
-        gtest_discover_tests(${target})
+        gtest_discover_tests(${target} PROPERTIES ENVIRONMENT "LANGUAGE=ja")
     endif()
 endfunction()
 

@@ -1,6 +1,6 @@
 # Runs the built marlo (MARLO) with command lines that end before the window opens: --help prints
 # the usage on standard output and exits 0; a wrong command line says why on standard error and
-# exits 2.
+# exits 2, as an unknown language does.
 function(check arguments expected_code expected_out expected_err)
     execute_process(COMMAND ${MARLO} ${arguments} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT code STREQUAL expected_code OR NOT out MATCHES "${expected_out}" OR NOT err MATCHES "${expected_err}")
@@ -12,3 +12,5 @@ check("--help" 0 "--port <PATH> +Adds the serial port at PATH\\.\n +--demo +Work
 check("-h" 0 "--demo" "")
 check("--frobnicate" 2 "^$" "marlo: .*frobnicate.*--demo")
 check("--port" 2 "^$" "marlo: .*port")
+check("--help" 0 "--lang <LANGUAGE> +Shows the windows in LANGUAGE: ja or en\\." "")
+check("--lang;xx" 2 "^$" "marlo: unknown language: xx \\(ja or en\\)")
