@@ -1,20 +1,14 @@
 # The program's translation catalogues. translations/marlo_en.ts holds every text of the program
 # with its English translation; Japanese is the source language. `update_translations` brings the
-# catalogue up to date with the sources (lupdate); every build compiles it (lrelease).
+# catalogue up to date with the sources (cmake/UpdateCatalogue.cmake); every build compiles it.
 
-set(MARLO_TRANSLATION_SOURCES app pages ui record device cli)
 set(MARLO_CATALOGUE ${PROJECT_SOURCE_DIR}/translations/marlo_en.ts)
 
-find_program(MARLO_LUPDATE NAMES lupdate HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)
 find_program(MARLO_LRELEASE NAMES lrelease HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)
 find_program(MARLO_LCONVERT NAMES lconvert HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)
 
-# The options every lupdate run of the project takes; the catalogue test runs it the same way.
-set(MARLO_LUPDATE_OPTIONS -I ${PROJECT_SOURCE_DIR} -locations none -no-obsolete -source-language ja -target-language en)
-
 add_custom_target(update_translations
-    COMMAND ${MARLO_LUPDATE} ${MARLO_LUPDATE_OPTIONS} ${MARLO_TRANSLATION_SOURCES} -ts ${MARLO_CATALOGUE}
-    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMAND ${CMAKE_COMMAND} -DCATALOGUE=${MARLO_CATALOGUE} -P ${PROJECT_SOURCE_DIR}/cmake/UpdateCatalogue.cmake
     VERBATIM)
 
 # Compiles the catalogue into `target`'s resources, as :/i18n/marlo_en.qm.

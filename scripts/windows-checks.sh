@@ -22,6 +22,8 @@ cmake -S . -B "$windows" -G Ninja -DMARLO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDe
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR="$wine"
 cmake --build "$windows" -j2
 
+# Both marlo-cli programs speak Japanese, the program's own language, whatever this machine's locale.
+export LANGUAGE=ja
 export WINEPREFIX=$windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"

@@ -139,20 +139,27 @@ TEST(ScanCommand, ListsTheAccessPointsTabSeparated) {
     EXPECT_EQ(result.err, "通信エラー\n" + std::string(missingPortReason));
 }
 
-TEST(ReadCommand, NamesTheProgramThatHoldsThePort) {
+TEST(ReadCommand, NamesTheProgramThatHoldsThePortInTheChosenLanguage) {
     sim::SimulatedDevice device(quickDevice());
     const int holder = ::open(device.portPath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
     std::string thisProgram;
     std::getline(std::ifstream("/proc/self/comm"), thisProgram);
 
-    const auto result = testing::runProgram({"read", "--port", device.portPath()});
+    const auto japanese = testing::runProgram({"read", "--port", device.portPath()});
+    const auto english = testing::runProgram({"--lang", "en", "read", "--port", device.portPath()});
     ::close(holder);
-    EXPECT_EQ(result.exitCode, exitFailure);
-    EXPECT_EQ(result.err, std::string(communicationFailed) + "\nポート " + device.portPath() +
-                              " は他のプログラム（" + thisProgram +
-                              "）が使用中です。そのプログラムを終了してから再試行してください。\n");
-    EXPECT_TRUE(result.out.empty());
+    EXPECT_EQ(japanese.exitCode, exitFailure);
+    EXPECT_EQ(japanese.err, std::string(communicationFailed) + "\nポート " + device.portPath() +
+                                " は他のプログラム（" + thisProgram +
+                                "）が使用中です。そのプログラムを終了してから再試行してください。\n");
+    EXPECT_TRUE(japanese.out.empty());
+    EXPECT_EQ(english.exitCode, exitFailure);
+    EXPECT_EQ(english.err,
+              "Communication with the device failed.\n\nIf you have just changed its settings, wait a "
+              "moment and try again.\nOr close the application and start again.\n\nPort " +
+                  device.portPath() + " is in use by another program (" + thisProgram +
+                  "). Close that program, then try again.\n");
 }
 
 } // namespace

@@ -1,0 +1,123 @@
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <algorithm>
+
+namespace {
+
+struct CatalogueText {
+    QString context;
+    QString source;
+    QString translation;
+    QString state; // the translation's type: empty once finished
+};
+
+// The text of an element up to its end; lupdate writes a carriage return as <byte value="xd"/>.
+QString elementText(QXmlStreamReader& xml) {
+    QString text;
+    const QString name = xml.name().toString();
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters()) {
+            text += xml.text();
+        } else if (xml.isStartElement() && xml.name() == u"byte") {
+            text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        } else if (xml.isEndElement() && xml.name() == name) {
+            break;
+        }
+    }
+    return text;
+}
+
+QList<CatalogueText> readCatalogue(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QXmlStreamReader xml(&file);
+    QList<CatalogueText> texts;
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"name") {
+            context = elementText(xml);
+        } else if (xml.name() == u"message") {
+            texts.append({context, {}, {}, {}});
+        } else if (xml.name() == u"source" && !texts.isEmpty()) {
+            texts.last().source = elementText(xml);
+        } else if (xml.name() == u"translation" && !texts.isEmpty()) {
+            texts.last().state = xml.attributes().value(QLatin1String("type")).toString();
+            texts.last().translation = elementText(xml);
+        }
+    }
+    return xml.hasError() ? QList<CatalogueText>{} : texts;
+}
+
+// %1 to %99 in their order of number, each as often as the text has it.
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9][0-9]?"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text)) {
+        found << match.captured();
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+bool hasJapanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef);
+    });
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class CatalogueTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The English catalogue holds every text of the sources, each finished, in English, with the
+    // placeholders of its source.
+    void englishCatalogueIsCompleteAndCurrent() {
+        QTemporaryDir folder;
+        const QString copy = folder.filePath(QStringLiteral("marlo_en.ts"));
+        QVERIFY(QFile::copy(QStringLiteral(MARLO_CATALOGUE), copy));
+        QProcess update;
+        update.start(QStringLiteral(MARLO_CMAKE),
+                     {QStringLiteral("-DCATALOGUE=") + copy, QStringLiteral("-P"),
+                      QStringLiteral(MARLO_UPDATE_CATALOGUE)});
+        QVERIFY(update.waitForFinished(120000));
+        QVERIFY2(update.exitCode() == 0, update.readAllStandardError().constData());
+        QVERIFY2(contents(copy) == contents(QStringLiteral(MARLO_CATALOGUE)),
+                 "the catalogue is behind the sources: build the target update_translations and translate");
+
+        const QList<CatalogueText> texts = readCatalogue(copy);
+        QVERIFY(texts.size() > 200);
+        QStringList faults;
+        for (const CatalogueText& text : texts) {
+            const QString where = text.context + QStringLiteral(": ") + text.source;
+            if (!text.state.isEmpty() || text.translation.isEmpty()) {
+                faults << QStringLiteral("unfinished: ") + where;
+            } else if (placeholders(text.source) != placeholders(text.translation)) {
+                faults << QStringLiteral("placeholders differ: ") + where;
+            } else if (hasJapanese(text.translation)) {
+                faults << QStringLiteral("not English: ") + where;
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(CatalogueTest)
+#include "CatalogueTest.moc"
