@@ -60,7 +60,11 @@ usage=$("$bin/marlo-cli" --help)
 grep -q "^  marlo-cli ports$" <<< "$usage" || fail "marlo-cli --help: $usage"
 usage=$(QT_QPA_PLATFORM=offscreen "$bin/marlo" --help)
 grep -q -- "--demo" <<< "$usage" || fail "marlo --help: $usage"
-mkdir "$root/screenshots"
-QT_QPA_PLATFORM=offscreen timeout 60 "$bin/marlo" --demo --screenshots "$root/screenshots"
-[ -s "$root/screenshots/tab-2.png" ] || fail "marlo pictured no tab"
+reason=$("$bin/marlo-cli" --lang en read --port "$root/no-such-port" 2>&1 || true)
+grep -q "^Port $root/no-such-port was not found" <<< "$reason" || fail "marlo-cli --lang en: $reason"
+for language in ja en; do
+  mkdir "$root/screenshots-$language"
+  QT_QPA_PLATFORM=offscreen timeout 60 "$bin/marlo" --demo --lang $language --screenshots "$root/screenshots-$language"
+  [ -s "$root/screenshots-$language/tab-2.png" ] || fail "marlo --lang $language pictured no tab"
+done
 echo "package.sh: $deb checked"
