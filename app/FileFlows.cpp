@@ -55,7 +55,7 @@ void MainWindow::saveToFile() {
     std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt, &refusal);
     if (!record) {
         if (!refusal.empty()) {
-            dialogs_.message(this, displayText(refusal));
+            dialogs_.message(this, QCoreApplication::translate("AddressRefusal", refusal.c_str()));
         }
         return;
     }

@@ -13,6 +13,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
+#include <clocale>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -52,6 +53,21 @@ void storeDemoProfile(sim::SimulatedDevice& device) {
     }
 }
 
+// The language the command line asks for, read before the command line is parsed, so that Qt's own
+// texts in the usage and in its complaints follow it too. No value when it asks for none, or for a
+// language the program does not speak.
+std::optional<Language> languageAsked(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size()) {
+            return languageNamed(arguments[i + 1].toStdString());
+        }
+        if (arguments[i].startsWith(QLatin1String("--lang="))) {
+            return languageNamed(arguments[i].sliced(7).toStdString());
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void prepareApplication() {
@@ -62,6 +78,13 @@ void prepareApplication() {
 }
 
 int runProgram(QApplication& application) {
+    const Language chosen = languageAsked(QCoreApplication::arguments()).value_or(systemLanguage());
+    const ProgramTranslators translators(chosen);
+    if (chosen == Language::english) {
+        // The system's texts about a port or a file follow the windows' language.
+        std::setlocale(LC_MESSAGES, "C");
+    }
+
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Configures a serial-to-Wi-Fi device server."));
     options.addHelpOption();
@@ -84,16 +107,11 @@ int runProgram(QApplication& application) {
         return 2;
     }
     options.process(application);
-    std::optional<Language> chosen = systemLanguage();
-    if (options.isSet(language)) {
-        chosen = languageNamed(options.value(language).toStdString());
-        if (!chosen) {
-            std::fprintf(stderr, "marlo: unknown language: %s (ja or en)\n%s",
-                         qPrintable(options.value(language)), qPrintable(options.helpText()));
-            return 2;
-        }
+    if (options.isSet(language) && !languageNamed(options.value(language).toStdString())) {
+        std::fprintf(stderr, "marlo: unknown language: %s (ja or en)\n%s",
+                     qPrintable(options.value(language)), qPrintable(options.helpText()));
+        return 2;
     }
-    const ProgramTranslators translators(*chosen);
 
     std::vector<PortEntry> fixedPorts;
     std::unique_ptr<sim::SimulatedDevice> simulated;

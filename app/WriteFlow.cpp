@@ -5,6 +5,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <memory>
 
@@ -40,7 +41,7 @@ void MainWindow::writeToDevice() {
     std::string refusal;
     std::optional<std::string> built = buildRecord(document_, RecordTarget::device, nullptr, &refusal);
     if (!built) {
-        dialogs_.message(this, displayText(refusal));
+        dialogs_.message(this, QCoreApplication::translate("AddressRefusal", refusal.c_str()));
         return;
     }
     auto record = std::make_shared<const std::string>(std::move(*built));

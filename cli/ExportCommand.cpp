@@ -125,7 +125,9 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitFailure;
     }
     if (!record) {
-        err << "marlo-cli: " << translated("PasswordPrompt", parsed->secrets.refusal) << "\n";
+        const char* secretRefusal = parsed->secrets.refusal;
+        err << "marlo-cli: " << (secretRefusal != nullptr ? translated("PasswordPrompt", secretRefusal) : "")
+            << "\n";
         return exitUsage;
     }
     out.write(record->data(), static_cast<std::streamsize>(record->size()));

@@ -4,8 +4,9 @@
 
 set(MARLO_CATALOGUE ${PROJECT_SOURCE_DIR}/translations/marlo_en.ts)
 
-find_program(MARLO_LRELEASE NAMES lrelease HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)
-find_program(MARLO_LCONVERT NAMES lconvert HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)
+# Qt 6's tools; Debian keeps them out of PATH, where Qt 5's may be.
+find_program(MARLO_LRELEASE NAMES lrelease-qt6 lrelease HINTS /usr/lib/qt6/bin REQUIRED)
+find_program(MARLO_LCONVERT NAMES lconvert-qt6 lconvert HINTS /usr/lib/qt6/bin REQUIRED)
 
 add_custom_target(update_translations
     COMMAND ${CMAKE_COMMAND} -DCATALOGUE=${MARLO_CATALOGUE} -P ${PROJECT_SOURCE_DIR}/cmake/UpdateCatalogue.cmake

@@ -1,7 +1,7 @@
 # Brings the catalogue CATALOGUE up to date with the program's sources (lupdate): a new text comes
 # in unfinished, a text no longer in the sources goes. Run as:
 #   cmake -DCATALOGUE=file.ts -P UpdateCatalogue.cmake
-find_program(lupdate NAMES lupdate HINTS /usr/lib/qt6/bin NO_DEFAULT_PATH REQUIRED)
+find_program(lupdate NAMES lupdate-qt6 lupdate HINTS /usr/lib/qt6/bin REQUIRED)
 get_filename_component(source_dir ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
 execute_process(
     COMMAND ${lupdate} -I ${source_dir} -locations none -no-obsolete -source-language ja -target-language en

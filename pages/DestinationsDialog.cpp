@@ -105,12 +105,22 @@ QWidget* DestinationsDialog::createDestinationTable() {
     auto* table = new QWidget(this);
     auto* grid = new QGridLayout(table);
     grid->setContentsMargins(0, 0, 0, 0);
-    const char* const columns[] = {QT_TRANSLATE_NOOP("DestinationsDialog", "アドレス"),
-                                   QT_TRANSLATE_NOOP("DestinationsDialog", "ポート"),
-                                   QT_TRANSLATE_NOOP("DestinationsDialog", "ローカル\nポート"),
-                                   QT_TRANSLATE_NOOP("DestinationsDialog", "接続時送信文字列")};
+    // Each column's heading, and its name in the accessible names of its edits.
+    const struct {
+        const char* heading;
+        const char* name;
+    } columns[] = {
+        {QT_TRANSLATE_NOOP("DestinationsDialog", "アドレス"),
+         QT_TRANSLATE_NOOP("DestinationsDialog", "アドレス")},
+        {QT_TRANSLATE_NOOP("DestinationsDialog", "ポート"),
+         QT_TRANSLATE_NOOP("DestinationsDialog", "ポート")},
+        {QT_TRANSLATE_NOOP("DestinationsDialog", "ローカル\nポート"),
+         QT_TRANSLATE_NOOP("DestinationsDialog", "ローカルポート")},
+        {QT_TRANSLATE_NOOP("DestinationsDialog", "接続時送信文字列"),
+         QT_TRANSLATE_NOOP("DestinationsDialog", "接続時送信文字列")},
+    };
     for (int column = 0; column < 4; ++column) {
-        grid->addWidget(new QLabel(tr(columns[column])), 0, column + 1, Qt::AlignBottom);
+        grid->addWidget(new QLabel(tr(columns[column].heading)), 0, column + 1, Qt::AlignBottom);
     }
     const auto addEdit = [this](const char* id, int maxBytes, const char* sample, const QString& name) {
         auto* edit = new QLineEdit(this);
@@ -122,9 +132,7 @@ QWidget* DestinationsDialog::createDestinationTable() {
     };
     for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
         const QString rowLabel = tr("接続先%1:").arg(index + 1);
-        const auto name = [&](int column) {
-            return rowLabel + QLatin1Char(' ') + tr(columns[column]).replace(QLatin1Char('\n'), QString());
-        };
+        const auto name = [&](int column) { return rowLabel + QLatin1Char(' ') + tr(columns[column].name); };
         Row& row = rows_[static_cast<std::size_t>(index)];
         const RowIds& id = rowIds[index];
         row.address = addEdit(id.address, 50, "000.000.000.000", name(0));

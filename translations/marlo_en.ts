@@ -147,6 +147,10 @@ port</translation>
         <source>接続先%1の接続時送信文字列に使用できない文字が含まれています。</source>
         <translation>The text sent on connect of destination %1 contains characters that cannot be used.</translation>
     </message>
+    <message>
+        <source>ローカルポート</source>
+        <translation>Local port</translation>
+    </message>
 </context>
 <context>
     <name>DestinationsSummary</name>
@@ -195,7 +199,7 @@ port</translation>
     </message>
     <message>
         <source>接続待ち開始条件</source>
-        <translation>Listen</translation>
+        <translation>Listen when</translation>
     </message>
     <message>
         <source>サーバ</source>
@@ -219,7 +223,7 @@ port</translation>
     </message>
     <message>
         <source>接続時シリアルバッファをクリア</source>
-        <translation>Clear serial buffer on connect</translation>
+        <translation>Clear serial buffer when a client connects</translation>
     </message>
     <message>
         <source>クライアントモード有効 </source>
@@ -227,7 +231,7 @@ port</translation>
     </message>
     <message>
         <source>接続要求条件</source>
-        <translation>Connect</translation>
+        <translation>Connect when</translation>
     </message>
     <message>
         <source>クライアント</source>
@@ -243,7 +247,7 @@ port</translation>
     </message>
     <message>
         <source>接続時シリアルバッファクリアする</source>
-        <translation>Clear serial buffer on connect</translation>
+        <translation>Clear serial buffer when connected</translation>
     </message>
     <message>
         <source>指定キャラクタで切断</source>
@@ -373,7 +377,7 @@ Or close the application and start again.</translation>
     <name>PortOpenFailure</name>
     <message>
         <source>ポート %1 を開く権限がありません。ポートはグループ「%2」に属しています。「sudo usermod -aG %2 $USER」で参加し、ログインし直してください。</source>
-        <translation>You may not open port %1. The port belongs to the group &quot;%2&quot;: join it with &quot;sudo usermod -aG %2 $USER&quot;, then log in again.</translation>
+        <translation>You do not have permission to open port %1. The port belongs to the group &quot;%2&quot;: join it with &quot;sudo usermod -aG %2 $USER&quot;, then log in again.</translation>
     </message>
     <message>
         <source>ポート %1 は他のプログラム（%2）が使用中です。そのプログラムを終了してから再試行してください。</source>
@@ -598,7 +602,7 @@ The change takes effect at once.</translation>
     <name>SettingsImport</name>
     <message>
         <source>設定データの解析に失敗しました。</source>
-        <translation>The settings data could not be read.</translation>
+        <translation>The settings data could not be parsed.</translation>
     </message>
 </context>
 <context>
@@ -657,19 +661,19 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>開始キャラクタを設定してください</source>
-        <translation>Enter a start character</translation>
+        <translation>Enter the end character</translation>
     </message>
     <message>
         <source>開始キャラクタ指定エラー</source>
-        <translation>The start character is not valid</translation>
+        <translation>The end character is not valid</translation>
     </message>
     <message>
         <source>終了キャラクタを設定してください</source>
-        <translation>Enter an end character</translation>
+        <translation>Enter the character to insert</translation>
     </message>
     <message>
         <source>終了キャラクタ指定エラー</source>
-        <translation>The end character is not valid</translation>
+        <translation>The character to insert is not valid</translation>
     </message>
     <message>
         <source>BPS設定エラー</source>
@@ -701,12 +705,12 @@ The change takes effect at once.</translation>
     <message>
         <source>選択したプロファイルを %1 に変更します。<byte value="xd"/>
 この操作は即座に反映されます。</source>
-        <translation>The selected profile will be changed to %1.<byte value="xd"/>
+        <translation>The selected profile will be changed to &quot;%1&quot;.<byte value="xd"/>
 The change takes effect at once.</translation>
     </message>
     <message>
         <source>プロファイルを %1 に変更しました。</source>
-        <translation>The profile was changed to %1.</translation>
+        <translation>The profile was changed to &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>プロファイルの変更に失敗しました。
@@ -996,11 +1000,11 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>ファームウェア</source>
-        <translation>Firmware</translation>
+        <translation>Device</translation>
     </message>
     <message>
         <source>バージョン</source>
-        <translation>Version</translation>
+        <translation>Program</translation>
     </message>
     <message>
         <source>接続USB-COM</source>

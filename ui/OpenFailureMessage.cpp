@@ -8,9 +8,11 @@ QString withOpenFailure(const QString& message, const std::optional<PortOpenFail
     if (!failure) {
         return message;
     }
-    const QString reason =
-        QCoreApplication::translate("PortOpenFailure", portOpenFailureTemplate(*failure))
-            .arg(QString::fromStdString(failure->port), QString::fromStdString(failure->detail));
+    const QString text = QCoreApplication::translate("PortOpenFailure", portOpenFailureTemplate(*failure));
+    const QString port = QString::fromStdString(failure->port);
+    const QString reason = text.contains(QLatin1String("%2"))
+                               ? text.arg(port, QString::fromStdString(failure->detail))
+                               : text.arg(port);
     return message + QStringLiteral("\n\n") + reason;
 }
 
