@@ -230,7 +230,8 @@ QWidget* NetworkPage::createDisconnectGroup() {
     silence_ = add(new QLineEdit(this), "silenceTimeout");
     silence_->setMaximumWidth(editWidthFor(this, "000000000"));
     const QString milliseconds = tr("ミリ秒");
-    silence_->setAccessibleName(silenceEnabled_->text() + QLatin1Char(' ') + milliseconds);
+    silence_->setAccessibleName(silenceEnabled_->text() + QLatin1Char(' ') +
+                                tr("ミリ秒", "unit, read out after a field's name"));
     grid->addWidget(silenceEnabled_, 1, 0);
     auto* silenceRow = new QHBoxLayout;
     silenceRow->addWidget(silence_);

@@ -187,7 +187,8 @@ QWidget* SerialPage::createPackingGroup() {
     grid->addWidget(addRadio(packingMode_, packingByTimeout, "packingByTimeout", timeoutLabel, modeLabel), 2,
                     1, 1, 2);
     timeout_ = addEdit("packingTimeout");
-    timeout_->setAccessibleName(timeoutLabel + QLatin1Char(' ') + milliseconds);
+    timeout_->setAccessibleName(timeoutLabel + QLatin1Char(' ') +
+                                tr("ミリ秒", "unit, read out after a field's name"));
     grid->addWidget(timeout_, 2, 3);
     addUnit(grid, 2, 4, milliseconds);
 

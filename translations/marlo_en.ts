@@ -273,6 +273,11 @@ port</translation>
         <source>パスワード文字列に使用できない文字が含まれています。</source>
         <translation>The password contains characters that cannot be used.</translation>
     </message>
+    <message>
+        <source>ミリ秒</source>
+        <comment>unit, read out after a field&apos;s name</comment>
+        <translation>in milliseconds</translation>
+    </message>
 </context>
 <context>
     <name>PasswordDialog</name>
@@ -596,6 +601,11 @@ The change takes effect at once.</translation>
     <message>
         <source>受信データキュー更新条件の判定データは1バイト目から設定する必要があります。</source>
         <translation>The match data of the receive queue update must start at the first byte.</translation>
+    </message>
+    <message>
+        <source>ミリ秒</source>
+        <comment>unit, read out after a field&apos;s name</comment>
+        <translation>in milliseconds</translation>
     </message>
 </context>
 <context>
