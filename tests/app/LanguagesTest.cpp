@@ -187,7 +187,7 @@ QStringList reviewed(bool english) {
                     english ? QStringLiteral("The settings were read from the device.")
                             : QStringLiteral("デバイスからデータを読み込みました。"),
                     [&](QWidget* window) {
-                        QTest::qWait(1);
+                        QTest::qWait(1); // the window lays itself out
                         review.review(window);
                         ++windows;
                     });
