@@ -48,7 +48,7 @@ if grep -qE "^ *[EWIP]: " <<< "$appstream"; then
   fail "appstreamcli has remarks"
 fi
 for page in marlo marlo-cli marlo-devsim; do
-  [ -s "$share/man/man1/$page.1" ] || fail "no man page $page.1"
+  gzip -dc "$share/man/man1/$page.1.gz" | grep -q "^\.SH NAME" || fail "no man page $page.1.gz"
 done
 
 for program in marlo marlo-cli marlo-devsim; do
