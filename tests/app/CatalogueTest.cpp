@@ -1,8 +1,12 @@
+#include "tests/support/JapaneseText.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <algorithm>
+
+using marlo::hasJapanese;
 
 namespace {
 
@@ -65,13 +69,6 @@ QStringList placeholders(const QString& text) {
     }
     std::sort(found.begin(), found.end());
     return found;
-}
-
-bool hasJapanese(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef);
-    });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/ProgramTranslators.h"
 #include "app/WriteConfirmationDialog.h"
 #include "tests/app/FlowWindow.h"
+#include "tests/support/JapaneseText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -12,17 +13,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <algorithm>
 
 using namespace marlo;
 
 namespace {
-
-bool isJapanese(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) || (u >= 0xf900 && u <= 0xfaff) ||
-           (u >= 0xff00 && u <= 0xffef);
-}
 
 // What is wrong with one window as a user sees it: a text in Japanese where English was chosen, a
 // text wider or taller than its control, a control reaching out of its parent.
@@ -47,7 +41,7 @@ public:
 
 private:
     void look(QWidget* where, const QString& text, const QString& what) {
-        if (english_ && std::any_of(text.begin(), text.end(), isJapanese)) {
+        if (english_ && hasJapanese(text)) {
             faults << QStringLiteral("%1: %2 in Japanese: %3").arg(name(where), what, text);
         }
     }
