@@ -51,11 +51,11 @@ void MainWindow::saveToFile() {
     }
     document_.edited.reboot = 0;
     WindowPasswordPrompt prompt(dialogs_, this);
-    std::string refusal;
+    RecordRefusal refusal;
     std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt, &refusal);
     if (!record) {
-        if (!refusal.empty()) {
-            dialogs_.message(this, QCoreApplication::translate("AddressRefusal", refusal.c_str()));
+        if (refusal.message != nullptr) {
+            dialogs_.message(this, QCoreApplication::translate(refusal.context, refusal.message));
         }
         return;
     }

@@ -38,10 +38,10 @@ void MainWindow::writeToDevice() {
     }
     document_.edited.reboot = static_cast<Flag>(*mode);
 
-    std::string refusal;
+    RecordRefusal refusal;
     std::optional<std::string> built = buildRecord(document_, RecordTarget::device, nullptr, &refusal);
     if (!built) {
-        dialogs_.message(this, QCoreApplication::translate("AddressRefusal", refusal.c_str()));
+        dialogs_.message(this, QCoreApplication::translate(refusal.context, refusal.message));
         return;
     }
     auto record = std::make_shared<const std::string>(std::move(*built));

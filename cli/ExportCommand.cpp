@@ -117,11 +117,11 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     storeShownSettings(document);
     document.edited.reboot = parsed->reboot ? 1 : 0;
-    std::string refusal;
+    RecordRefusal refusal;
     const auto record = buildRecord(document, parsed->target, &parsed->secrets, &refusal);
-    if (!record && !refusal.empty()) {
+    if (!record && refusal.message != nullptr) {
         err << "marlo-cli: the record cannot hold a value of " << parsed->file << ": "
-            << translated("AddressRefusal", refusal) << "\n";
+            << translated(refusal.context, refusal.message) << "\n";
         return exitFailure;
     }
     if (!record) {

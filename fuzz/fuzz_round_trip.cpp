@@ -101,10 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     first->edited = first->loaded;
     first->edited.reboot = 0;
     TypedSecrets prompt;
-    std::string refusal;
+    marlo::RecordRefusal refusal;
     const auto saved = marlo::buildRecord(*first, marlo::RecordTarget::file, &prompt, &refusal);
     if (!saved) {
-        require(!refusal.empty(), "a save that gives no record says why");
+        require(refusal.message != nullptr, "a save that gives no record says why");
         return 0;
     }
     const auto second = loadFile(*saved);

@@ -20,8 +20,14 @@ void appendStart(std::string& text, std::string_view indent, std::string_view el
 
 } // namespace
 
+std::string_view RecordBuilder::checked(std::string_view text) {
+    textBreaksALine_ = textBreaksALine_ || text.find_first_of("\r\n") != std::string_view::npos;
+    return text;
+}
+
 void RecordBuilder::groupStart(std::string_view name, std::optional<std::string_view> instance) {
-    appendStart(text_, "   ", "configgroup", name, instance);
+    appendStart(text_, "   ", "configgroup", checked(name),
+                instance ? std::optional(checked(*instance)) : instance);
 }
 
 void RecordBuilder::groupEnd() {
@@ -29,7 +35,8 @@ void RecordBuilder::groupEnd() {
 }
 
 void RecordBuilder::itemStart(std::string_view name, std::optional<std::string_view> instance) {
-    appendStart(text_, "      ", "configitem", name, instance);
+    appendStart(text_, "      ", "configitem", checked(name),
+                instance ? std::optional(checked(*instance)) : instance);
 }
 
 void RecordBuilder::itemEnd() {
@@ -38,15 +45,15 @@ void RecordBuilder::itemEnd() {
 
 void RecordBuilder::value(std::string_view text) {
     text_ += "         <value>";
-    text_ += text;
+    text_ += checked(text);
     text_ += "</value>\r";
 }
 
 void RecordBuilder::namedValue(std::string_view name, std::string_view text) {
     text_ += "         <value name = \"";
-    text_ += name;
+    text_ += checked(name);
     text_ += "\">";
-    text_ += text;
+    text_ += checked(text);
     text_ += "</value>\r";
 }
 

@@ -24,9 +24,15 @@ public:
     void append(std::string_view text);
 
     std::string take() { return std::move(text_); }
+    // Whether a name or value given to it held a CR or an LF, which would break its line.
+    bool textBreaksALine() const { return textBreaksALine_; }
 
 private:
+    // `text`, noting whether it holds a line break.
+    std::string_view checked(std::string_view text);
+
     std::string text_;
+    bool textBreaksALine_ = false;
 };
 
 } // namespace marlo

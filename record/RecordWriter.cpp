@@ -14,10 +14,13 @@ namespace marlo {
 
 namespace {
 
+constexpr const char* lineBreakMessage =
+    QT_TRANSLATE_NOOP("RecordWriter", "改行を含む設定値があるため、設定データを書き出せません。");
+
 class Writer {
 public:
     Writer(const SettingsDocument& document, RecordTarget target, PasswordPrompt* prompt,
-           std::string* refusal)
+           RecordRefusal* refusal)
         : loaded_(document.loaded)
         , edited_(document.edited)
         , target_(target)
@@ -46,11 +49,21 @@ public:
         if (target_ == RecordTarget::file && !stationProfiles()) {
             return std::nullopt;
         }
+        if (out_.textBreaksALine()) {
+            refuse({"RecordWriter", lineBreakMessage});
+            return std::nullopt;
+        }
         out_.append(recordClosingLine());
         return out_.take();
     }
 
 private:
+    void refuse(RecordRefusal refusal) const {
+        if (refusal_) {
+            *refusal_ = refusal;
+        }
+    }
+
     PasswordAnswer ask(const PasswordRequest& request) const {
         if (!prompt_) {
             return {promptSkip, {}};
@@ -83,9 +96,7 @@ private:
             }
             if (const char* refusal = addressPrefixRefusal(
                     addressInterfaceOf(row), fieldOf<Text>(row, edited_), partnerOf<Text>(row, edited_))) {
-                if (refusal_) {
-                    *refusal_ = refusal;
-                }
+                refuse({"AddressRefusal", refusal});
                 return false;
             }
         }
@@ -343,14 +354,14 @@ private:
     const DeviceSettings& edited_;
     RecordTarget target_;
     PasswordPrompt* prompt_;
-    std::string* refusal_;
+    RecordRefusal* refusal_;
     RecordBuilder out_;
 };
 
 } // namespace
 
 std::optional<std::string> buildRecord(const SettingsDocument& document, RecordTarget target,
-                                       PasswordPrompt* prompt, std::string* refusal) {
+                                       PasswordPrompt* prompt, RecordRefusal* refusal) {
     return Writer(document, target, prompt, refusal).build();
 }
 

@@ -487,6 +487,13 @@ The change takes effect at once.</translation>
     </message>
 </context>
 <context>
+    <name>RecordWriter</name>
+    <message>
+        <source>改行を含む設定値があるため、設定データを書き出せません。</source>
+        <translation>A setting value contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
+</context>
+<context>
     <name>SerialPage</name>
     <message>
         <source>ボーレート:</source>

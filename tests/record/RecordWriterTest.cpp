@@ -752,12 +752,46 @@ TEST(RecordWriter, RefusesAnAddressAndMaskItCannotWriteAsAPrefix) {
         mask = c.mask;
         for (const RecordTarget target : {RecordTarget::device, RecordTarget::file}) {
             ScriptedPrompt prompt;
-            std::string refusal;
+            RecordRefusal refusal;
             EXPECT_FALSE(buildRecord(document, target, &prompt, &refusal)) << c.address << " " << c.mask;
-            EXPECT_EQ(refusal, c.message);
+            EXPECT_STREQ(refusal.context, "AddressRefusal");
+            EXPECT_STREQ(refusal.message, c.message.c_str());
             EXPECT_TRUE(prompt.requests.empty());
         }
     }
+}
+
+// A CR or an LF in a value would end the record's line inside it: the device would take the rest as
+// a line of its own, a saved file would not load. Such a record is refused.
+TEST(RecordWriter, RefusesALineBreakInAValue) {
+    const auto refusedWith = [](SettingsDocument document, RecordTarget target,
+                                std::deque<PasswordAnswer> answers) {
+        ScriptedPrompt prompt;
+        prompt.answers = std::move(answers);
+        RecordRefusal refusal;
+        const bool built = buildRecord(document, target, &prompt, &refusal).has_value();
+        return built ? std::string("built")
+                     : std::string(refusal.context) + ": " + (refusal.message ? refusal.message : "(none)");
+    };
+    const std::string refused = "RecordWriter: 改行を含む設定値があるため、設定データを書き出せません。";
+    const std::deque<PasswordAnswer> skipAll(4, {promptSkip, {}});
+
+    SettingsDocument shown = richDocument();
+    shown.loaded.profiles[0].networkName = "Home\rNet";
+    EXPECT_EQ(refusedWith(shown, RecordTarget::file, skipAll), refused);
+    shown.loaded.profiles[0].networkName = "HomeNet";
+    shown.loaded.profiles[0].name = "home\n";
+    EXPECT_EQ(refusedWith(shown, RecordTarget::file, skipAll), refused);
+
+    SettingsDocument destination = richDocument();
+    destination.edited.connect.hosts[1].address = "10.0.0.1\r\n";
+    EXPECT_EQ(refusedWith(destination, RecordTarget::device, {}), refused);
+    EXPECT_EQ(refusedWith(destination, RecordTarget::file, skipAll), refused);
+
+    std::deque<PasswordAnswer> typed = skipAll;
+    typed.front() = {promptEntered, "pass\rword"};
+    EXPECT_EQ(refusedWith(richDocument(), RecordTarget::file, typed), refused);
+    EXPECT_EQ(refusedWith(richDocument(), RecordTarget::file, skipAll), "built");
 }
 
 TEST(RecordWriter, WithoutAPromptEverySecretIsSkipped) {
