@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/VersionText.h"
+#include "device/DeviceMessages.h"
 #include "pages/NetworkPage.h"
 #include "pages/SerialPage.h"
 #include "pages/WirelessPage.h"
@@ -27,10 +28,6 @@ namespace {
 
 constexpr const char* noDeviceMessage =
     QT_TRANSLATE_NOOP("marlo::MainWindow", "デバイスが接続されていません。");
-constexpr const char* communicationFailedMessage = QT_TRANSLATE_NOOP(
-    "marlo::MainWindow",
-    "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
-    "または一度アプリケーションを閉じてやりなおしてください。");
 constexpr const char* readSucceededMessage =
     QT_TRANSLATE_NOOP("marlo::MainWindow", "デバイスからデータを読み込みました。");
 constexpr const char* firmwarePrefix = "Firmware version : ";
@@ -216,7 +213,8 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     updateControls();
     if (!result.succeeded) {
         if (!quiet) {
-            dialogs_.message(this, withOpenFailure(tr(communicationFailedMessage), result.openFailure));
+            dialogs_.message(this,
+                             withOpenFailure(deviceMessage(communicationFailedMessage), result.openFailure));
         }
         forgetRecords();
         emit readFinished(false);

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "device/DeviceMessages.h"
 #include "pages/SettingsPage.h"
 #include "record/RecordWriter.h"
 #include "ui/OpenFailureMessage.h"
@@ -13,8 +14,6 @@ namespace marlo {
 
 namespace {
 
-constexpr const char* writeFailedMessage =
-    QT_TRANSLATE_NOOP("marlo::MainWindow", "設定の書き込みに失敗しました。\n\n");
 constexpr const char* writeSucceededMessage =
     QT_TRANSLATE_NOOP("marlo::MainWindow", "デバイスに設定を書き込みました。");
 
@@ -73,7 +72,8 @@ void MainWindow::finishWrite(bool succeeded, const std::string& reply,
     // The end of a write is what switches a selector back on that a refresh left without ports.
     portsPresent_ = true;
     if (!succeeded) {
-        const QString message = withOpenFailure(tr(writeFailedMessage) + displayText(reply), openFailure);
+        const QString message = withOpenFailure(
+            deviceMessage(writeFailedMessage) + QStringLiteral("\n\n") + displayText(reply), openFailure);
         dialogs_.copyToClipboard(message);
         dialogs_.message(this, message);
         updateControls();

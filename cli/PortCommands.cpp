@@ -5,10 +5,10 @@
 #include "cli/SettingsPrinter.h"
 #include "cli/Translation.h"
 #include "device/DeviceLink.h"
+#include "device/DeviceMessages.h"
 #include "device/PortOpenFailure.h"
 #include "device/ScanAnswer.h"
 #include "record/SettingsImport.h"
-#include "record/TranslatableText.h"
 
 #include <algorithm>
 #include <fstream>
@@ -20,17 +20,8 @@ namespace marlo::cli {
 
 namespace {
 
-constexpr const char* communicationFailedMessage =
-    QT_TRANSLATE_NOOP("PortCommands", "デバイスとの通信に失敗しました。\n\n"
-                                      "設定直後であればしばらく待って再試行してください。\n"
-                                      "または一度アプリケーションを閉じてやりなおしてください。");
-constexpr const char* writeFailedMessage =
-    QT_TRANSLATE_NOOP("PortCommands", "設定の書き込みに失敗しました。");
-constexpr const char* scanCommunicationError = QT_TRANSLATE_NOOP("PortCommands", "通信エラー");
-constexpr const char* scanParseError = QT_TRANSLATE_NOOP("PortCommands", "解析エラー");
-
 std::string_view message(const char* text) {
-    return translated("PortCommands", text);
+    return translated("DeviceMessages", text);
 }
 
 // "--port PATH" and the other options a command allows, each with its value, and the bare

@@ -1,6 +1,7 @@
 #include "pages/StationProfilesDialog.h"
 
 #include "device/DeviceLink.h"
+#include "device/DeviceMessages.h"
 #include "pages/PageFields.h"
 #include "pages/ProfileEditorDialog.h"
 #include "record/Codecs.h"
@@ -40,8 +41,6 @@ constexpr const char* deletedMessage =
     QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルを削除しました。");
 constexpr const char* deleteFailedMessage =
     QT_TRANSLATE_NOOP("StationProfilesDialog", "プロファイルの削除に失敗しました。\n\n");
-constexpr const char* scanFailedMessage = QT_TRANSLATE_NOOP("StationProfilesDialog", "通信エラー");
-constexpr const char* scanParseMessage = QT_TRANSLATE_NOOP("StationProfilesDialog", "解析エラー");
 
 QString stateLabel(bool on) {
     return on ? QCoreApplication::translate("StationProfilesDialog", "有効")
@@ -295,12 +294,13 @@ void StationProfilesDialog::scan() {
     runBusy([this, answer] { return link_.scanNetworks(*answer); },
             [this, answer](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, withOpenFailure(tr(scanFailedMessage), link_.openFailure()));
+                    dialogs_.message(
+                        this, withOpenFailure(deviceMessage(scanCommunicationError), link_.openFailure()));
                     return;
                 }
                 std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);
                 if (!results) {
-                    dialogs_.message(this, tr(scanParseMessage));
+                    dialogs_.message(this, deviceMessage(scanParseError));
                     return;
                 }
                 scanResults_ = std::move(*results);

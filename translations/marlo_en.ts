@@ -168,6 +168,31 @@ port</translation>
     </message>
 </context>
 <context>
+    <name>DeviceMessages</name>
+    <message>
+        <source>デバイスとの通信に失敗しました。
+
+設定直後であればしばらく待って再試行してください。
+または一度アプリケーションを閉じてやりなおしてください。</source>
+        <translation>Communication with the device failed.
+
+If you have just changed its settings, wait a moment and try again.
+Or close the application and start again.</translation>
+    </message>
+    <message>
+        <source>設定の書き込みに失敗しました。</source>
+        <translation>Writing the settings failed.</translation>
+    </message>
+    <message>
+        <source>通信エラー</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>解析エラー</source>
+        <translation>Parse error</translation>
+    </message>
+</context>
+<context>
     <name>NetworkPage</name>
     <message>
         <source>常時</source>
@@ -351,31 +376,6 @@ port</translation>
     <message>
         <source>このSSIDのプロファイルは保存しない</source>
         <translation>Do not save this SSID&apos;s profile</translation>
-    </message>
-</context>
-<context>
-    <name>PortCommands</name>
-    <message>
-        <source>デバイスとの通信に失敗しました。
-
-設定直後であればしばらく待って再試行してください。
-または一度アプリケーションを閉じてやりなおしてください。</source>
-        <translation>Communication with the device failed.
-
-If you have just changed its settings, wait a moment and try again.
-Or close the application and start again.</translation>
-    </message>
-    <message>
-        <source>設定の書き込みに失敗しました。</source>
-        <translation>Writing the settings failed.</translation>
-    </message>
-    <message>
-        <source>通信エラー</source>
-        <translation>Communication error</translation>
-    </message>
-    <message>
-        <source>解析エラー</source>
-        <translation>Parse error</translation>
     </message>
 </context>
 <context>
@@ -756,14 +756,6 @@ The change takes effect at once.</translation>
 </translation>
     </message>
     <message>
-        <source>通信エラー</source>
-        <translation>Communication error</translation>
-    </message>
-    <message>
-        <source>解析エラー</source>
-        <translation>Parse error</translation>
-    </message>
-    <message>
         <source>有効</source>
         <translation>Enabled</translation>
     </message>
@@ -1002,16 +994,6 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
         <translation>No device is connected.</translation>
     </message>
     <message>
-        <source>デバイスとの通信に失敗しました。
-
-設定直後であればしばらく待って再試行してください。
-または一度アプリケーションを閉じてやりなおしてください。</source>
-        <translation>Communication with the device failed.
-
-If you have just changed its settings, wait a moment and try again.
-Or close the application and start again.</translation>
-    </message>
-    <message>
         <source>デバイスからデータを読み込みました。</source>
         <translation>The settings were read from the device.</translation>
     </message>
@@ -1054,14 +1036,6 @@ Or close the application and start again.</translation>
     <message>
         <source>ファイルに保存</source>
         <translation>Save to file</translation>
-    </message>
-    <message>
-        <source>設定の書き込みに失敗しました。
-
-</source>
-        <translation>Writing the settings failed.
-
-</translation>
     </message>
     <message>
         <source>デバイスに設定を書き込みました。</source>

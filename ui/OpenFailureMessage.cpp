@@ -4,6 +4,10 @@
 
 namespace marlo {
 
+QString deviceMessage(const char* message) {
+    return QCoreApplication::translate("DeviceMessages", message);
+}
+
 QString withOpenFailure(const QString& message, const std::optional<PortOpenFailure>& failure) {
     if (!failure) {
         return message;
