@@ -2,11 +2,9 @@
 #include "pages/SettingsPage.h"
 #include "record/RecordFile.h"
 #include "record/RecordWriter.h"
-#include "record/SettingsImport.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 
@@ -55,7 +53,7 @@ void MainWindow::saveToFile() {
     std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt, &refusal);
     if (!record) {
         if (refusal.message != nullptr) {
-            dialogs_.message(this, QCoreApplication::translate(refusal.context, refusal.message));
+            dialogs_.message(this, refusalText(refusal));
         }
         return;
     }
@@ -84,16 +82,12 @@ void MainWindow::loadFromFile() {
         return;
     }
     forgetRecords();
-    // A record the import rejects halfway must not leave part of itself in the settings that a
-    // later save or write renders.
     SettingsDocument candidate = document_;
     candidate.loadedFromFile = 1;
     candidate.configRecord = std::move(text);
-    if (!importSettings(candidate, 1, diagnosticSink())) {
-        dialogs_.message(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
+    if (!adoptImport(std::move(candidate), 1)) {
         return;
     }
-    document_ = std::move(candidate);
     recordsReady_ = true;
     updateControls();
     for (SettingsPage* page : pages()) {

@@ -51,7 +51,8 @@ MainWindow::MainWindow(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* 
     , dialogs_(dialogs)
     , discovery_(discovery)
     , link_([this](const std::string& text) {
-        worker_.postToGui([this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
+        DeviceWorker::postFromOperation(
+            [this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
     })
     , worker_(link_, this) {
     setWindowTitle(QString::fromLatin1(applicationTitle));
@@ -220,12 +221,12 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
         emit readFinished(false);
         return;
     }
-    document_.configRecord = result.configRecord;
-    document_.statusRecord = result.statusRecord;
-    document_.firmwareVersion = result.firmwareVersion;
-    document_.loadedFromFile = 0;
-    if (!importSettings(document_, 0, diagnosticSink())) {
-        dialogs_.message(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
+    SettingsDocument candidate = document_;
+    candidate.configRecord = result.configRecord;
+    candidate.statusRecord = result.statusRecord;
+    candidate.firmwareVersion = result.firmwareVersion;
+    candidate.loadedFromFile = 0;
+    if (!adoptImport(std::move(candidate), 0)) {
         forgetRecords();
         emit readFinished(false);
         return;
@@ -254,14 +255,25 @@ const PortEntry* MainWindow::selectedPort() const {
     return &ports_[static_cast<std::size_t>(selected)];
 }
 
+bool MainWindow::adoptImport(SettingsDocument candidate, int copyToEdited) {
+    if (!importSettings(candidate, copyToEdited, diagnosticSink())) {
+        dialogs_.message(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
+        return false;
+    }
+    document_ = std::move(candidate);
+    return true;
+}
+
 MessageSink MainWindow::diagnosticSink() {
     return [this](const std::string& text) { dialogs_.diagnostic(displayText(text)); };
 }
 
 bool MainWindow::validatePages() {
-    for (SettingsPage* page : pages()) {
-        if (!page->validateAndStore()) {
-            tabs_->showPage(page);
+    const QList<SettingsPage*> all = pages();
+    for (int index = 0; index < all.size(); ++index) {
+        if (!all[index]->validateAndStore()) {
+            tabs_->setCurrentIndex(index);
+            all[index]->focusRefusedControl();
             return false;
         }
     }

@@ -72,8 +72,12 @@ private:
     // The selected entry of the port selector; none when the selector is empty.
     const PortEntry* selectedPort() const;
     MessageSink diagnosticSink();
+    // Imports the records of `candidate`, a copy of the settings, and makes it the window's
+    // settings. A record the import rejects part way leaves nothing of itself in them, so that a
+    // later save or write renders what the pages show; false after the import's messages.
+    bool adoptImport(SettingsDocument candidate, int copyToEdited);
     // Each page checks and stores its controls, in tab order. The first page that refuses is
-    // shown, without changing the selected tab.
+    // shown with its tab selected, the refused control in focus.
     bool validatePages();
 
     // The write button: checks the pages, asks whether the device is reset afterwards and sends

@@ -9,12 +9,15 @@
 #include "sim/SimulatedDevice.h"
 #include "ui/TabControl.h"
 
+#include <marlo/Version.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFontDatabase>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -77,17 +80,21 @@ void prepareApplication() {
     }
 }
 
-int runProgram(QApplication& application) {
-    const Language chosen = languageAsked(QCoreApplication::arguments()).value_or(systemLanguage());
-    const ProgramTranslators translators(chosen);
-    if (chosen == Language::english) {
-        // The system's texts about a port or a file follow the windows' language.
-        std::setlocale(LC_MESSAGES, "C");
-    }
+std::variant<ProgramOptions, int> readCommandLine() {
+    QCoreApplication::setApplicationName(QStringLiteral("marlo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3.%4")
+                                                .arg(version::major)
+                                                .arg(version::minor)
+                                                .arg(version::build)
+                                                .arg(version::revision));
+    ProgramOptions chosen;
+    chosen.language = languageAsked(QCoreApplication::arguments()).value_or(systemLanguage());
+    const ProgramTranslators translators(chosen.language);
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Configures a serial-to-Wi-Fi device server."));
     options.addHelpOption();
+    options.addVersionOption();
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Adds the serial port at PATH."),
                                   QStringLiteral("PATH"));
     const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Works with a simulated device."));
@@ -99,23 +106,58 @@ int runProgram(QApplication& application) {
     QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("FOLDER"));
     screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     options.addOptions({port, demo, language, screenshots});
-    // A wrong command line exits 2, as marlo-cli's does; process() then handles --help and --help-all
-    // (the usage on standard output, exit 0).
+    // A wrong command line exits 2, as marlo-cli's does; process() then handles --help, --help-all
+    // and --version (on standard output, exit 0).
     if (!options.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "marlo: %s\n%s", qPrintable(options.errorText()),
                      qPrintable(options.helpText()));
         return 2;
     }
-    options.process(application);
+    options.process(QCoreApplication::arguments());
     if (options.isSet(language) && !languageNamed(options.value(language).toStdString())) {
         std::fprintf(stderr, "marlo: unknown language: %s (ja or en)\n%s",
                      qPrintable(options.value(language)), qPrintable(options.helpText()));
         return 2;
     }
+    chosen.ports = options.values(port);
+    chosen.demo = options.isSet(demo);
+    if (options.isSet(screenshots)) {
+        chosen.screenshotFolder = options.value(screenshots);
+    }
+    return chosen;
+}
+
+std::unique_ptr<QApplication> openWindowSystem(int& argc, char** argv) {
+    // Qt ends the program with an abort when no platform plugin can reach a display; the user gets
+    // one line saying so instead, and the plugin's own complaints are left out.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtFatalMsg) {
+                std::fputs("marlo: no display to show the window on: start Marlo on a desktop, or set "
+                           "DISPLAY or WAYLAND_DISPLAY.\n",
+                           stderr);
+                std::_Exit(1);
+            }
+            if (QByteArrayView(context.category).startsWith("qt.qpa")) {
+                return;
+            }
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    return application;
+}
+
+int runProgram(const ProgramOptions& options) {
+    const ProgramTranslators translators(options.language);
+    if (options.language == Language::english) {
+        // The system's texts about a port or a file follow the windows' language.
+        std::setlocale(LC_MESSAGES, "C");
+    }
 
     std::vector<PortEntry> fixedPorts;
     std::unique_ptr<sim::SimulatedDevice> simulated;
-    if (options.isSet(demo)) {
+    if (options.demo) {
         try {
             simulated = std::make_unique<sim::SimulatedDevice>();
         } catch (const std::system_error& error) {
@@ -127,7 +169,7 @@ int runProgram(QApplication& application) {
         fixedPorts.push_back(
             {portDisplayName("Simulated USB device server", path.substr(path.find('/', 1) + 1)), path});
     }
-    for (const QString& path : options.values(port)) {
+    for (const QString& path : options.ports) {
         fixedPorts.push_back({path.toStdString(), path.toStdString()});
     }
 
@@ -138,8 +180,8 @@ int runProgram(QApplication& application) {
         return 1;
     }
     UdevPortWatcher watcher([&window] { window.refreshPorts(); });
-    if (options.isSet(screenshots)) {
-        takeScreenshots(window, options.value(screenshots));
+    if (options.screenshotFolder) {
+        takeScreenshots(window, *options.screenshotFolder);
     }
     window.exec();
     return 0;

@@ -6,7 +6,6 @@
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
-#include <QCoreApplication>
 #include <chrono>
 #include <memory>
 
@@ -40,7 +39,7 @@ void MainWindow::writeToDevice() {
     RecordRefusal refusal;
     std::optional<std::string> built = buildRecord(document_, RecordTarget::device, nullptr, &refusal);
     if (!built) {
-        dialogs_.message(this, QCoreApplication::translate(refusal.context, refusal.message));
+        dialogs_.message(this, refusalText(refusal));
         return;
     }
     auto record = std::make_shared<const std::string>(std::move(*built));
@@ -73,7 +72,7 @@ void MainWindow::finishWrite(bool succeeded, const std::string& reply,
     portsPresent_ = true;
     if (!succeeded) {
         const QString message = withOpenFailure(
-            deviceMessage(writeFailedMessage) + QStringLiteral("\n\n") + displayText(reply), openFailure);
+            deviceMessage(writeFailedMessage) + QStringLiteral("\n\n") + deviceReply(reply), openFailure);
         dialogs_.copyToClipboard(message);
         dialogs_.message(this, message);
         updateControls();

@@ -75,8 +75,12 @@ void reportFailure(std::string_view message, const DeviceLink& link, std::ostrea
     }
 }
 
-// A device reply for the terminal: CR LF line ends become line feeds.
+// A device reply for the terminal: the program's own texts in its language; the device's answer
+// with its CR LF line ends as line feeds.
 std::string replyText(std::string_view reply) {
+    if (const char* own = programReplyMessage(reply)) {
+        return std::string(message(own));
+    }
     std::string lines;
     for (std::size_t i = 0; i < reply.size(); ++i) {
         if (!(reply[i] == '\r' && i + 1 < reply.size() && reply[i + 1] == '\n')) {
@@ -162,7 +166,7 @@ int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::o
     link.setPortPath(parsed->port);
     std::string scanText;
     if (!link.scanNetworks(scanText)) {
-        reportFailure(message(scanCommunicationError), link, err);
+        reportFailure(message(communicationErrorMessage), link, err);
         return exitFailure;
     }
     const auto results = parseScanAnswer(scanText);

@@ -23,6 +23,7 @@ void printUsage(std::ostream& stream) {
         }
         stream << "\n";
     }
+    stream << "  marlo-cli --help | --version\n";
     stream << "Before the command, --lang ja|en sets the language of messages; without it, the locale's.\n";
 }
 
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
     if (!arguments.empty()) {
         if (arguments.front() == "--help" || arguments.front() == "-h") {
             printUsage(std::cout);
+            return marlo::cli::exitSuccess;
+        }
+        if (arguments.front() == "--version") {
+            std::cout << "marlo-cli " MARLO_VERSION "\n";
             return marlo::cli::exitSuccess;
         }
         for (const marlo::cli::Command* command : commands) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "device/DeviceLink.h"
 #include "record/TranslatableText.h"
+
+#include <string_view>
 
 namespace marlo {
 
@@ -13,7 +16,17 @@ inline constexpr const char* communicationFailedMessage =
 // Followed by a blank line and the device's answer.
 inline constexpr const char* writeFailedMessage =
     QT_TRANSLATE_NOOP("DeviceMessages", "設定の書き込みに失敗しました。");
-inline constexpr const char* scanCommunicationError = QT_TRANSLATE_NOOP("DeviceMessages", "通信エラー");
+inline constexpr const char* communicationErrorMessage = QT_TRANSLATE_NOOP("DeviceMessages", "通信エラー");
+inline constexpr const char* unreachableMessage = QT_TRANSLATE_NOOP("DeviceMessages", "対象と通信できません");
 inline constexpr const char* scanParseError = QT_TRANSLATE_NOOP("DeviceMessages", "解析エラー");
+
+// The program's own message, to be translated, that a reply of `DeviceLink::sendRecord` stands
+// for; null when the reply is the device's answer.
+inline const char* programReplyMessage(std::string_view reply) {
+    if (reply == unreachableText) {
+        return unreachableMessage;
+    }
+    return reply == communicationErrorText ? communicationErrorMessage : nullptr;
+}
 
 } // namespace marlo

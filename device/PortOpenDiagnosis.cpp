@@ -1,6 +1,7 @@
 #include "device/PortOpenDiagnosis.h"
 
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -27,6 +29,22 @@ std::string groupName(gid_t id) {
         const int error = ::getgrgid_r(id, &entry, buffer.data(), buffer.size(), &found);
         if (error == 0 && found != nullptr) {
             return found->gr_name;
+        }
+        if (error != ERANGE) {
+            break;
+        }
+    }
+    return std::to_string(id);
+}
+
+std::string userName(uid_t id) {
+    passwd entry{};
+    passwd* found = nullptr;
+    for (std::size_t size = 1024; size <= (1u << 20); size *= 2) {
+        std::vector<char> buffer(size);
+        const int error = ::getpwuid_r(id, &entry, buffer.data(), buffer.size(), &found);
+        if (error == 0 && found != nullptr) {
+            return found->pw_name;
         }
         if (error != ERANGE) {
             break;
@@ -66,15 +84,16 @@ pid_t lockHolder(const struct stat& file) {
     return 0;
 }
 
-// Another process that has the device at `devicePath` open, 0 when none is seen. Only the
+// The processes other than this one that have the device at `devicePath` open. Only the
 // processes whose descriptors this one may look at are seen: its user's, or every one for root.
 // This one is passed over: a simulated device it serves keeps its port open. The descriptors'
 // links are read, never followed.
-pid_t descriptorHolder(const std::filesystem::path& devicePath) {
+std::vector<pid_t> descriptorHolders(const std::filesystem::path& devicePath) {
     namespace fs = std::filesystem;
     constexpr int maxLooks = 1 << 16;
     int looks = 0;
     const pid_t self = ::getpid();
+    std::vector<pid_t> holders;
     std::error_code error;
     for (fs::directory_iterator process("/proc", error), end; process != end && looks < maxLooks;
          process.increment(error)) {
@@ -89,26 +108,51 @@ pid_t descriptorHolder(const std::filesystem::path& devicePath) {
              fd.increment(unreadable), ++looks) {
             std::error_code notALink;
             if (fs::read_symlink(fd->path(), notALink) == devicePath) {
-                return pid;
+                holders.push_back(pid);
+                break;
             }
         }
     }
-    return 0;
+    return holders;
 }
 
-// The name of the program that holds the port at `path`; empty when the system cannot tell.
-std::string holderName(const std::string& path) {
+// Why the port at `path` is busy: the program whose lock holds it when the kernel's lock table
+// tells; else every program that has it open, since any of them may have marked it exclusive.
+PortOpenFailure busyFailure(const std::string& path) {
+    using Reason = PortOpenFailure::Reason;
     struct stat file {};
     if (::stat(path.c_str(), &file) != 0) {
-        return {};
+        return {Reason::busy, path, {}};
     }
-    pid_t holder = lockHolder(file);
+    if (const pid_t holder = lockHolder(file); holder > 0) {
+        return {Reason::busy, path, processName(holder)};
+    }
     std::error_code error;
     const std::filesystem::path device = std::filesystem::canonical(path, error);
-    if (holder == 0 && !error) {
-        holder = descriptorHolder(device);
+    std::set<std::string> names;
+    if (!error) {
+        for (const pid_t pid : descriptorHolders(device)) {
+            if (std::string name = processName(pid); !name.empty()) {
+                names.insert(std::move(name));
+            }
+        }
     }
-    return holder > 0 ? processName(holder) : std::string();
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + name;
+    }
+    return {list.empty() ? Reason::busy : Reason::busyAmong, path, list};
+}
+
+// Why the user may not open the port at `path`: a group to join when the port's group may read and
+// write it and is not root's; else only its owner may open it.
+PortOpenFailure permissionFailure(const std::string& path, const struct stat& file) {
+    using Reason = PortOpenFailure::Reason;
+    constexpr mode_t groupReadWrite = S_IRGRP | S_IWGRP;
+    if ((file.st_mode & groupReadWrite) == groupReadWrite && file.st_gid != 0) {
+        return {Reason::permissionDenied, path, groupName(file.st_gid)};
+    }
+    return {Reason::ownerOnly, path, userName(file.st_uid)};
 }
 
 } // namespace
@@ -125,14 +169,14 @@ PortOpenFailure diagnoseOpenFailure(const std::string& path, int error) {
     case EPERM: {
         struct stat file {};
         if (::stat(path.c_str(), &file) == 0) {
-            return {Reason::permissionDenied, path, groupName(file.st_gid)};
+            return permissionFailure(path, file);
         }
         break;
     }
     // Another program's lock, or the exclusive flag it set.
     case EWOULDBLOCK:
     case EBUSY:
-        return {Reason::busy, path, holderName(path)};
+        return busyFailure(path);
     case ENOENT:
     case ENODEV:
     case ENXIO:

@@ -7,13 +7,15 @@ namespace marlo {
 
 // Why a serial port did not open, as the system told it.
 struct PortOpenFailure {
-    enum class Reason { permissionDenied, busy, vanished, other };
+    enum class Reason { permissionDenied, ownerOnly, busy, busyAmong, vanished, other };
 
     Reason reason = Reason::other;
     // The path the port was asked for.
     std::string port;
-    // The device file's group when permission was denied; the program that holds a busy port,
-    // empty when the system cannot tell; the system's text for any other reason.
+    // The device file's group to join when permission was denied, or its owner when only the owner
+    // may open it; the program whose lock holds a busy port (empty when the system cannot tell),
+    // or the programs that have it open, one of which holds it; the system's text for any other
+    // reason.
     std::string detail;
 };
 

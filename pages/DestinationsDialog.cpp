@@ -254,7 +254,8 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
     const Row& row = rows_[static_cast<std::size_t>(index)];
     const std::optional<Text> address = encodeText(row.address->text());
     if (!address) {
-        return refuse(tr("接続先%1のアドレスに使用できない文字が含まれています。").arg(index + 1));
+        return refuse(tr("接続先%1のアドレスに使用できない文字が含まれています。").arg(index + 1),
+                      row.address);
     }
     host.address = *address;
 
@@ -263,7 +264,7 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
         return false;
     }
     if (!host.address.empty() && *port == 0) {
-        return refuse(tr("ポート番号を設定してください"));
+        return refuse(tr("ポート番号を設定してください"), row.port);
     }
     host.port = *port;
 
@@ -275,23 +276,25 @@ bool DestinationsDialog::readRow(int index, HostEntry& host) {
 
     const std::optional<Text> initialSend = encodeText(row.initialSend->text());
     if (!initialSend) {
-        return refuse(tr("接続先%1の接続時送信文字列に使用できない文字が含まれています。").arg(index + 1));
+        return refuse(tr("接続先%1の接続時送信文字列に使用できない文字が含まれています。").arg(index + 1),
+                      row.initialSend);
     }
     host.initialSend = *initialSend;
     return true;
 }
 
-std::optional<std::uint32_t> DestinationsDialog::readSetting(const QLineEdit* edit, Setting setting) {
+std::optional<std::uint32_t> DestinationsDialog::readSetting(QLineEdit* edit, Setting setting) {
     const auto read = readEdit(setting, numberFieldText(edit));
     if (const auto* message = std::get_if<const char*>(&read)) {
-        refuse(QCoreApplication::translate("SettingsSchema", *message));
+        refuse(QCoreApplication::translate("SettingsSchema", *message), edit);
         return std::nullopt;
     }
     return std::get<std::uint32_t>(read);
 }
 
-bool DestinationsDialog::refuse(const QString& message) {
+bool DestinationsDialog::refuse(const QString& message, QWidget* control) {
     dialogs_.message(this, message);
+    focusForRetyping(control);
     return false;
 }
 

@@ -50,8 +50,9 @@ private:
     bool readInto(DeviceSettings::Connect& connect);
     bool readRow(int index, HostEntry& host);
     // The number the edit holds when it passes its setting's check, else none after the message.
-    std::optional<std::uint32_t> readSetting(const QLineEdit* edit, Setting setting);
-    bool refuse(const QString& message);
+    std::optional<std::uint32_t> readSetting(QLineEdit* edit, Setting setting);
+    // Shows `message`, then gives `control`, whose value was refused, the focus for retyping.
+    bool refuse(const QString& message, QWidget* control);
 
     SettingsDocument& document_;
     DeviceSettings& edited_;

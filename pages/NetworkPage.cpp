@@ -366,10 +366,10 @@ bool NetworkPage::storeServer() {
     DeviceSettings::Accept& accept = edited_.accept;
     accept.mode = modeOf(serverMode_, serverCondition_);
     if (accept.mode == tunnelStartCharacter &&
-        !storeSetting(numberFieldText(serverStart_), Setting::acceptStartCharacter)) {
+        !storeSetting(numberFieldText(serverStart_), Setting::acceptStartCharacter, serverStart_)) {
         return false;
     }
-    if (!storeSetting(numberFieldText(localPort_), Setting::acceptLocalPort)) {
+    if (!storeSetting(numberFieldText(localPort_), Setting::acceptLocalPort, localPort_)) {
         return false;
     }
 
@@ -378,7 +378,7 @@ bool NetworkPage::storeServer() {
     if (usePassword_->isChecked()) {
         const std::optional<Text> password = encodeText(password_->text());
         if (!password) {
-            return refuse(tr("パスワード文字列に使用できない文字が含まれています。"));
+            return refuse(tr("パスワード文字列に使用できない文字が含まれています。"), password_);
         }
         accept.password = *password;
     }
@@ -394,7 +394,7 @@ bool NetworkPage::storeClient() {
     client.flushStartCharacter = 0;
     if (client.mode == tunnelStartCharacter) {
         client.flushStartCharacter = flag(clientFlushStart_);
-        if (!storeSetting(numberFieldText(clientStart_), Setting::connectStartCharacter)) {
+        if (!storeSetting(numberFieldText(clientStart_), Setting::connectStartCharacter, clientStart_)) {
             return false;
         }
     }
@@ -408,14 +408,15 @@ bool NetworkPage::storeDisconnect() {
     disconnect.stopCharacter = 0;
     if (stopEnabled_->isChecked()) {
         disconnect.stopCharacterEnabled = 1;
-        if (!storeSetting(numberFieldText(stopCharacter_), Setting::disconnectStopCharacter)) {
+        if (!storeSetting(numberFieldText(stopCharacter_), Setting::disconnectStopCharacter,
+                          stopCharacter_)) {
             return false;
         }
     }
 
     disconnect.timeout = 0;
     if (silenceEnabled_->isChecked()) {
-        if (!storeSetting(numberFieldText(silence_), Setting::disconnectTimeout)) {
+        if (!storeSetting(numberFieldText(silence_), Setting::disconnectTimeout, silence_)) {
             return false;
         }
     }

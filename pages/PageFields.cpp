@@ -67,6 +67,15 @@ void untickAll(QButtonGroup* group) {
     group->setExclusive(true);
 }
 
+void focusForRetyping(QWidget* control) {
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->selectAll();
+    } else if (auto* combo = qobject_cast<QComboBox*>(control); combo != nullptr && combo->lineEdit()) {
+        combo->lineEdit()->selectAll();
+    }
+}
+
 int editWidthFor(const QWidget* widget, const char* sample) {
     return widget->fontMetrics().horizontalAdvance(QString::fromUtf8(sample)) + 12;
 }

@@ -35,6 +35,10 @@ void setFieldText(QLineEdit* edit, std::string_view text);
 void tickValue(QButtonGroup* group, int value);
 void untickAll(QButtonGroup* group);
 
+// Gives `control` the focus with its text selected, so that what the user types replaces a value
+// that was refused.
+void focusForRetyping(QWidget* control);
+
 // The width of an edit in `widget`'s font that shows `sample` whole.
 int editWidthFor(const QWidget* widget, const char* sample);
 

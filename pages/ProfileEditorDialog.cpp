@@ -303,7 +303,7 @@ void ProfileEditorDialog::finishRegistration(bool succeeded, const std::string& 
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
-        dialogs_.message(this, withOpenFailure(tr(failedMessage) + displayText(reply), link_.openFailure()));
+        dialogs_.message(this, withOpenFailure(tr(failedMessage) + deviceReply(reply), link_.openFailure()));
         return;
     }
     // The dialog closes on the status timer's first tick after the user dismissed the message.

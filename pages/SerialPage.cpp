@@ -390,13 +390,15 @@ bool SerialPage::validateAndStore() {
     return storeLine() && storePacking() && storeQueueConditions();
 }
 
-bool SerialPage::storeMatchByte(const std::string& text, std::uint8_t& byte) {
+bool SerialPage::storeMatchByte(QLineEdit* edit, std::uint8_t& byte) {
+    const std::string text = numberFieldText(edit);
     if (!isHexDigits(text)) {
-        return refuse(tr("受信データキュー更新条件の判定データ 指定エラー"));
+        return refuse(tr("受信データキュー更新条件の判定データ 指定エラー"), edit);
     }
     const std::uint32_t value = parseUnsigned(text, 16);
     if (!isMatchByte(value)) {
-        return refuse(tr("受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"));
+        return refuse(tr("受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"),
+                      edit);
     }
     byte = static_cast<std::uint8_t>(value);
     return true;
@@ -404,7 +406,7 @@ bool SerialPage::storeMatchByte(const std::string& text, std::uint8_t& byte) {
 
 bool SerialPage::storeLine() {
     DeviceSettings::Line& line = edited_.line;
-    if (!storeSetting(numberFieldText(baudRate_), Setting::lineBaudRate)) {
+    if (!storeSetting(numberFieldText(baudRate_), Setting::lineBaudRate, baudRate_)) {
         return false;
     }
 
@@ -415,10 +417,10 @@ bool SerialPage::storeLine() {
     if (flowControl_->checkedId() == softwareFlowControl) {
         line.flowControl = softwareFlowControl;
         if (!within(line.baudRate, 9600, 230400)) {
-            return refuse(tr("ソフトウェアフロー制御時は230400bpsが最大値です"));
+            return refuse(tr("ソフトウェアフロー制御時は230400bpsが最大値です"), baudRate_);
         }
-        if (!storeSetting(numberFieldText(xon_), Setting::lineXonChar) ||
-            !storeSetting(numberFieldText(xoff_), Setting::lineXoffChar)) {
+        if (!storeSetting(numberFieldText(xon_), Setting::lineXonChar, xon_) ||
+            !storeSetting(numberFieldText(xoff_), Setting::lineXoffChar, xoff_)) {
             return false;
         }
     }
@@ -431,13 +433,13 @@ bool SerialPage::storePacking() {
     if (!packing_->isChecked()) {
         return true;
     }
-    if (!storeSetting(numberFieldText(packingThreshold_), Setting::packingThreshold)) {
+    if (!storeSetting(numberFieldText(packingThreshold_), Setting::packingThreshold, packingThreshold_)) {
         return false;
     }
 
     if (packingMode_->checkedId() == packingByTimeout) {
         packing.mode = packingByTimeout;
-        if (!storeSetting(numberFieldText(timeout_), Setting::packingTimeout)) {
+        if (!storeSetting(numberFieldText(timeout_), Setting::packingTimeout, timeout_)) {
             return false;
         }
     }
@@ -445,13 +447,14 @@ bool SerialPage::storePacking() {
     if (packingMode_->checkedId() == packingBySendCharacter) {
         packing.mode = packingBySendCharacter;
         packing.flushSendCharacter = flushSendCharacter_->isChecked() ? 1 : 0;
-        if (!storeSetting(numberFieldText(sendCharacter_), Setting::packingSendCharacter)) {
+        if (!storeSetting(numberFieldText(sendCharacter_), Setting::packingSendCharacter, sendCharacter_)) {
             return false;
         }
         packing.trailingCharacter = 0;
         packing.trailingCharacterEnabled = trailingEnabled_->isChecked() ? 1 : 0;
         if (trailingEnabled_->isChecked() &&
-            !storeSetting(numberFieldText(trailingCharacter_), Setting::packingTrailingCharacter)) {
+            !storeSetting(numberFieldText(trailingCharacter_), Setting::packingTrailingCharacter,
+                          trailingCharacter_)) {
             return false;
         }
     }
@@ -460,8 +463,8 @@ bool SerialPage::storePacking() {
 
 bool SerialPage::storeQueueConditions() {
     DeviceSettings::Line& line = edited_.line;
-    if (!storeSetting(numberFieldText(gapTime_), Setting::lineGapTimer) ||
-        !storeSetting(numberFieldText(queueThreshold_), Setting::lineThreshold)) {
+    if (!storeSetting(numberFieldText(gapTime_), Setting::lineGapTimer, gapTime_) ||
+        !storeSetting(numberFieldText(queueThreshold_), Setting::lineThreshold, queueThreshold_)) {
         return false;
     }
 
@@ -471,16 +474,17 @@ bool SerialPage::storeQueueConditions() {
     const std::string second = numberFieldText(secondMatch_);
     if (!first.empty()) {
         line.pushCount = 1;
-        if (!storeMatchByte(first, line.push[0])) {
+        if (!storeMatchByte(firstMatch_, line.push[0])) {
             return false;
         }
     }
     if (!second.empty()) {
         if (first.empty()) {
-            return refuse(tr("受信データキュー更新条件の判定データは1バイト目から設定する必要があります。"));
+            return refuse(tr("受信データキュー更新条件の判定データは1バイト目から設定する必要があります。"),
+                          firstMatch_);
         }
         line.pushCount = 2;
-        if (!storeMatchByte(second, line.push[1])) {
+        if (!storeMatchByte(secondMatch_, line.push[1])) {
             return false;
         }
     }

@@ -43,7 +43,7 @@ private:
     bool storeLine();
     bool storePacking();
     bool storeQueueConditions();
-    bool storeMatchByte(const std::string& text, std::uint8_t& byte);
+    bool storeMatchByte(QLineEdit* edit, std::uint8_t& byte);
 
     QList<QWidget*> controls_; // the 26 controls the enable rule switches, in tab order
 

@@ -15,18 +15,25 @@ SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWi
     , edited_(document.edited)
     , dialogs_(dialogs) {}
 
-bool SettingsPage::refuse(const QString& message) {
+bool SettingsPage::refuse(const QString& message, QWidget* control) {
+    refusedControl_ = control;
     dialogs_.message(this, message);
     return false;
+}
+
+void SettingsPage::focusRefusedControl() {
+    if (refusedControl_ != nullptr) {
+        focusForRetyping(refusedControl_);
+    }
 }
 
 void SettingsPage::showSetting(QLineEdit* edit, Setting setting, std::size_t element) {
     setFieldText(edit, formatForEdit(setting, loaded_, element));
 }
 
-bool SettingsPage::storeSetting(const std::string& text, Setting setting, std::size_t element) {
-    const char* refusal = storeFromEdit(setting, text, edited_, element);
-    return refusal == nullptr || refuse(QCoreApplication::translate("SettingsSchema", refusal));
+bool SettingsPage::storeSetting(const std::string& text, Setting setting, QWidget* control) {
+    const char* refusal = storeFromEdit(setting, text, edited_, 0);
+    return refusal == nullptr || refuse(QCoreApplication::translate("SettingsSchema", refusal), control);
 }
 
 } // namespace marlo

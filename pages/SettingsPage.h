@@ -28,19 +28,27 @@ public:
     // passes. At the first failure it shows that check's message and returns false; values stored
     // before the failure stay.
     virtual bool validateAndStore() = 0;
+    // Once the page is shown after a refused validation: the control whose value was refused
+    // takes the focus, its text selected for typing over.
+    void focusRefusedControl();
 
 protected:
-    // Shows `message` in a box owned by the page; returns false for the validation to return.
-    bool refuse(const QString& message);
+    // Shows `message` in a box owned by the page and remembers `control` as the one refused;
+    // returns false for the validation to return.
+    bool refuse(const QString& message, QWidget* control = nullptr);
     // An edit box bound to a setting: shows the `loaded` value as the setting's row shows it, and
-    // stores what was typed into `edited` when it passes the row's check, else shows its message.
+    // stores what was typed in `control` into `edited` when it passes the row's check, else shows
+    // its message.
     void showSetting(QLineEdit* edit, Setting setting, std::size_t element = 0);
-    bool storeSetting(const std::string& text, Setting setting, std::size_t element = 0);
+    bool storeSetting(const std::string& text, Setting setting, QWidget* control);
 
     SettingsDocument& document_;
     const DeviceSettings& loaded_;
     DeviceSettings& edited_;
     UserDialogs& dialogs_;
+
+private:
+    QWidget* refusedControl_ = nullptr;
 };
 
 } // namespace marlo

@@ -251,7 +251,7 @@ void StationProfilesDialog::switchProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, on, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, withOpenFailure(tr(switchFailedMessage) + displayText(*reply),
+                    dialogs_.message(this, withOpenFailure(tr(switchFailedMessage) + deviceReply(*reply),
                                                            link_.openFailure()));
                     return;
                 }
@@ -274,7 +274,7 @@ void StationProfilesDialog::deleteProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, withOpenFailure(tr(deleteFailedMessage) + displayText(*reply),
+                    dialogs_.message(this, withOpenFailure(tr(deleteFailedMessage) + deviceReply(*reply),
                                                            link_.openFailure()));
                     return;
                 }
@@ -295,7 +295,7 @@ void StationProfilesDialog::scan() {
             [this, answer](bool succeeded) {
                 if (!succeeded) {
                     dialogs_.message(
-                        this, withOpenFailure(deviceMessage(scanCommunicationError), link_.openFailure()));
+                        this, withOpenFailure(deviceMessage(communicationErrorMessage), link_.openFailure()));
                     return;
                 }
                 std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);

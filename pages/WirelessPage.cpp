@@ -387,11 +387,11 @@ bool WirelessPage::storeStation() {
     for (int i = 0; i < addressCount; ++i) {
         std::uint32_t value = 0;
         if (!storeAddress(stationAddresses_[i], *fields[i], addressTokens::none, value)) {
-            return refuse(tr(stationMessages[i]));
+            return refuse(tr(stationMessages[i]), stationAddresses_[i]);
         }
         if (const char* refusal =
                 unwritableAddress(i, AddressInterface::station, sta.ipAddress, sta.subnetMask)) {
-            return refuse(QCoreApplication::translate("AddressRefusal", refusal));
+            return refuse(QCoreApplication::translate("AddressRefusal", refusal), stationAddresses_[i]);
         }
     }
     return true;
@@ -405,28 +405,28 @@ bool WirelessPage::storeAccessPoint() {
     std::uint32_t start = 0;
     std::uint32_t end = 0;
     if (!storeAddress(dhcpRangeStart_, ap.dhcpRangeStart, addressTokens::minimum, start)) {
-        return refuse(tr(dhcpStartMessage));
+        return refuse(tr(dhcpStartMessage), dhcpRangeStart_);
     }
     if (!storeAddress(dhcpRangeEnd_, ap.dhcpRangeEnd, addressTokens::maximum, end)) {
-        return refuse(tr(dhcpEndMessage));
+        return refuse(tr(dhcpEndMessage), dhcpRangeEnd_);
     }
     Text* fields[] = {&ap.ipAddress, &ap.subnetMask, &ap.defaultGateway, &ap.primaryDns, &ap.secondaryDns};
     std::uint32_t values[addressCount] = {};
     for (int i = 0; i < addressCount; ++i) {
         const std::string_view token = i == 0 ? addressTokens::noToken : addressTokens::none;
         if (!storeAddress(accessPointAddresses_[i], *fields[i], token, values[i])) {
-            return refuse(tr(accessPointMessages[i]));
+            return refuse(tr(accessPointMessages[i]), accessPointAddresses_[i]);
         }
         if (const char* refusal =
                 unwritableAddress(i, AddressInterface::accessPoint, ap.ipAddress, ap.subnetMask)) {
-            return refuse(QCoreApplication::translate("AddressRefusal", refusal));
+            return refuse(QCoreApplication::translate("AddressRefusal", refusal), accessPointAddresses_[i]);
         }
     }
 
     const std::uint32_t address = values[0];
     const std::uint32_t mask = values[1];
     if (address == 0) {
-        return refuse(tr(accessPointMessages[0]));
+        return refuse(tr(accessPointMessages[0]), accessPointAddresses_[0]);
     }
     // A range start or end given as an address must be a host of the access point's network.
     const auto inNetwork = [&](std::uint32_t value) {
@@ -434,10 +434,10 @@ bool WirelessPage::storeAccessPoint() {
         return (address & mask) == (value & mask) && last != 0 && last != 255;
     };
     if (start != 0 && !inNetwork(start)) {
-        return refuse(tr(dhcpStartMessage));
+        return refuse(tr(dhcpStartMessage), dhcpRangeStart_);
     }
     if (end != 0 && !inNetwork(end)) {
-        return refuse(tr(dhcpEndMessage));
+        return refuse(tr(dhcpEndMessage), dhcpRangeEnd_);
     }
     return true;
 }
@@ -451,7 +451,7 @@ bool WirelessPage::checkChannelAgainstBand() {
     const std::int32_t band = edited_.radio.band;
     const bool mismatch =
         (band == band5GHzOnly && channel >= 1 && channel <= 13) || (band == band24GHzOnly && channel >= 36);
-    return mismatch ? refuse(tr(channelMessage)) : true;
+    return mismatch ? refuse(tr(channelMessage), band_->checkedButton()) : true;
 }
 
 void WirelessPage::openStationProfilesDialog() {

@@ -9,6 +9,9 @@
 #include "record/ValueRendering.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
+#include <utility>
 
 namespace marlo {
 
@@ -16,6 +19,48 @@ namespace {
 
 constexpr const char* lineBreakMessage =
     QT_TRANSLATE_NOOP("RecordWriter", "改行を含む設定値があるため、設定データを書き出せません。");
+
+// The refusal of a record whose `setting` (of destination or profile `element`) holds a line break,
+// naming the setting as the user knows it.
+RecordRefusal lineBreakRefusal(Setting setting, std::size_t element) {
+    const std::string number = std::to_string(element + 1);
+    switch (setting) {
+    case Setting::accessPointSsid:
+        return {"RecordWriter", QT_TRANSLATE_NOOP("RecordWriter", "APモードのSSIDに改行が含まれているため、"
+                                                                  "設定データを書き出せません。")};
+    case Setting::accessPointPassphrase:
+        return {
+            "RecordWriter",
+            QT_TRANSLATE_NOOP("RecordWriter",
+                              "APモードのパスワードに改行が含まれているため、設定データを書き出せません。")};
+    case Setting::acceptPassword:
+        return {"RecordWriter",
+                QT_TRANSLATE_NOOP("RecordWriter", "サーバモードの接続パスワードに改行が含まれて"
+                                                  "いるため、設定データを書き出せません。")};
+    case Setting::hostAddress:
+        return {"RecordWriter",
+                QT_TRANSLATE_NOOP("RecordWriter",
+                                  "接続先%1のアドレスに改行が含まれているため、設定データを書き出せません。"),
+                number};
+    case Setting::hostInitialSend:
+        return {"RecordWriter",
+                QT_TRANSLATE_NOOP("RecordWriter", "接続先%1の接続時送信文字列に改行が含まれているため、"
+                                                  "設定データを書き出せません。"),
+                number};
+    case Setting::profileNetworkName:
+    case Setting::profileName:
+        return {"RecordWriter",
+                QT_TRANSLATE_NOOP("RecordWriter", "保存済プロファイルの%1番目に改行が含まれているため、"
+                                                  "設定データを書き出せません。"),
+                number};
+    default:
+        return {"RecordWriter", lineBreakMessage};
+    }
+}
+
+bool breaksALine(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
 
 class Writer {
 public:
@@ -49,6 +94,10 @@ public:
         if (target_ == RecordTarget::file && !stationProfiles()) {
             return std::nullopt;
         }
+        if (lineBreak_) {
+            refuse(lineBreakRefusal(lineBreak_->first, lineBreak_->second));
+            return std::nullopt;
+        }
         if (out_.textBreaksALine()) {
             refuse({"RecordWriter", lineBreakMessage});
             return std::nullopt;
@@ -60,8 +109,16 @@ public:
 private:
     void refuse(RecordRefusal refusal) const {
         if (refusal_) {
-            *refusal_ = refusal;
+            *refusal_ = std::move(refusal);
         }
+    }
+
+    // Notes the first setting whose text would break the record's line.
+    std::string_view noted(Setting setting, std::size_t element, std::string_view text) {
+        if (!lineBreak_ && breaksALine(text)) {
+            lineBreak_ = std::pair{setting, element};
+        }
+        return text;
     }
 
     PasswordAnswer ask(const PasswordRequest& request) const {
@@ -74,6 +131,7 @@ private:
     // One row's value: an item of its own, or a named value of the item the caller opened.
     void value(const SettingRow& row, const DeviceSettings& from, std::size_t element = 0) {
         const std::string text = renderValue(row, from, element);
+        noted(row.setting, element, text);
         if (row.place.value) {
             out_.namedValue(*row.place.value, text);
         } else {
@@ -126,7 +184,7 @@ private:
         }
         const PasswordAnswer answer = ask(request);
         if (answer.result == promptEntered) {
-            out_.item(row.place.item, escapeText(answer.enteredPassword));
+            out_.item(row.place.item, noted(setting, 0, escapeText(answer.enteredPassword)));
         }
         return answer.result != promptStop;
     }
@@ -308,7 +366,8 @@ private:
 
     bool stationProfile(std::size_t index) {
         const WlanProfile& profile = loaded_.profiles[index];
-        out_.groupStart(groups::wlanProfile.name, escapeText(profile.name));
+        out_.groupStart(groups::wlanProfile.name,
+                        noted(Setting::profileName, index, escapeText(profile.name)));
         out_.itemStart(settingRow(Setting::profileNetworkName).place.item);
         value(settingRow(Setting::profileNetworkName), loaded_, index);
         value(settingRow(Setting::profileState), loaded_, index);
@@ -338,7 +397,9 @@ private:
                 return false;
             }
             if (answer.result == promptEntered) {
+                // The key is named by its profile, as the prompt for it was.
                 const std::string key = escapeText(answer.enteredPassword);
+                noted(Setting::profileName, index, key);
                 namedValue(Setting::profileKeyType,
                            enumerationName(tables::keyType, hex ? keyHex : keyPassphrase));
                 out_.namedValue("WPAx Passphrase", hex ? "" : key);
@@ -356,6 +417,7 @@ private:
     PasswordPrompt* prompt_;
     RecordRefusal* refusal_;
     RecordBuilder out_;
+    std::optional<std::pair<Setting, std::size_t>> lineBreak_;
 };
 
 } // namespace

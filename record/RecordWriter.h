@@ -11,10 +11,11 @@ namespace marlo {
 enum class RecordTarget { device, file };
 
 // Why no record was built although the user did not stop: a message of the program (UTF-8) and the
-// context it is translated in.
+// context it is translated in; `argument`, when not empty, stands for %1 in it.
 struct RecordRefusal {
     const char* context = nullptr;
     const char* message = nullptr;
+    std::string argument{};
 };
 
 // Renders `document.edited` as a complete configuration record (code page 932, lines ending in a
@@ -24,7 +25,7 @@ struct RecordRefusal {
 // user chose to stop in a prompt, or when the record cannot hold a value: an interface's address
 // with its mask, or a text with a line break in it (a device may show one, and a typed secret may
 // hold one), which would end the record's line there; in those cases `refusal`, when given, says
-// why.
+// why, naming the setting that holds the line break.
 std::optional<std::string> buildRecord(const SettingsDocument& document, RecordTarget target,
                                        PasswordPrompt* prompt = nullptr, RecordRefusal* refusal = nullptr);
 

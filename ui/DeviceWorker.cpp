@@ -11,6 +11,9 @@ namespace {
 // How often the GUI thread looks for the operation's end and its posted calls.
 constexpr int pickUpIntervalMs = 10;
 
+// The worker whose operation runs on this thread.
+thread_local DeviceWorker* runningHere = nullptr;
+
 } // namespace
 
 DeviceWorker::DeviceWorker(DeviceLink& link, QObject* parent)
@@ -36,11 +39,20 @@ bool DeviceWorker::start(std::function<int()> operation, std::function<void(int)
     done_ = std::move(done);
     finished_ = false;
     thread_ = std::thread([this, operation = std::move(operation)] {
+        runningHere = this;
         result_ = operation();
         finished_ = true;
     });
     poll_->start();
     return true;
+}
+
+void DeviceWorker::postFromOperation(std::function<void()> call) {
+    if (runningHere == nullptr) {
+        call();
+        return;
+    }
+    runningHere->postToGui(std::move(call));
 }
 
 void DeviceWorker::postToGui(std::function<void()> call) {

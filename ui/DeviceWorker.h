@@ -29,10 +29,12 @@ public:
 
     // False, and nothing started, while another operation runs.
     bool start(std::function<int()> operation, std::function<void(int)> done);
-    // From the operation's thread: runs `call` on the GUI thread, before `done`.
-    void postToGui(std::function<void()> call);
+    // Runs `call` on the GUI thread, soon and before `done`, when it comes from the operation of a
+    // worker, whichever window's worker that is; at once on any other thread.
+    static void postFromOperation(std::function<void()> call);
 
 private:
+    void postToGui(std::function<void()> call);
     void pickUp();
     void runPosted();
 

@@ -1,11 +1,19 @@
 #include "ui/OpenFailureMessage.h"
 
+#include "device/DeviceMessages.h"
+#include "ui/WidgetText.h"
+
 #include <QCoreApplication>
 
 namespace marlo {
 
 QString deviceMessage(const char* message) {
     return QCoreApplication::translate("DeviceMessages", message);
+}
+
+QString deviceReply(const std::string& reply) {
+    const char* own = programReplyMessage(reply);
+    return own != nullptr ? deviceMessage(own) : displayText(reply);
 }
 
 QString withOpenFailure(const QString& message, const std::optional<PortOpenFailure>& failure) {

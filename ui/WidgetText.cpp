@@ -2,6 +2,8 @@
 
 #include "record/Cp932.h"
 
+#include <QCoreApplication>
+
 namespace marlo {
 
 std::optional<Text> encodeText(const QString& text) {
@@ -26,6 +28,11 @@ QString displayText(std::string_view cp932) {
         shown.append(code < 0x80 ? QChar(code) : QChar(QChar::ReplacementCharacter));
     }
     return shown;
+}
+
+QString refusalText(const RecordRefusal& refusal) {
+    const QString message = QCoreApplication::translate(refusal.context, refusal.message);
+    return refusal.argument.empty() ? message : message.arg(QString::fromStdString(refusal.argument));
 }
 
 } // namespace marlo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record/DeviceSettings.h"
+#include "record/RecordWriter.h"
 
 #include <QString>
 #include <optional>
@@ -16,5 +17,8 @@ std::optional<QString> decodeText(std::string_view cp932);
 
 // For texts that are only shown: bytes that are not valid code page 932 appear as U+FFFD.
 QString displayText(std::string_view cp932);
+
+// Why the record writer built no record, in the program's language.
+QString refusalText(const RecordRefusal& refusal);
 
 } // namespace marlo

@@ -335,6 +335,35 @@ private slots:
         QCOMPARE(contents(copy), contents(good));
     }
 
+    void aRejectedReadLeavesNoPartOfTheDeviceInTheSettings() {
+        QTemporaryDir folder;
+        const QString good = folder.filePath(QStringLiteral("good.xml"));
+        FlowWindow w;
+        QVERIFY(!savedAfterRead(w, good).isEmpty());
+        // The device now holds another access point, and its record fails late, after the import
+        // has taken the access point.
+        QFile renamed(QStringLiteral(MARLO_TEST_DATA "/access-point-renamed.xml"));
+        QVERIFY(renamed.open(QIODevice::ReadOnly));
+        QVERIFY(w.device.applyRecord(renamed.readAll().toStdString()).errors.empty());
+        w.device.update([](sim::Behaviour& behaviour) { behaviour.dumpLeavesOut = {"Line"}; });
+
+        w.dialogs.expectDiagnostic(
+            QStringLiteral("*** not found ***\ngroup: <configgroup name = \"Line\" instance = \"1\">\n"
+                           "item: <configitem name = \"Baud Rate\">\nvalue: <value>"));
+        w.dialogs.expectMessage(importFailed, &w.window);
+        const qsizetype count = w.reads.size() + 1;
+        w.click("readButton");
+        QVERIFY(waitUntil([&] { return w.reads.size() >= count; }));
+        QVERIFY(w.dialogs.done());
+
+        const QString copy = folder.filePath(QStringLiteral("copy.xml"));
+        w.dialogs.expectSaveFile(copy);
+        w.dialogs.expectMessage(saved, &w.window);
+        w.click("saveButton");
+        QVERIFY(w.dialogs.done());
+        QCOMPARE(contents(copy), contents(good));
+    }
+
     void aFileThatCannotBeReadChangesNothing() {
         QTemporaryDir folder;
         FlowWindow w;

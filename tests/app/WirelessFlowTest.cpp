@@ -136,6 +136,25 @@ private slots:
         QCOMPARE(scanned, QStringList{QStringLiteral("second-net")});
     }
 
+    void aFailedScanPutsTheSystemsTextOnTheClipboardWhileTheDialogIsOpen() {
+        WirelessWindow w;
+        QVERIFY(w.window.initDialog());
+        QVERIFY(w.read());
+        QStringList clipboardWhileOpen;
+        closesDialogOpenedBy(w.button("stationProfilesButton"), [&](QDialog* dialog) {
+            w.device.hangUpAfter(40);
+            w.dialogs.expectMessage(QStringLiteral("通信エラー"), dialog);
+            auto* scan = control<QAbstractButton>(dialog, "scanButton");
+            scan->click();
+            if (waitUntil([&] { return w.dialogs.done() && scan->isEnabled(); })) {
+                clipboardWhileOpen = w.dialogs.clipboard();
+            }
+        });
+        QCOMPARE(clipboardWhileOpen.size(), 1);
+        QVERIFY(!clipboardWhileOpen.front().isEmpty());
+        QCOMPARE(w.dialogs.clipboard(), clipboardWhileOpen);
+    }
+
     void aRefusedAddressSendsNothing() {
         WirelessWindow w;
         QVERIFY(w.window.initDialog());

@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QTabBar>
 #include <memory>
 
 using namespace marlo;
@@ -11,8 +12,6 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString writeSucceeded = QStringLiteral("デバイスに設定を書き込みました。");
-const QString gapTimeRefused =
-    QStringLiteral("受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください");
 
 std::optional<std::string> gapTimer(const sim::SimulatedDevice& device) {
     return device.configuration().value({"Line", "1", "Gap Timer"});
@@ -135,19 +134,30 @@ private slots:
         QVERIFY(w.serialEdit("gapTime")->isEnabled());
     }
 
-    void aPageThatRefusesIsShownUnderTheSelectedTab() {
+    void aRefusedPageIsShownWithItsTabAndTheRefusedValueSelected() {
         FlowWindow w;
         QVERIFY(w.window.initDialog());
+        w.window.show();
         QVERIFY(w.read());
-        w.serialEdit("gapTime")->setText(QStringLiteral("5001"));
-        w.dialogs.expectMessage(gapTimeRefused);
+        w.tabs()->tabBar()->setCurrentIndex(1);
+        auto* localPort = control<QLineEdit>(w.page<NetworkPage>(), "serverLocalPort");
+        localPort->clear();
+        QTest::keyClicks(localPort, QStringLiteral("70000"));
+        w.tabs()->tabBar()->setCurrentIndex(2);
+        w.dialogs.expectMessage(QStringLiteral("サーバ ポート番号エラー"));
         w.click("writeButton");
         QVERIFY(w.dialogs.done());
-        QCOMPARE(w.tabs()->currentIndex(), 0);
-        QVERIFY(!w.page<SerialPage>()->isHidden());
-        QVERIFY(w.page<WirelessPage>()->isHidden());
-        QVERIFY(w.page<NetworkPage>()->isHidden());
+        QCOMPARE(w.tabs()->currentIndex(), 1);
+        QVERIFY(!w.page<NetworkPage>()->isHidden());
+        QVERIFY(w.page<SerialPage>()->isHidden());
+        QCOMPARE(w.window.focusWidget(), localPort);
+        QCOMPARE(localPort->selectedText(), QStringLiteral("70000"));
         QCOMPARE(recordsReceived(w.device), 0u);
+
+        // The tab the user then picks shows its page.
+        QTest::mouseClick(w.tabs()->tabBar(), Qt::LeftButton, {}, w.tabs()->tabBar()->tabRect(2).center());
+        QVERIFY(!w.page<SerialPage>()->isHidden());
+        QVERIFY(w.page<NetworkPage>()->isHidden());
     }
 
     void nothingIsWrittenAfterAFailedRead() {

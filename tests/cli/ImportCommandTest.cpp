@@ -213,6 +213,7 @@ TEST(Program, PrintsItsUsageForHelpOnStandardOutputAndForAWrongCommandLineOnStan
                               "  marlo-cli send --port PATH FILE\n"
                               "  marlo-cli scan --port PATH\n"
                               "  marlo-cli ports\n"
+                              "  marlo-cli --help | --version\n"
                               "Before the command, --lang ja|en sets the language of messages; without it, "
                               "the locale's.\n";
     const struct {
@@ -232,6 +233,9 @@ TEST(Program, PrintsItsUsageForHelpOnStandardOutputAndForAWrongCommandLineOnStan
         EXPECT_EQ(result.out, c.out);
         EXPECT_EQ(result.err, c.err);
     }
+    const auto version = runProgram({"--version"});
+    EXPECT_EQ(version.exitCode, exitSuccess);
+    EXPECT_TRUE(version.out.starts_with("marlo-cli 1.")) << version.out;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/prctl.h>
@@ -30,7 +31,7 @@ struct BlockedPort {
     int held = -1;
     // The other process gives up root first, which file modes do not keep out.
     bool asNobody = false;
-    // The process `lockInChild` started, and the pipe whose closing ends it.
+    // The process `holdInChild` started, and the pipe whose closing ends it.
     pid_t locker = -1;
     int release = -1;
 
@@ -46,13 +47,23 @@ struct BlockedPort {
             ::waitpid(locker, nullptr, 0);
         }
     }
+    // Gives the port to `owner`:`group` with `mode`, which only root may do.
+    void setOwnership(uid_t owner, const char* group, mode_t mode) {
+        const ::group* entry = ::getgrnam(group);
+        if (::geteuid() != 0 || entry == nullptr) {
+            GTEST_SKIP() << "needs root and the group " << group;
+        }
+        ASSERT_EQ(::chown(path.c_str(), owner, entry->gr_gid), 0);
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        asNobody = true;
+    }
     void hold() {
         held = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
         ASSERT_GE(held, 0);
     }
-    // Locks the port from a child process named "port-holder", which holds the lock until the port
-    // is dropped.
-    void lockInChild() {
+    // Opens the port in a child process named `name`, which keeps it open, with a lock when `lock`
+    // says so, until the port is dropped.
+    void holdInChild(const char* name, bool lock) {
         int ready[2];
         int releaseEnds[2];
         ASSERT_EQ(::pipe(ready), 0);
@@ -61,9 +72,9 @@ struct BlockedPort {
         if (locker == 0) {
             ::close(ready[0]);
             ::close(releaseEnds[1]);
-            ::prctl(PR_SET_NAME, "port-holder");
+            ::prctl(PR_SET_NAME, name);
             const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-            const char locked = fd >= 0 && ::flock(fd, LOCK_EX) == 0 ? 'y' : 'n';
+            const char locked = fd >= 0 && (!lock || ::flock(fd, LOCK_EX) == 0) ? 'y' : 'n';
             char end = 0;
             const bool told = ::write(ready[1], &locked, 1) == 1;
             ::_exit(told && ::read(releaseEnds[0], &end, 1) == 0 ? 0 : 1);
@@ -85,10 +96,10 @@ std::string processName() {
     return name;
 }
 
-std::string groupOf(const std::string& path) {
+std::string ownerOf(const std::string& path) {
     struct stat file {};
-    const group* owner = ::stat(path.c_str(), &file) == 0 ? ::getgrgid(file.st_gid) : nullptr;
-    return owner != nullptr ? owner->gr_name : std::string();
+    const passwd* owner = ::stat(path.c_str(), &file) == 0 ? ::getpwuid(file.st_uid) : nullptr;
+    return owner != nullptr ? owner->pw_name : std::string();
 }
 
 // Opens the port at `path` in a child process, which reports through a pipe why it did not open.
@@ -147,18 +158,41 @@ std::string busyText(const std::string& path, const std::string& holder) {
            "）が使用中です。そのプログラムを終了してから再試行してください。";
 }
 
+std::string busyAmongText(const std::string& path, const std::string& holders) {
+    return "ポート " + path + " は次のいずれかのプログラムが使用中です: " + holders +
+           "。そのプログラムを終了してから再試行してください。";
+}
+
+std::string ownerOnlyText(const std::string& path, const std::string& owner) {
+    return "ポート " + path + " を開く権限がありません。このポートを開けるのは所有者のユーザー「" + owner +
+           "」だけです。";
+}
+
+void markExclusive(BlockedPort& port) {
+    port.hold();
+    ASSERT_EQ(::ioctl(port.held, TIOCEXCL), 0);
+}
+
 const FailureCase failureCases[] = {
     // The lock names its holder, though this process has the port open too.
-    {"LockHeldByAnotherProgram", [](BlockedPort& port) { port.lockInChild(); }, Reason::busy,
-     [](const BlockedPort&) { return std::string("port-holder"); }, busyText},
-    // Root opens a terminal marked exclusive all the same; the mark still tells it is held, and
-    // without a lock the holder is found among the processes that have the port open: this one.
-    {"MarkedExclusiveByAnotherProgram",
+    {"LockHeldByAnotherProgram", [](BlockedPort& port) { port.holdInChild("port-holder", true); },
+     Reason::busy, [](const BlockedPort&) { return std::string("port-holder"); }, busyText},
+    // Root opens a terminal marked exclusive all the same; the mark still tells it is held. Without
+    // a lock, any program that has the port open may have marked it: each is named.
+    {"MarkedExclusiveByAnotherProgram", markExclusive, Reason::busyAmong,
+     [](const BlockedPort&) { return processName(); }, busyAmongText},
+    {"MarkedExclusiveWhileAnotherProgramHasItOpen",
      [](BlockedPort& port) {
-         port.hold();
-         ASSERT_EQ(::ioctl(port.held, TIOCEXCL), 0);
+         port.holdInChild("bystander", false);
+         markExclusive(port);
      },
-     Reason::busy, [](const BlockedPort&) { return processName(); }, busyText},
+     Reason::busyAmong,
+     [](const BlockedPort&) {
+         const std::string self = processName();
+         return self < "bystander" ? self + ", bystander" : "bystander, " + self;
+     },
+     busyAmongText},
+    // A terminal's group may only write to it: joining the group would not help.
     {"ModeKeepsTheUserOut",
      [](BlockedPort& port) {
          port.asNobody = ::geteuid() == 0;
@@ -166,12 +200,17 @@ const FailureCase failureCases[] = {
              GTEST_SKIP() << "neither root nor able to make the port unreadable";
          }
      },
-     Reason::permissionDenied, [](const BlockedPort& port) { return groupOf(port.path); },
+     Reason::ownerOnly, [](const BlockedPort& port) { return ownerOf(port.path); }, ownerOnlyText},
+    {"GroupMayReadAndWrite", [](BlockedPort& port) { port.setOwnership(0, "dialout", 0660); },
+     Reason::permissionDenied, [](const BlockedPort&) { return std::string("dialout"); },
      [](const std::string& path, const std::string& group) {
          return "ポート " + path + " を開く権限がありません。ポートはグループ「" + group +
                 "」に属しています。「sudo usermod -aG " + group +
                 " $USER」で参加し、ログインし直してください。";
      }},
+    // Nobody is to be told to join root's group.
+    {"OnlyRootsGroupMayOpenIt", [](BlockedPort& port) { port.setOwnership(0, "root", 0660); },
+     Reason::ownerOnly, [](const BlockedPort&) { return std::string("root"); }, ownerOnlyText},
     // A descriptor kept on the closed terminal keeps its number from being given out again.
     {"AdapterUnplugged",
      [](BlockedPort& port) {

@@ -202,6 +202,9 @@ private slots:
             destinations.ok();
             QVERIFY2(destinations.dialogs.done(), change.second);
             QVERIFY(destinations.dialog->isVisible());
+            // The refused value is ready to be typed over.
+            QCOMPARE(destinations.dialog->focusWidget(), destinations.edit(change.first));
+            QCOMPARE(destinations.edit(change.first)->selectedText(), QString::fromUtf8(change.second));
         }
     }
 

@@ -763,34 +763,44 @@ TEST(RecordWriter, RefusesAnAddressAndMaskItCannotWriteAsAPrefix) {
 
 // A CR or an LF in a value would end the record's line inside it: the device would take the rest as
 // a line of its own, a saved file would not load. Such a record is refused.
-TEST(RecordWriter, RefusesALineBreakInAValue) {
+TEST(RecordWriter, RefusesALineBreakInAValueNamingItsSetting) {
     const auto refusedWith = [](SettingsDocument document, RecordTarget target,
                                 std::deque<PasswordAnswer> answers) {
         ScriptedPrompt prompt;
         prompt.answers = std::move(answers);
         RecordRefusal refusal;
-        const bool built = buildRecord(document, target, &prompt, &refusal).has_value();
-        return built ? std::string("built")
-                     : std::string(refusal.context) + ": " + (refusal.message ? refusal.message : "(none)");
+        if (buildRecord(document, target, &prompt, &refusal)) {
+            return std::string("built");
+        }
+        std::string message = refusal.message != nullptr ? refusal.message : "(none)";
+        if (const std::size_t argument = message.find("%1"); argument != std::string::npos) {
+            message.replace(argument, 2, refusal.argument);
+        }
+        return std::string(refusal.context) + ": " + message;
     };
-    const std::string refused = "RecordWriter: 改行を含む設定値があるため、設定データを書き出せません。";
+    const std::string cannotWrite = "に改行が含まれているため、設定データを書き出せません。";
     const std::deque<PasswordAnswer> skipAll(4, {promptSkip, {}});
 
     SettingsDocument shown = richDocument();
-    shown.loaded.profiles[0].networkName = "Home\rNet";
-    EXPECT_EQ(refusedWith(shown, RecordTarget::file, skipAll), refused);
-    shown.loaded.profiles[0].networkName = "HomeNet";
+    shown.loaded.profiles[1].networkName = "Home\rNet";
+    EXPECT_EQ(refusedWith(shown, RecordTarget::file, skipAll),
+              "RecordWriter: 保存済プロファイルの2番目" + cannotWrite);
+    shown.loaded.profiles[1].networkName = "HomeNet";
     shown.loaded.profiles[0].name = "home\n";
-    EXPECT_EQ(refusedWith(shown, RecordTarget::file, skipAll), refused);
+    EXPECT_EQ(refusedWith(shown, RecordTarget::file, skipAll),
+              "RecordWriter: 保存済プロファイルの1番目" + cannotWrite);
 
     SettingsDocument destination = richDocument();
     destination.edited.connect.hosts[1].address = "10.0.0.1\r\n";
-    EXPECT_EQ(refusedWith(destination, RecordTarget::device, {}), refused);
-    EXPECT_EQ(refusedWith(destination, RecordTarget::file, skipAll), refused);
+    EXPECT_EQ(refusedWith(destination, RecordTarget::device, {}),
+              "RecordWriter: 接続先2のアドレス" + cannotWrite);
+    EXPECT_EQ(refusedWith(destination, RecordTarget::file, skipAll),
+              "RecordWriter: 接続先2のアドレス" + cannotWrite);
 
     std::deque<PasswordAnswer> typed = skipAll;
     typed.front() = {promptEntered, "pass\rword"};
-    EXPECT_EQ(refusedWith(richDocument(), RecordTarget::file, typed), refused);
+    EXPECT_EQ(refusedWith(richDocument(), RecordTarget::file, typed),
+              "RecordWriter: APモードのパスワード" + cannotWrite);
     EXPECT_EQ(refusedWith(richDocument(), RecordTarget::file, skipAll), "built");
 }
 

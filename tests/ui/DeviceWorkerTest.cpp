@@ -24,7 +24,7 @@ private slots:
         QVERIFY(worker.start(
             [&] {
                 operationThread = QThread::currentThread();
-                worker.postToGui([&] { postedThread = QThread::currentThread(); });
+                DeviceWorker::postFromOperation([&] { postedThread = QThread::currentThread(); });
                 return -5;
             },
             [&](int value) {
