@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libudev-dev libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n libxml2-utils fonts-noto-cjk xvfb xauth
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)

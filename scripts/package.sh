@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build/ (the build of scripts/test.sh), checks its dependencies,
-# desktop entry, icons and AppStream metadata, and runs the packaged programs from a clean folder
+# Builds the Debian package in build/ (the build of scripts/test.sh), checks it with lintian, its
+# dependencies, desktop entry, icons and AppStream metadata, and runs the packaged programs from a clean folder
 # the package is unpacked into: marlo-cli --help, marlo --help, and marlo offscreen on the simulated
 # device until it has pictured its three tabs.
 set -euo pipefail
@@ -18,6 +18,8 @@ rm -f build/marlo_*.deb
 (cd build && cpack -G DEB)
 deb=$(echo build/marlo_*_amd64.deb)
 dpkg-deb --info "$deb"
+# Debian's own checker: any error or warning fails the package.
+lintian --fail-on error,warning "$deb" || fail "lintian has remarks on $deb"
 
 # Every dependency and recommendation names a Debian package that deps.sh installed, so that apt
 # would add the package alone.
@@ -56,9 +58,9 @@ for program in marlo marlo-cli marlo-devsim; do
     fail "$program has a library path"
   fi
 done
-usage=$("$bin/marlo-cli" --help)
+usage=$(env -u DISPLAY "$bin/marlo-cli" --help)
 grep -q "^  marlo-cli ports$" <<< "$usage" || fail "marlo-cli --help: $usage"
-usage=$(QT_QPA_PLATFORM=offscreen "$bin/marlo" --help)
+usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/marlo" --help)
 grep -q -- "--demo" <<< "$usage" || fail "marlo --help: $usage"
 reason=$("$bin/marlo-cli" --lang en read --port "$root/no-such-port" 2>&1 || true)
 grep -q "^Port $root/no-such-port was not found" <<< "$reason" || fail "marlo-cli --lang en: $reason"

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>パスワードは8文字以上、63文字以内である必要があります。</source>
-        <translation>The password must be 8 to 63 characters long.</translation>
+        <translation>The passphrase must be 8 to 63 characters long.</translation>
     </message>
     <message>
         <source>パスワードに使用できない文字が含まれています。</source>
-        <translation>The password contains characters that cannot be used.</translation>
+        <translation>The passphrase contains characters that cannot be used.</translation>
     </message>
     <message>
         <source>APモードの設定</source>
@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>スキャン要求を許可</source>
-        <translation>Allow scan requests</translation>
+        <translation>Allow &amp;scan requests</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>無線LANチャンネル:</source>
-        <translation>Wireless LAN channel:</translation>
+        <translation>&amp;Channel:</translation>
     </message>
     <message>
         <source>セキュリティ</source>
@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>暗号化の有効</source>
-        <translation>Enable encryption</translation>
+        <translation>&amp;Enable encryption</translation>
     </message>
     <message>
         <source>パスワード:</source>
-        <translation>Password:</translation>
+        <translation>&amp;Passphrase:</translation>
     </message>
     <message>
         <source>自動</source>
@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>再接続時間:</source>
-        <translation>Reconnect time:</translation>
+        <translation>Reconnect &amp;time:</translation>
     </message>
     <message>
         <source>秒</source>
@@ -87,11 +87,11 @@
     </message>
     <message>
         <source>送信先以外からのUDP受信を破棄する</source>
-        <translation>Discard UDP data from other senders</translation>
+        <translation>&amp;Discard UDP data from hosts other than the destinations</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>プロトコル</source>
@@ -109,31 +109,31 @@
         <source>ローカル
 ポート</source>
         <translation>Local
-port</translation>
+Port</translation>
     </message>
     <message>
         <source>接続時送信文字列</source>
-        <translation>Text sent on connect</translation>
+        <translation>Text Sent on Connect</translation>
     </message>
     <message>
         <source>接続先%1:</source>
-        <translation>Destination %1:</translation>
+        <translation>Destination &amp;%1:</translation>
     </message>
     <message>
         <source>接続順序</source>
-        <translation>Connection order</translation>
+        <translation>Connection Order</translation>
     </message>
     <message>
         <source>順次接続</source>
-        <translation>One after another</translation>
+        <translation>&amp;Sequential</translation>
     </message>
     <message>
         <source>複数同時</source>
-        <translation>All at once</translation>
+        <translation>Si&amp;multaneous</translation>
     </message>
     <message>
         <source>前回接続した次の接続先</source>
-        <translation>The one after the last connected</translation>
+        <translation>&amp;Round-robin</translation>
     </message>
     <message>
         <source>接続先%1のアドレスに使用できない文字が含まれています。</source>
@@ -141,15 +141,15 @@ port</translation>
     </message>
     <message>
         <source>ポート番号を設定してください</source>
-        <translation>Enter a port number</translation>
+        <translation>Enter a port number for every destination that has an address.</translation>
     </message>
     <message>
         <source>接続先%1の接続時送信文字列に使用できない文字が含まれています。</source>
-        <translation>The text sent on connect of destination %1 contains characters that cannot be used.</translation>
+        <translation>The text sent to destination %1 on connect contains characters that cannot be used.</translation>
     </message>
     <message>
         <source>ローカルポート</source>
-        <translation>Local port</translation>
+        <translation>Local Port</translation>
     </message>
 </context>
 <context>
@@ -181,15 +181,19 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>設定の書き込みに失敗しました。</source>
-        <translation>Writing the settings failed.</translation>
+        <translation>The settings could not be written to the device.</translation>
     </message>
     <message>
         <source>通信エラー</source>
-        <translation>Communication error</translation>
+        <translation>Communication with the device failed.</translation>
     </message>
     <message>
         <source>解析エラー</source>
-        <translation>Parse error</translation>
+        <translation>Scanning failed: the device&apos;s answer could not be read.</translation>
+    </message>
+    <message>
+        <source>対象と通信できません</source>
+        <translation>The device could not be reached.</translation>
     </message>
 </context>
 <context>
@@ -212,7 +216,7 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>開始キャラクタ   0x</source>
-        <translation>Start character   0x</translation>
+        <translation>Start character: 0x</translation>
     </message>
     <message>
         <source>開始キャラクタを送信しない</source>
@@ -220,7 +224,7 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>サーバモード有効</source>
-        <translation>Enable server mode</translation>
+        <translation>Enable ser&amp;ver mode</translation>
     </message>
     <message>
         <source>接続待ち開始条件</source>
@@ -232,27 +236,27 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>複数接続の許可</source>
-        <translation>Allow several connections</translation>
+        <translation>Allow &amp;multiple connections</translation>
     </message>
     <message>
         <source>ローカルポート番号:</source>
-        <translation>Local port number:</translation>
+        <translation>Local port &amp;number:</translation>
     </message>
     <message>
         <source>接続パスワードを使用</source>
-        <translation>Use a connection password</translation>
+        <translation>&amp;Use a connection password</translation>
     </message>
     <message>
         <source>パスワード文字列:</source>
-        <translation>Password:</translation>
+        <translation>Passw&amp;ord:</translation>
     </message>
     <message>
         <source>接続時シリアルバッファをクリア</source>
-        <translation>Clear serial buffer when a client connects</translation>
+        <translation>Clear serial &amp;buffer when a client connects</translation>
     </message>
     <message>
         <source>クライアントモード有効 </source>
-        <translation>Enable client mode</translation>
+        <translation>Enable &amp;client mode</translation>
     </message>
     <message>
         <source>接続要求条件</source>
@@ -268,19 +272,19 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>接続先の登録</source>
-        <translation>Edit destinations</translation>
+        <translation>&amp;Edit Destinations…</translation>
     </message>
     <message>
         <source>接続時シリアルバッファクリアする</source>
-        <translation>Clear serial buffer when connected</translation>
+        <translation>Clear serial bu&amp;ffer when connected</translation>
     </message>
     <message>
         <source>指定キャラクタで切断</source>
-        <translation>Disconnect on a character</translation>
+        <translation>Disconnect on a &amp;given character</translation>
     </message>
     <message>
         <source>シリアル無通信時間で切断</source>
-        <translation>Disconnect after serial silence</translation>
+        <translation>Disconnect af&amp;ter serial silence</translation>
     </message>
     <message>
         <source>ミリ秒</source>
@@ -288,11 +292,11 @@ Or close the application and start again.</translation>
     </message>
     <message>
         <source>DSRノンアクティブ時に切断(Orvane)</source>
-        <translation>Disconnect when DSR drops (Orvane)</translation>
+        <translation>Disconnect w&amp;hen DSR drops (Orvane)</translation>
     </message>
     <message>
         <source>切断時シリアルバッファをクリア</source>
-        <translation>Clear serial buffer on disconnect</translation>
+        <translation>Clear serial buffer on &amp;disconnect</translation>
     </message>
     <message>
         <source>パスワード文字列に使用できない文字が含まれています。</source>
@@ -301,6 +305,7 @@ Or close the application and start again.</translation>
     <message>
         <source>ミリ秒</source>
         <comment>unit, read out after a field&apos;s name</comment>
+        <translatorcomment>Read out by screen readers after the name of a time field (&quot;Timeout in milliseconds&quot;); the unit label beside the field stays &quot;ms&quot;.</translatorcomment>
         <translation>in milliseconds</translation>
     </message>
 </context>
@@ -308,74 +313,74 @@ Or close the application and start again.</translation>
     <name>PasswordDialog</name>
     <message>
         <source>パスワードに使用できない文字が含まれています。</source>
-        <translation>The password contains characters that cannot be used.</translation>
+        <translation>The text entered contains characters that cannot be used.</translation>
     </message>
     <message>
         <source>パスワードの入力</source>
-        <translation>Enter Password</translation>
+        <translation>Enter Passphrase or Password</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>このパスワードはファイルに保存しない</source>
-        <translation>Do not save this password in the file</translation>
+        <translation>Save &amp;Without It</translation>
     </message>
     <message>
         <source>ファイルへの保存を中断する</source>
-        <translation>Stop saving the file</translation>
+        <translation>S&amp;top Saving</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>31文字以内である必要があります。</source>
-        <translation>It must be at most 31 characters long.</translation>
+        <translation>The password must be at most 31 characters long.</translation>
     </message>
     <message>
         <source>64文字である必要があります。</source>
-        <translation>It must be exactly 64 characters long.</translation>
+        <translation>The key must be exactly 64 characters long.</translation>
     </message>
     <message>
         <source>8文字以上、63文字以内である必要があります。</source>
-        <translation>It must be 8 to 63 characters long.</translation>
+        <translation>The passphrase must be 8 to 63 characters long.</translation>
     </message>
     <message>
         <source>ファイルに保存する [ APモード パスワード ] を入力してください。
 （8文字以上、63文字以内）</source>
-        <translation>Enter the [ AP mode password ] to save in the file.
+        <translation>Enter the AP mode passphrase to save in the file.
 (8 to 63 characters)</translation>
     </message>
     <message>
         <source>APモード パスワードを保存</source>
-        <translation>Save the AP mode password</translation>
+        <translation>&amp;Save AP Mode Passphrase</translation>
     </message>
     <message>
         <source>ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。
 （31文字以内）</source>
-        <translation>Enter the [ server mode connection password ] to save in the file.
+        <translation>Enter the server mode connection password to save in the file.
 (at most 31 characters)</translation>
     </message>
     <message>
         <source>サーバモード 接続パスワードを保存</source>
-        <translation>Save the server mode connection password</translation>
+        <translation>&amp;Save Server Connection Password</translation>
     </message>
     <message>
         <source>ファイルに保存する SSID [ %1 ] プロファイルの接続パスワードを入力してください。(16進数64文字)</source>
-        <translation>Enter the connection password of the profile for SSID [ %1 ] to save in the file. (64 hexadecimal digits)</translation>
+        <translation>Enter the key of the station profile for SSID &quot;%1&quot; to save in the file. (64 hexadecimal digits)</translation>
     </message>
     <message>
         <source>ファイルに保存する SSID [ %1 ] プロファイルの接続パスワードを入力してください。(8文字以上、63文字以内)</source>
-        <translation>Enter the connection password of the profile for SSID [ %1 ] to save in the file. (8 to 63 characters)</translation>
+        <translation>Enter the passphrase of the station profile for SSID &quot;%1&quot; to save in the file. (8 to 63 characters)</translation>
     </message>
     <message>
         <source>SSIDプロファイルを保存</source>
-        <translation>Save the SSID profile</translation>
+        <translation>&amp;Save Station Profile</translation>
     </message>
     <message>
         <source>このSSIDのプロファイルは保存しない</source>
-        <translation>Do not save this SSID&apos;s profile</translation>
+        <translation>Save &amp;Without This Profile</translation>
     </message>
 </context>
 <context>
@@ -400,20 +405,28 @@ Or close the application and start again.</translation>
         <source>ポート %1 を開けませんでした（%2）。</source>
         <translation>Port %1 could not be opened (%2).</translation>
     </message>
+    <message>
+        <source>ポート %1 を開く権限がありません。このポートを開けるのは所有者のユーザー「%2」だけです。</source>
+        <translation>You do not have permission to open port %1. Only its owner, the user &quot;%2&quot;, can open it.</translation>
+    </message>
+    <message>
+        <source>ポート %1 は次のいずれかのプログラムが使用中です: %2。そのプログラムを終了してから再試行してください。</source>
+        <translation>Port %1 is in use by one of these programs: %2. Close that program, then try again.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditorDialog</name>
     <message>
         <source>この内容のプロファイルを登録します。<byte value="xd"/>
 この操作は即座に反映されます。</source>
-        <translation>This profile will be registered on the device.<byte value="xd"/>
+        <translation>This profile will be added to the device.<byte value="xd"/>
 The change takes effect at once.</translation>
     </message>
     <message>
         <source>プロファイルの追加に失敗しました。
 
 </source>
-        <translation>Adding the profile failed.
+        <translation>The profile could not be added.
 
 </translation>
     </message>
@@ -427,19 +440,19 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>パスワードに使用できない文字が含まれています。</source>
-        <translation>The password contains characters that cannot be used.</translation>
+        <translation>A passphrase or key contains characters that cannot be used.</translation>
     </message>
     <message>
         <source>SSIDを入力してください</source>
-        <translation>Enter an SSID</translation>
+        <translation>Enter an SSID.</translation>
     </message>
     <message>
         <source>パスワードを入力してください</source>
-        <translation>Enter a password</translation>
+        <translation>Enter a passphrase or key.</translation>
     </message>
     <message>
         <source>パスワードは8文字以上、63文字以内である必要があります。</source>
-        <translation>The password must be 8 to 63 characters long.</translation>
+        <translation>The passphrase must be 8 to 63 characters long.</translation>
     </message>
     <message>
         <source>HEX指定時のKeyは0-9 A-Fで入力してください。</source>
@@ -455,7 +468,7 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>選択した欄のパスワードを入力してください</source>
-        <translation>Enter the password in the selected field</translation>
+        <translation>Enter a key in the selected row.</translation>
     </message>
     <message>
         <source>プロファイルの編集</source>
@@ -463,7 +476,7 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>このプロファイルを有効とする</source>
-        <translation>Enable this profile</translation>
+        <translation>Enable this &amp;profile</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -471,7 +484,7 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>セキュリティ</source>
@@ -479,11 +492,11 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>暗号化の有効</source>
-        <translation>Enable encryption</translation>
+        <translation>&amp;Enable encryption</translation>
     </message>
     <message>
         <source>パスワード / Key:</source>
-        <translation>Password / key:</translation>
+        <translation>Passphrase or key:</translation>
     </message>
 </context>
 <context>
@@ -492,12 +505,36 @@ The change takes effect at once.</translation>
         <source>改行を含む設定値があるため、設定データを書き出せません。</source>
         <translation>A setting value contains a line break, which the settings record cannot hold. Nothing was written.</translation>
     </message>
+    <message>
+        <source>APモードのSSIDに改行が含まれているため、設定データを書き出せません。</source>
+        <translation>The AP mode SSID contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>APモードのパスワードに改行が含まれているため、設定データを書き出せません。</source>
+        <translation>The AP mode passphrase contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>サーバモードの接続パスワードに改行が含まれているため、設定データを書き出せません。</source>
+        <translation>The server mode connection password contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>接続先%1のアドレスに改行が含まれているため、設定データを書き出せません。</source>
+        <translation>The address of destination %1 contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>接続先%1の接続時送信文字列に改行が含まれているため、設定データを書き出せません。</source>
+        <translation>The text sent to destination %1 on connect contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>保存済プロファイルの%1番目に改行が含まれているため、設定データを書き出せません。</source>
+        <translation>Saved station profile %1 contains a line break, which the settings record cannot hold. Nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>SerialPage</name>
     <message>
         <source>ボーレート:</source>
-        <translation>Baud rate:</translation>
+        <translation>Ba&amp;ud rate:</translation>
     </message>
     <message>
         <source>データビット:</source>
@@ -517,11 +554,11 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>偶数</source>
-        <translation>Even</translation>
+        <translation>E&amp;ven</translation>
     </message>
     <message>
         <source>奇数</source>
-        <translation>Odd</translation>
+        <translation>&amp;Odd</translation>
     </message>
     <message>
         <source>フロー制御:</source>
@@ -529,19 +566,19 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>ハードウェア</source>
-        <translation>Hardware</translation>
+        <translation>&amp;Hardware</translation>
     </message>
     <message>
         <source>ソフトウェア</source>
-        <translation>Software</translation>
+        <translation>So&amp;ftware</translation>
     </message>
     <message>
         <source>パックコントロール有効</source>
-        <translation>Enable packing</translation>
+        <translation>E&amp;nable packing</translation>
     </message>
     <message>
         <source>データ数:</source>
-        <translation>Packet size:</translation>
+        <translation>Packet si&amp;ze:</translation>
     </message>
     <message>
         <source>バイト</source>
@@ -549,7 +586,7 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>タイムアウト</source>
-        <translation>Timeout</translation>
+        <translation>Ti&amp;meout</translation>
     </message>
     <message>
         <source>ミリ秒</source>
@@ -557,61 +594,63 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>終了キャラクタ指定</source>
-        <translation>By end character</translation>
+        <translation>&amp;By end character</translation>
     </message>
     <message>
         <source>終了キャラクタ</source>
-        <translation>End character</translation>
+        <translation>&amp;End character:</translation>
     </message>
     <message>
         <source>終了キャラクタを送信しない</source>
-        <translation>Do not send the end character</translation>
+        <translation>&amp;Do not send the end character</translation>
     </message>
     <message>
         <source>終了キャラクタを挿入する</source>
-        <translation>Insert an end character</translation>
+        <translatorcomment>The source calls this the end character; in English it is the trailing character, so that it is not taken for the end character above it.</translatorcomment>
+        <translation>Insert a trailing &amp;character</translation>
     </message>
     <message>
         <source>受信データキュー更新条件</source>
-        <translation>Receive queue update</translation>
+        <translation>Receive Queue Update Conditions</translation>
     </message>
     <message>
         <source>ギャップ時間</source>
-        <translation>Gap time</translation>
+        <translation>&amp;Gap time:</translation>
     </message>
     <message>
         <source>0設定時は
 4データ分の時間</source>
-        <translation>0: the time of
-4 characters</translation>
+        <translation>0 means the time
+of 4 characters</translation>
     </message>
     <message>
         <source>閾値</source>
-        <translation>Threshold</translation>
+        <translation>&amp;Threshold:</translation>
     </message>
     <message>
         <source>判定データ</source>
-        <translation>Match data</translation>
+        <translation>Match bytes:</translation>
     </message>
     <message>
         <source>受信データキュー更新条件の判定データ 指定エラー</source>
-        <translation>The match data of the receive queue update is not valid</translation>
+        <translation>A match byte of the receive queue conditions is not valid.</translation>
     </message>
     <message>
         <source>受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。</source>
-        <translation>The match data of the receive queue update must be 0x00-0x0F or 0x21-0x7E.</translation>
+        <translation>Each match byte of the receive queue conditions must be from 0x00 to 0x0F or from 0x21 to 0x7E.</translation>
     </message>
     <message>
         <source>ソフトウェアフロー制御時は230400bpsが最大値です</source>
-        <translation>With software flow control the highest baud rate is 230400 bps</translation>
+        <translation>With software flow control, the baud rate can be at most 230400 bits per second.</translation>
     </message>
     <message>
         <source>受信データキュー更新条件の判定データは1バイト目から設定する必要があります。</source>
-        <translation>The match data of the receive queue update must start at the first byte.</translation>
+        <translation>Enter the first match byte of the receive queue conditions before the second.</translation>
     </message>
     <message>
         <source>ミリ秒</source>
         <comment>unit, read out after a field&apos;s name</comment>
+        <translatorcomment>Read out by screen readers after the name of a time field (&quot;Timeout in milliseconds&quot;); the unit label beside the field stays &quot;ms&quot;.</translatorcomment>
         <translation>in milliseconds</translation>
     </message>
 </context>
@@ -619,121 +658,125 @@ The change takes effect at once.</translation>
     <name>SettingsImport</name>
     <message>
         <source>設定データの解析に失敗しました。</source>
-        <translation>The settings data could not be parsed.</translation>
+        <translation>The settings data could not be interpreted.</translation>
     </message>
 </context>
 <context>
     <name>SettingsSchema</name>
     <message>
         <source>サーバ ポート番号エラー</source>
-        <translation>Server: the port number is not valid</translation>
+        <translation>Server: enter a local port number from 0 to 65535.</translation>
     </message>
     <message>
         <source>サーバ 開始キャラクタを設定してください</source>
-        <translation>Server: enter a start character</translation>
+        <translation>Server: enter a start character.</translation>
     </message>
     <message>
         <source>サーバ 開始キャラクタ指定エラー</source>
-        <translation>Server: the start character is not valid</translation>
+        <translation>Server: the start character is not valid.</translation>
     </message>
     <message>
         <source>再接続時間は0から3600までの範囲で設定してください</source>
-        <translation>Enter a reconnect time from 0 to 3600</translation>
+        <translation>Enter a reconnect time from 0 to 3600 seconds.</translation>
     </message>
     <message>
         <source>クライアント 開始キャラクタを設定してください</source>
-        <translation>Client: enter a start character</translation>
+        <translation>Client: enter a start character.</translation>
     </message>
     <message>
         <source>クライアント 開始キャラクタ指定エラー</source>
-        <translation>Client: the start character is not valid</translation>
+        <translation>Client: the start character is not valid.</translation>
     </message>
     <message>
         <source>ポート番号設定エラー</source>
-        <translation>The port number is not valid</translation>
+        <translation>Enter a destination port number from 0 to 65535.</translation>
     </message>
     <message>
         <source>ローカルポート番号設定エラー</source>
-        <translation>The local port number is not valid</translation>
+        <translation>Enter a destination local port number from 0 to 65535.</translation>
     </message>
     <message>
         <source>切断タイムアウトの設定範囲は2から86400000までです</source>
-        <translation>The disconnect timeout must be from 2 to 86400000</translation>
+        <translation>Enter a serial silence time from 2 to 86400000 milliseconds.</translation>
     </message>
     <message>
         <source>切断キャラクタを設定してください</source>
-        <translation>Enter a disconnect character</translation>
+        <translation>Enter a disconnect character.</translation>
     </message>
     <message>
         <source>切断キャラクタ指定エラー</source>
-        <translation>The disconnect character is not valid</translation>
+        <translation>The disconnect character is not valid.</translation>
     </message>
     <message>
         <source>データ数は100～1460の範囲で入力してください</source>
-        <translation>Enter a packet size from 100 to 1460</translation>
+        <translation>Enter a packet size from 100 to 1460 bytes.</translation>
     </message>
     <message>
         <source>タイムアウト値は1から30000の範囲である必要があります</source>
-        <translation>The timeout must be from 1 to 30000</translation>
+        <translation>Enter a packing timeout from 1 to 30000 milliseconds.</translation>
     </message>
     <message>
         <source>開始キャラクタを設定してください</source>
-        <translation>Enter the end character</translation>
+        <translatorcomment>Checks the packing end character of the serial page; the source calls it a start character.</translatorcomment>
+        <translation>Enter an end character.</translation>
     </message>
     <message>
         <source>開始キャラクタ指定エラー</source>
-        <translation>The end character is not valid</translation>
+        <translatorcomment>Checks the packing end character of the serial page; the source calls it a start character.</translatorcomment>
+        <translation>The end character is not valid.</translation>
     </message>
     <message>
         <source>終了キャラクタを設定してください</source>
-        <translation>Enter the character to insert</translation>
+        <translatorcomment>Checks the character the serial page inserts after the end character; the source calls it an end character.</translatorcomment>
+        <translation>Enter a trailing character.</translation>
     </message>
     <message>
         <source>終了キャラクタ指定エラー</source>
-        <translation>The character to insert is not valid</translation>
+        <translatorcomment>Checks the character the serial page inserts after the end character; the source calls it an end character.</translatorcomment>
+        <translation>The trailing character is not valid.</translation>
     </message>
     <message>
         <source>BPS設定エラー</source>
-        <translation>The baud rate is not valid</translation>
+        <translation>Enter a baud rate from 9600 to 4000000 bits per second.</translation>
     </message>
     <message>
         <source>XOn 文字エラー</source>
-        <translation>The XOn character is not valid</translation>
+        <translation>The Xon character is not valid.</translation>
     </message>
     <message>
         <source>XOff 文字エラー</source>
-        <translation>The XOff character is not valid</translation>
+        <translation>The Xoff character is not valid.</translation>
     </message>
     <message>
         <source>受信データキュー更新条件のギャップ時間は0～5000の範囲で入力してください</source>
-        <translation>Enter a gap time of the receive queue update from 0 to 5000</translation>
+        <translation>Enter a receive queue gap time from 0 to 5000 milliseconds.</translation>
     </message>
     <message>
         <source>受信データキュー更新条件の閾値は10～513の範囲で入力してください</source>
-        <translation>Enter a threshold of the receive queue update from 10 to 513</translation>
+        <translation>Enter a receive queue threshold from 10 to 513 bytes.</translation>
     </message>
 </context>
 <context>
     <name>StationProfilesDialog</name>
     <message>
         <source>プロファイルは最大4つまでです。</source>
-        <translation>There can be at most 4 profiles.</translation>
+        <translation>The device can hold at most 4 station profiles.</translation>
     </message>
     <message>
         <source>選択したプロファイルを %1 に変更します。<byte value="xd"/>
 この操作は即座に反映されます。</source>
-        <translation>The selected profile will be changed to &quot;%1&quot;.<byte value="xd"/>
+        <translation>The selected profile will be set to &quot;%1&quot;.<byte value="xd"/>
 The change takes effect at once.</translation>
     </message>
     <message>
         <source>プロファイルを %1 に変更しました。</source>
-        <translation>The profile was changed to &quot;%1&quot;.</translation>
+        <translation>The profile was set to &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>プロファイルの変更に失敗しました。
 
 </source>
-        <translation>Changing the profile failed.
+        <translation>The profile could not be changed.
 
 </translation>
     </message>
@@ -751,7 +794,7 @@ The change takes effect at once.</translation>
         <source>プロファイルの削除に失敗しました。
 
 </source>
-        <translation>Deleting the profile failed.
+        <translation>The profile could not be deleted.
 
 </translation>
     </message>
@@ -777,27 +820,27 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>保存済プロファイル</source>
-        <translation>Saved profiles</translation>
+        <translation>Sa&amp;ved profiles:</translation>
     </message>
     <message>
         <source>プロファイルを新規追加</source>
-        <translation>Add a new profile</translation>
+        <translation>&amp;Add Profile…</translation>
     </message>
     <message>
         <source>選択中プロファイルの有効無効切り替え</source>
-        <translation>Enable or disable the selected profile</translation>
+        <translation>&amp;Enable/Disable</translation>
     </message>
     <message>
         <source>選択中プロファイルを削除</source>
-        <translation>Delete the selected profile</translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>接続先アクセスポイントの検索</source>
-        <translation>Search for access points</translation>
+        <translation>Scan for Access Points</translation>
     </message>
     <message>
         <source>選択中のアクセスポイントをプロファイルに追加</source>
-        <translation>Add the selected access point as a profile</translation>
+        <translation>Add as &amp;Profile…</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -812,7 +855,7 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>All files (*.*)</source>
-        <translation>All files (*.*)</translation>
+        <translation>All files (*)</translation>
     </message>
 </context>
 <context>
@@ -887,11 +930,11 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>APモードの無線LANチャンネル設定が無線バント設定と合っていません。</source>
-        <translation>The AP mode wireless LAN channel does not match the band.</translation>
+        <translation>The AP mode channel does not match the band.</translation>
     </message>
     <message>
         <source>STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。</source>
-        <translation>To set up the station mode profiles, read the settings from the device first.</translation>
+        <translation>To edit the station profiles, read the settings from the device first.</translation>
     </message>
     <message>
         <source>現在のIPアドレス :</source>
@@ -907,19 +950,19 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>バンド</source>
-        <translation>Band</translation>
+        <translation>Band:</translation>
     </message>
     <message>
         <source>デュアル</source>
-        <translation>Dual</translation>
+        <translation>&amp;Dual</translation>
     </message>
     <message>
         <source>STAモード 有効</source>
-        <translation>Enable station mode</translation>
+        <translation>Enable stati&amp;on mode</translation>
     </message>
     <message>
         <source>接続先APの設定</source>
-        <translation>Station profiles</translation>
+        <translation>Station Pro&amp;files…</translation>
     </message>
     <message>
         <source>優先度:</source>
@@ -927,19 +970,19 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>キープアライブ有効</source>
-        <translation>Enable keep-alive</translation>
+        <translation>Enable keep-ali&amp;ve</translation>
     </message>
     <message>
         <source>IPアドレス自動取得</source>
-        <translation>Get an IP address automatically</translation>
+        <translation>&amp;Get an IP address automatically</translation>
     </message>
     <message>
         <source>APモード 有効</source>
-        <translation>Enable AP mode</translation>
+        <translation>Ena&amp;ble AP mode</translation>
     </message>
     <message>
         <source>APモードの設定</source>
-        <translation>AP mode settings</translation>
+        <translation>AP &amp;Mode Settings…</translation>
     </message>
     <message>
         <source>DHCPの範囲:</source>
@@ -947,11 +990,11 @@ The change takes effect at once.</translation>
     </message>
     <message>
         <source>開始:</source>
-        <translation>Start:</translation>
+        <translation>S&amp;tart:</translation>
     </message>
     <message>
         <source>終了:</source>
-        <translation>End:</translation>
+        <translation>&amp;End:</translation>
     </message>
 </context>
 <context>
@@ -968,15 +1011,15 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     </message>
     <message>
         <source>書き込みのみを行う</source>
-        <translation>Write only</translation>
+        <translation>&amp;Write Only</translation>
     </message>
     <message>
         <source>書き込みとリセットを行う</source>
-        <translation>Write and reset</translation>
+        <translation>Write and &amp;Reset</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation>Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -991,7 +1034,8 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     </message>
     <message>
         <source>デバイスが接続されていません。</source>
-        <translation>No device is connected.</translation>
+        <translatorcomment>Shown at start-up when no serial port is found; the English says what to do rather than translating the source word for word.</translatorcomment>
+        <translation>No serial port was found. Plug in the device&apos;s USB serial adapter, then start Marlo again.</translation>
     </message>
     <message>
         <source>デバイスからデータを読み込みました。</source>
@@ -999,43 +1043,46 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     </message>
     <message>
         <source>ファームウェア</source>
+        <translatorcomment>Read out by screen readers before the firmware line (&quot;Device Firmware version : 2.1&quot;): the line already says &quot;Firmware version&quot;, so the name says whose it is.</translatorcomment>
         <translation>Device</translation>
     </message>
     <message>
         <source>バージョン</source>
+        <translatorcomment>Read out by screen readers before the version line (&quot;Program Version 1.06&quot;): the line already says &quot;Version&quot;, so the name says whose it is.</translatorcomment>
         <translation>Program</translation>
     </message>
     <message>
         <source>接続USB-COM</source>
-        <translation>USB-COM port</translation>
+        <translatorcomment>COM is a Windows word; on Linux the list holds serial ports.</translatorcomment>
+        <translation>&amp;Port:</translation>
     </message>
     <message>
         <source>デバイスから読み込み</source>
-        <translation>Read from device</translation>
+        <translation>&amp;Read from Device</translation>
     </message>
     <message>
         <source>デバイスへの書き込み</source>
-        <translation>Write to device</translation>
+        <translation>&amp;Write to Device…</translation>
     </message>
     <message>
         <source>無線/IPアドレス</source>
-        <translation>Wireless/IP Address</translation>
+        <translation>Wireless/&amp;IP Address</translation>
     </message>
     <message>
         <source>ネットワーク</source>
-        <translation>Network</translation>
+        <translation>Networ&amp;k</translation>
     </message>
     <message>
         <source>シリアルポート</source>
-        <translation>Serial Port</translation>
+        <translation>Seri&amp;al Port</translation>
     </message>
     <message>
         <source>ファイルから読み込み</source>
-        <translation>Load from file</translation>
+        <translation>&amp;Load from File…</translation>
     </message>
     <message>
         <source>ファイルに保存</source>
-        <translation>Save to file</translation>
+        <translation>&amp;Save to File…</translation>
     </message>
     <message>
         <source>デバイスに設定を書き込みました。</source>
