@@ -53,7 +53,7 @@ void MainWindow::saveToFile() {
     std::optional<std::string> record = buildRecord(document_, RecordTarget::file, &prompt, &refusal);
     if (!record) {
         if (refusal.message != nullptr) {
-            dialogs_.message(this, refusalText(refusal));
+            dialogs_.warning(this, refusalText(refusal));
         }
         return;
     }
@@ -62,7 +62,7 @@ void MainWindow::saveToFile() {
         return;
     }
     if (const int error = writeRecordFile(localPath(*path), *record); error != 0) {
-        dialogs_.message(this, fileErrorText(error));
+        dialogs_.warning(this, fileErrorText(error));
         return;
     }
     dialogs_.message(this, tr(savedMessage));
@@ -78,7 +78,7 @@ void MainWindow::loadFromFile() {
     }
     std::string text;
     if (const int error = readRecordFile(localPath(*path), text); error != 0) {
-        dialogs_.message(this, fileErrorText(error));
+        dialogs_.warning(this, fileErrorText(error));
         return;
     }
     forgetRecords();

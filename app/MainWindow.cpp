@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
 #include <algorithm>
 #include <memory>
 
@@ -90,7 +92,7 @@ void MainWindow::createControls() {
     portSelector_->setGeometry(selector.x(), selector.y(), selector.width(),
                                portSelector_->sizeHint().height());
     portLabel->setBuddy(portSelector_);
-    portSelector_->setAccessibleName(portLabel->text());
+    portSelector_->setAccessibleName(withoutMnemonic(portLabel->text()));
 
     readButton_ = addButton(tr("デバイスから読み込み"), "readButton", 215, 5);
     writeButton_ = addButton(tr("デバイスへの書き込み"), "writeButton", 215, 25);
@@ -126,6 +128,21 @@ void MainWindow::createControls() {
 
     setFixedSize(units.toPixels(315, 457));
 
+    // The desktop's keys for the next and the previous tab work from anywhere in the window.
+    const auto turnPage = [this](int step) {
+        const int count = tabs_->tabBar()->count();
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(1); });
+    }
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [turnPage] { turnPage(-1); });
+    }
+
     // Every device operation, the station profile dialogs' included, talks to the port shown.
     connect(portSelector_, &QComboBox::currentIndexChanged, this, [this] {
         const PortEntry* port = selectedPort();
@@ -139,7 +156,7 @@ void MainWindow::createControls() {
 
 bool MainWindow::initDialog() {
     if (!listPorts(std::nullopt)) {
-        dialogs_.message(this, tr(noDeviceMessage));
+        dialogs_.warning(this, tr(noDeviceMessage));
         return false;
     }
 
@@ -214,7 +231,7 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     updateControls();
     if (!result.succeeded) {
         if (!quiet) {
-            dialogs_.message(this,
+            dialogs_.warning(this,
                              withOpenFailure(deviceMessage(communicationFailedMessage), result.openFailure));
         }
         forgetRecords();
@@ -257,7 +274,7 @@ const PortEntry* MainWindow::selectedPort() const {
 
 bool MainWindow::adoptImport(SettingsDocument candidate, int copyToEdited) {
     if (!importSettings(candidate, copyToEdited, diagnosticSink())) {
-        dialogs_.message(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
+        dialogs_.warning(this, QCoreApplication::translate("SettingsImport", importFailedMessage));
         return false;
     }
     document_ = std::move(candidate);

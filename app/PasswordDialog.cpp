@@ -65,12 +65,12 @@ void PasswordDialog::reject() {
 void PasswordDialog::takePassword() {
     const std::optional<Text> password = encodeText(edit_->text());
     if (!password) {
-        dialogs_.message(this, tr(unusableCharacterMessage));
+        dialogs_.warning(this, tr(unusableCharacterMessage));
         return;
     }
     enteredPassword_ = *password;
     if (const char* error = passwordLengthError(request_, enteredPassword_)) {
-        dialogs_.message(this, passwordPromptText(error));
+        dialogs_.warning(this, passwordPromptText(error));
         return;
     }
     done(promptEntered);

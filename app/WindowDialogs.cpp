@@ -13,8 +13,9 @@ namespace marlo {
 namespace {
 
 QMessageBox::StandardButton showBox(QWidget* owner, const QString& caption, const QString& text,
-                                    QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::Information, caption, text, buttons, owner);
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::Icon icon = QMessageBox::Information) {
+    QMessageBox box(icon, caption, text, buttons, owner);
     // Messages carry device replies, SSIDs and file names: never read them as markup.
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -25,7 +26,7 @@ std::optional<QString> pickRecordFile(QWidget* owner, QFileDialog::AcceptMode mo
     picker.setAcceptMode(mode);
     picker.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     picker.setNameFilters({QCoreApplication::translate("WindowDialogs", "XML files(*.xml)"),
-                           QCoreApplication::translate("WindowDialogs", "All files (*.*)")});
+                           QCoreApplication::translate("WindowDialogs", "All files (*)")});
     picker.setDefaultSuffix(QStringLiteral("xml"));
     if (picker.exec() != QDialog::Accepted || picker.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -37,6 +38,10 @@ std::optional<QString> pickRecordFile(QWidget* owner, QFileDialog::AcceptMode mo
 
 void WindowDialogs::message(QWidget* owner, const QString& text) {
     showBox(owner, QString::fromLatin1(applicationTitle), text, QMessageBox::Ok);
+}
+
+void WindowDialogs::warning(QWidget* owner, const QString& text) {
+    showBox(owner, QString::fromLatin1(applicationTitle), text, QMessageBox::Ok, QMessageBox::Warning);
 }
 
 bool WindowDialogs::confirm(QWidget* owner, const QString& text) {

@@ -8,6 +8,7 @@ namespace marlo {
 class WindowDialogs : public UserDialogs {
 public:
     void message(QWidget* owner, const QString& text) override;
+    void warning(QWidget* owner, const QString& text) override;
     bool confirm(QWidget* owner, const QString& text) override;
     void diagnostic(const QString& text) override;
     void copyToClipboard(const QString& text) override;

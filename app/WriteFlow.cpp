@@ -39,7 +39,7 @@ void MainWindow::writeToDevice() {
     RecordRefusal refusal;
     std::optional<std::string> built = buildRecord(document_, RecordTarget::device, nullptr, &refusal);
     if (!built) {
-        dialogs_.message(this, refusalText(refusal));
+        dialogs_.warning(this, refusalText(refusal));
         return;
     }
     auto record = std::make_shared<const std::string>(std::move(*built));
@@ -74,7 +74,7 @@ void MainWindow::finishWrite(bool succeeded, const std::string& reply,
         const QString message = withOpenFailure(
             deviceMessage(writeFailedMessage) + QStringLiteral("\n\n") + deviceReply(reply), openFailure);
         dialogs_.copyToClipboard(message);
-        dialogs_.message(this, message);
+        dialogs_.warning(this, message);
         updateControls();
         emit writeFinished(false);
         return;

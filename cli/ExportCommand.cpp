@@ -6,7 +6,9 @@
 #include "cli/Translation.h"
 #include "record/Cp932.h"
 #include "record/RecordWriter.h"
+#include "record/TranslatableText.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace marlo::cli {
@@ -24,35 +26,56 @@ struct ExportArguments {
     SecretPrompt secrets;
 };
 
+constexpr const char* unwritableSecret =
+    QT_TRANSLATE_NOOP("marlo-cli", "コードページ932で表せない文字が含まれています。");
+constexpr const char* profileNotInRecord =
+    QT_TRANSLATE_NOOP("marlo-cli", "記録にこのSSIDのステーションプロファイルがありません。");
+
 // Takes one "--secret" value into the prompt; false when it names no secret or when its text
-// cannot be written in code page 932.
+// cannot be written in code page 932, which is said without the secret itself.
 bool takeSecret(std::string_view value, SecretPrompt& secrets, std::ostream& err) {
-    const auto text = [&err](std::string_view utf8) {
+    const auto text = [&err](std::string_view utf8, std::string_view option) {
         auto cp932 = utf8ToCp932(utf8);
         if (!cp932) {
-            err << "marlo-cli: code page 932 cannot hold the text of --secret " << utf8 << "\n";
+            err << "marlo-cli: --secret " << option << ": " << translated("marlo-cli", unwritableSecret)
+                << "\n";
         }
         return cp932;
     };
     if (value.starts_with("ap=")) {
-        secrets.accessPointPassphrase = text(value.substr(3));
+        secrets.accessPointPassphrase = text(value.substr(3), "ap");
         return secrets.accessPointPassphrase.has_value();
     }
     if (value.starts_with("server=")) {
-        secrets.serverPassword = text(value.substr(7));
+        secrets.serverPassword = text(value.substr(7), "server");
         return secrets.serverPassword.has_value();
     }
     const std::size_t colon = value.find(':');
     if (value.starts_with("profile=") && colon != std::string_view::npos) {
-        const auto networkName = text(value.substr(8, colon - 8));
-        const auto key = text(value.substr(colon + 1));
-        if (!networkName || !key) {
+        const std::string_view option = value.substr(0, colon);
+        const auto networkName = text(value.substr(8, colon - 8), option);
+        const auto key = networkName ? text(value.substr(colon + 1), option) : std::nullopt;
+        if (!key) {
             return false;
         }
         secrets.profileKeys[*networkName] = *key;
         return true;
     }
     return false;
+}
+
+// The first profile key given for a network name that none of the record's station profiles has.
+std::optional<std::string> keyWithoutProfile(const SecretPrompt& secrets, const DeviceSettings& settings) {
+    const auto count =
+        static_cast<std::size_t>(std::clamp(settings.profileCount, 0, DeviceSettings::maxProfiles));
+    for (const auto& [networkName, key] : secrets.profileKeys) {
+        const auto end = settings.profiles.begin() + static_cast<std::ptrdiff_t>(count);
+        if (std::none_of(settings.profiles.begin(), end,
+                         [&](const WlanProfile& profile) { return profile.networkName == networkName; })) {
+            return networkName;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<ExportArguments> parse(const std::vector<std::string>& arguments, std::ostream& err) {
@@ -115,6 +138,11 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;
     }
+    if (const auto unknown = keyWithoutProfile(parsed->secrets, document.loaded)) {
+        err << "marlo-cli: --secret profile=" << displayText(*unknown) << ": "
+            << translated("marlo-cli", profileNotInRecord) << "\n";
+        return exitUsage;
+    }
     storeShownSettings(document);
     document.edited.reboot = parsed->reboot ? 1 : 0;
     RecordRefusal refusal;
@@ -128,9 +156,9 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitFailure;
     }
     if (!record) {
-        const char* secretRefusal = parsed->secrets.refusal;
-        err << "marlo-cli: " << (secretRefusal != nullptr ? translated("PasswordPrompt", secretRefusal) : "")
-            << "\n";
+        const SecretPrompt& secrets = parsed->secrets;
+        err << "marlo-cli: --secret " << secrets.refusedSecret << ": "
+            << (secrets.refusal != nullptr ? translated("PasswordPrompt", secrets.refusal) : "") << "\n";
         return exitUsage;
     }
     out.write(record->data(), static_cast<std::streamsize>(record->size()));

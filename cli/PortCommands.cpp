@@ -8,10 +8,10 @@
 #include "device/DeviceMessages.h"
 #include "device/PortOpenFailure.h"
 #include "device/ScanAnswer.h"
+#include "record/RecordFile.h"
 #include "record/SettingsImport.h"
 
 #include <algorithm>
-#include <fstream>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -90,14 +90,13 @@ std::string replyText(std::string_view reply) {
     return displayMessage(lines);
 }
 
+// Keeps a record in a file the way the window saves one: as a whole, owner-only when new.
 bool writeFile(const std::string& path, const std::string& bytes, std::ostream& err) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        err << "marlo-cli: cannot write " << path << "\n";
+    if (const int error = writeRecordFile(path, bytes); error != 0) {
+        err << "marlo-cli: cannot write " << path << ": " << recordFileErrorText(error) << "\n";
+        return false;
     }
-    return static_cast<bool>(file);
+    return true;
 }
 
 constexpr std::string_view readUsage = "--port PATH [--config-out FILE] [--status-out FILE]";

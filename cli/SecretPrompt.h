@@ -18,6 +18,7 @@ public:
     std::map<std::string, std::string> profileKeys; // by network name
 
     const char* refusal = nullptr; // UTF-8, in the context "PasswordPrompt"
+    std::string refusedSecret;     // which one: "ap", "server" or "profile=SSID" (UTF-8)
 
     PasswordAnswer ask(const PasswordRequest& request) override;
 };

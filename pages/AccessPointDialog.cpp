@@ -188,7 +188,7 @@ void AccessPointDialog::accept() {
 }
 
 bool AccessPointDialog::refuse(const QString& message) {
-    dialogs_.message(this, message);
+    dialogs_.warning(this, message);
     return false;
 }
 

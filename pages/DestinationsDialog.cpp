@@ -127,7 +127,7 @@ QWidget* DestinationsDialog::createDestinationTable() {
         edit->setObjectName(QString::fromLatin1(id));
         new TypedLengthLimit(edit, maxBytes);
         edit->setMinimumWidth(editWidthFor(this, sample));
-        edit->setAccessibleName(name);
+        edit->setAccessibleName(withoutMnemonic(name));
         return edit;
     };
     for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
@@ -293,7 +293,7 @@ std::optional<std::uint32_t> DestinationsDialog::readSetting(QLineEdit* edit, Se
 }
 
 bool DestinationsDialog::refuse(const QString& message, QWidget* control) {
-    dialogs_.message(this, message);
+    dialogs_.warning(this, message);
     focusForRetyping(control);
     return false;
 }

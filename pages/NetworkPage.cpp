@@ -105,7 +105,7 @@ QLayout* NetworkPage::addStartCharacterRow(const StartCharacterIds& id, const QS
     controls.label = add(new QLabel(tr("開始キャラクタ   0x"), this), id.label);
     controls.edit = addCharacterEdit(id.edit);
     controls.label->setBuddy(controls.edit);
-    controls.edit->setAccessibleName(side + QLatin1Char(' ') + controls.label->text());
+    controls.edit->setAccessibleName(withoutMnemonic(side + QLatin1Char(' ') + controls.label->text()));
     controls.flush = add(new QCheckBox(tr("開始キャラクタを送信しない"), this), id.flush);
     auto* row = new QHBoxLayout;
     row->addWidget(controls.label);
@@ -218,7 +218,7 @@ QWidget* NetworkPage::createDisconnectGroup() {
     hexLabel->setObjectName(QStringLiteral("stopCharacterLabel"));
     stopCharacter_ = addCharacterEdit("stopCharacter");
     hexLabel->setBuddy(stopCharacter_);
-    stopCharacter_->setAccessibleName(stopEnabled_->text() + QStringLiteral(" 0x"));
+    stopCharacter_->setAccessibleName(withoutMnemonic(stopEnabled_->text() + QStringLiteral(" 0x")));
     grid->addWidget(stopEnabled_, 0, 0);
     auto* stopRow = new QHBoxLayout;
     stopRow->addWidget(hexLabel);
@@ -230,8 +230,8 @@ QWidget* NetworkPage::createDisconnectGroup() {
     silence_ = add(new QLineEdit(this), "silenceTimeout");
     silence_->setMaximumWidth(editWidthFor(this, "000000000"));
     const QString milliseconds = tr("ミリ秒");
-    silence_->setAccessibleName(silenceEnabled_->text() + QLatin1Char(' ') +
-                                tr("ミリ秒", "unit, read out after a field's name"));
+    silence_->setAccessibleName(withoutMnemonic(silenceEnabled_->text() + QLatin1Char(' ') +
+                                                tr("ミリ秒", "unit, read out after a field's name")));
     grid->addWidget(silenceEnabled_, 1, 0);
     auto* silenceRow = new QHBoxLayout;
     silenceRow->addWidget(silence_);

@@ -1,6 +1,7 @@
 #include "pages/PageFields.h"
 
 #include "record/Codecs.h"
+#include "ui/WidgetText.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -83,12 +84,12 @@ int editWidthFor(const QWidget* widget, const char* sample) {
 QWidget* labelFor(QWidget* control, const QString& text) {
     auto* label = new QLabel(text);
     label->setBuddy(control);
-    control->setAccessibleName(text);
+    control->setAccessibleName(withoutMnemonic(text));
     return label;
 }
 
 void nameInGroup(QAbstractButton* button, const QString& groupLabel) {
-    button->setAccessibleName(groupLabel + QLatin1Char(' ') + button->text());
+    button->setAccessibleName(withoutMnemonic(groupLabel + QLatin1Char(' ') + button->text()));
 }
 
 } // namespace marlo

@@ -256,7 +256,7 @@ void ProfileEditorDialog::registerProfile() {
     ProfileForm form;
     const std::optional<Text> ssid = ssidBytes();
     if (!ssid) {
-        dialogs_.message(this, tr(ssidCharacterMessage));
+        dialogs_.warning(this, tr(ssidCharacterMessage));
         return;
     }
     form.ssid = *ssid;
@@ -270,7 +270,7 @@ void ProfileEditorDialog::registerProfile() {
     for (int row = 0; row < keyRows; ++row) {
         const std::optional<Text> key = encodeText(keys_[row]->text());
         if (!key) {
-            dialogs_.message(this, tr(keyCharacterMessage));
+            dialogs_.warning(this, tr(keyCharacterMessage));
             return;
         }
         form.keys[row] = *key;
@@ -278,7 +278,7 @@ void ProfileEditorDialog::registerProfile() {
 
     const auto outcome = composeProfile(form);
     if (const auto* refusal = std::get_if<ProfileRefusal>(&outcome)) {
-        dialogs_.message(this, refusalMessage(*refusal));
+        dialogs_.warning(this, refusalMessage(*refusal));
         return;
     }
     const auto& registration = std::get<ProfileRegistration>(outcome);
@@ -303,7 +303,7 @@ void ProfileEditorDialog::finishRegistration(bool succeeded, const std::string& 
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
-        dialogs_.message(this, withOpenFailure(tr(failedMessage) + deviceReply(reply), link_.openFailure()));
+        dialogs_.warning(this, withOpenFailure(tr(failedMessage) + deviceReply(reply), link_.openFailure()));
         return;
     }
     // The dialog closes on the status timer's first tick after the user dismissed the message.

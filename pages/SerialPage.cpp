@@ -3,6 +3,7 @@
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
 #include "ui/TypedLengthLimit.h"
+#include "ui/WidgetText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -187,8 +188,8 @@ QWidget* SerialPage::createPackingGroup() {
     grid->addWidget(addRadio(packingMode_, packingByTimeout, "packingByTimeout", timeoutLabel, modeLabel), 2,
                     1, 1, 2);
     timeout_ = addEdit("packingTimeout");
-    timeout_->setAccessibleName(timeoutLabel + QLatin1Char(' ') +
-                                tr("ミリ秒", "unit, read out after a field's name"));
+    timeout_->setAccessibleName(withoutMnemonic(timeoutLabel + QLatin1Char(' ') +
+                                                tr("ミリ秒", "unit, read out after a field's name")));
     grid->addWidget(timeout_, 2, 3);
     addUnit(grid, 2, 4, milliseconds);
 
@@ -220,7 +221,7 @@ QWidget* SerialPage::createPackingGroup() {
     trailingRow->addWidget(labelFor(trailingCharacter_, QStringLiteral("0x")));
     trailingRow->addWidget(trailingCharacter_);
     trailingRow->addStretch(1);
-    trailingCharacter_->setAccessibleName(trailingEnabled_->text() + QStringLiteral(" 0x"));
+    trailingCharacter_->setAccessibleName(withoutMnemonic(trailingEnabled_->text() + QStringLiteral(" 0x")));
     grid->addLayout(trailingRow, 6, 2, 1, 4);
 
     for (QLineEdit* edit : {sendCharacter_, trailingCharacter_}) {
@@ -268,8 +269,8 @@ QWidget* SerialPage::createQueueGroup() {
     matchRow->addWidget(secondMatch_);
     matchRow->addStretch(1);
     grid->addLayout(matchRow, 2, 1, 1, 5);
-    firstMatch_->setAccessibleName(matchLabel + QStringLiteral(" 1"));
-    secondMatch_->setAccessibleName(matchLabel + QStringLiteral(" 2"));
+    firstMatch_->setAccessibleName(withoutMnemonic(matchLabel + QStringLiteral(" 1")));
+    secondMatch_->setAccessibleName(withoutMnemonic(matchLabel + QStringLiteral(" 2")));
 
     for (QLineEdit* edit : {firstMatch_, secondMatch_}) {
         edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);

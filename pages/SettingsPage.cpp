@@ -17,7 +17,7 @@ SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWi
 
 bool SettingsPage::refuse(const QString& message, QWidget* control) {
     refusedControl_ = control;
-    dialogs_.message(this, message);
+    dialogs_.warning(this, message);
     return false;
 }
 

@@ -132,7 +132,7 @@ void StationProfilesDialog::createControls() {
                             {QStringLiteral("Ch"), 30},
                             {QStringLiteral("RSSI"), 50},
                             {tr("セキュリティ"), 120}});
-    scanList_->setAccessibleName(scanButton->text());
+    scanList_->setAccessibleName(withoutMnemonic(scanButton->text()));
     layout->addWidget(scanList_);
     controls_.append(scanList_);
 
@@ -177,7 +177,7 @@ int StationProfilesDialog::selectedRow(const QTreeWidget* list) {
 
 void StationProfilesDialog::addNewProfile() {
     if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
-        dialogs_.message(this, tr(limitMessage));
+        dialogs_.warning(this, tr(limitMessage));
         return;
     }
     runEditor(EditedProfile{
@@ -190,7 +190,7 @@ void StationProfilesDialog::addFromScan() {
         return;
     }
     if (loaded_.profileCount >= DeviceSettings::maxProfiles) {
-        dialogs_.message(this, tr(limitMessage));
+        dialogs_.warning(this, tr(limitMessage));
         return;
     }
     const ScanResult& result = scanResults_[static_cast<std::size_t>(row)];
@@ -251,7 +251,7 @@ void StationProfilesDialog::switchProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, on, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, withOpenFailure(tr(switchFailedMessage) + deviceReply(*reply),
+                    dialogs_.warning(this, withOpenFailure(tr(switchFailedMessage) + deviceReply(*reply),
                                                            link_.openFailure()));
                     return;
                 }
@@ -274,7 +274,7 @@ void StationProfilesDialog::deleteProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(this, withOpenFailure(tr(deleteFailedMessage) + deviceReply(*reply),
+                    dialogs_.warning(this, withOpenFailure(tr(deleteFailedMessage) + deviceReply(*reply),
                                                            link_.openFailure()));
                     return;
                 }
@@ -294,13 +294,13 @@ void StationProfilesDialog::scan() {
     runBusy([this, answer] { return link_.scanNetworks(*answer); },
             [this, answer](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.message(
+                    dialogs_.warning(
                         this, withOpenFailure(deviceMessage(communicationErrorMessage), link_.openFailure()));
                     return;
                 }
                 std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);
                 if (!results) {
-                    dialogs_.message(this, deviceMessage(scanParseError));
+                    dialogs_.warning(this, deviceMessage(scanParseError));
                     return;
                 }
                 scanResults_ = std::move(*results);

@@ -87,6 +87,8 @@ WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDia
                            QWidget* parent)
     : SettingsPage(document, dialogs, parent)
     , link_(link) {
+    // Made first, so that Tab reaches the band first, as it stands first on the page.
+    QWidget* band = createBandGroup();
     auto* columns = new QHBoxLayout;
     columns->addWidget(createStationColumn(), 1);
     columns->addWidget(createAccessPointColumn(), 1);
@@ -105,7 +107,7 @@ WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDia
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(6);
-    layout->addWidget(createBandGroup());
+    layout->addWidget(band);
     layout->addLayout(columns);
     layout->addLayout(current);
     layout->addStretch(1);
@@ -177,7 +179,7 @@ void WirelessPage::addAddressEdits(QGridLayout* grid, int row, const char* const
         const QString label = tr(addressLabels[i]);
         grid->addWidget(labelFor(edits[i], label), row++, 0, 1, 3);
         grid->addWidget(edits[i], row++, 1, 1, 2);
-        edits[i]->setAccessibleName(prefix + QLatin1Char(' ') + label);
+        edits[i]->setAccessibleName(withoutMnemonic(prefix + QLatin1Char(' ') + label));
     }
 }
 
@@ -256,8 +258,8 @@ QWidget* WirelessPage::createAccessPointColumn() {
     range->addWidget(dhcpRangeStart_, 0, 2);
     range->addWidget(labelFor(dhcpRangeEnd_, endLabel), 1, 1);
     range->addWidget(dhcpRangeEnd_, 1, 2);
-    dhcpRangeStart_->setAccessibleName(rangeLabel + QLatin1Char(' ') + startLabel);
-    dhcpRangeEnd_->setAccessibleName(rangeLabel + QLatin1Char(' ') + endLabel);
+    dhcpRangeStart_->setAccessibleName(withoutMnemonic(rangeLabel + QLatin1Char(' ') + startLabel));
+    dhcpRangeEnd_->setAccessibleName(withoutMnemonic(rangeLabel + QLatin1Char(' ') + endLabel));
     grid->addLayout(range, 4, 1, 1, 2);
 
     addAddressEdits(grid, 5, accessPointAddressIds, tr(accessPointPrefix), accessPointAddresses_);

@@ -854,7 +854,7 @@ The change takes effect at once.</translation>
         <translation>XML files (*.xml)</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
+        <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
 </context>
@@ -1020,6 +1020,17 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     <message>
         <source>キャンセル</source>
         <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>marlo-cli</name>
+    <message>
+        <source>コードページ932で表せない文字が含まれています。</source>
+        <translation>It contains characters that code page 932 cannot hold.</translation>
+    </message>
+    <message>
+        <source>記録にこのSSIDのステーションプロファイルがありません。</source>
+        <translation>The record has no station profile with this SSID.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,8 @@ public:
 
     // A modal box owned by `owner`, captioned with the application's title, with one OK button.
     virtual void message(QWidget* owner, const QString& text) = 0;
+    // The same box for a refusal or a failure, with the warning icon.
+    virtual void warning(QWidget* owner, const QString& text) = 0;
     // The same with OK and Cancel; true for OK.
     virtual bool confirm(QWidget* owner, const QString& text) = 0;
     // The record reader's diagnostics: no owner, no caption, OK and Cancel with the answer

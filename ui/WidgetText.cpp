@@ -35,4 +35,15 @@ QString refusalText(const RecordRefusal& refusal) {
     return refusal.argument.empty() ? message : message.arg(QString::fromStdString(refusal.argument));
 }
 
+QString withoutMnemonic(const QString& text) {
+    QString said;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+        }
+        said += text[i];
+    }
+    return said;
+}
+
 } // namespace marlo

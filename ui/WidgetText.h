@@ -18,6 +18,10 @@ std::optional<QString> decodeText(std::string_view cp932);
 // For texts that are only shown: bytes that are not valid code page 932 appear as U+FFFD.
 QString displayText(std::string_view cp932);
 
+// A control's text as a screen reader is to say it: without the '&' that marks its mnemonic
+// letter ("&&" stands for one '&').
+QString withoutMnemonic(const QString& text);
+
 // Why the record writer built no record, in the program's language.
 QString refusalText(const RecordRefusal& refusal);
 

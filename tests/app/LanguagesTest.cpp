@@ -93,8 +93,13 @@ private:
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             look(widget, label->text(), QStringLiteral("text"));
             // A line's ink fits in its ascent and descent; the line spacing beyond them may be cut.
-            const QRect needed = metrics.boundingRect(
-                QRect(0, 0, label->width(), 10000), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+            // A label with a buddy draws its mnemonic '&' as an underline, not as a character.
+            int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+            if (label->buddy() != nullptr) {
+                flags |= Qt::TextShowMnemonic;
+            }
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, label->width(), 10000), flags, label->text());
             if (needed.width() > label->width() ||
                 needed.height() - metrics.lineSpacing() + metrics.ascent() > label->height() + 1) {
                 clipped(widget, label->text(), needed.size());
@@ -102,7 +107,7 @@ private:
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             look(widget, button->text(), QStringLiteral("text"));
             const int needed = qobject_cast<QPushButton*>(widget) != nullptr
-                                   ? metrics.horizontalAdvance(button->text()) + 4
+                                   ? metrics.size(Qt::TextShowMnemonic, button->text()).width() + 4
                                    : button->minimumSizeHint().width();
             if (needed > button->width()) {
                 clipped(widget, button->text(), {needed, 0});

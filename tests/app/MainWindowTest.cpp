@@ -235,6 +235,38 @@ private slots:
         const auto label = w.window.findChild<QLabel*>();
         QCOMPARE(label->buddy(), w.selector());
         QCOMPARE(label->text(), QStringLiteral("接続USB-COM"));
+
+        // From the tabs, Tab enters the wireless page at its band, its first row.
+        auto* tabs = control<TabControl>(&w.window, "pageTabs");
+        QWidget* next = tabs->tabBar()->nextInFocusChain();
+        while (!tabs->pageArea()->isAncestorOf(next) || next->objectName().isEmpty() ||
+               !(next->focusPolicy() & Qt::TabFocus)) {
+            next = next->nextInFocusChain();
+        }
+        QCOMPARE(next->objectName(), QStringLiteral("bandDual"));
+    }
+
+    void controlTabMovesBetweenThePagesFromAnywhere() {
+        Window w({adapter});
+        QVERIFY(w.window.initDialog());
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        auto* tabs = control<TabControl>(&w.window, "pageTabs");
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int tab;
+        } presses[] = {
+            {Qt::Key_Tab, Qt::ControlModifier, 1},
+            {Qt::Key_PageDown, Qt::ControlModifier, 2},
+            {Qt::Key_Tab, Qt::ControlModifier, 0},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
+            {Qt::Key_PageUp, Qt::ControlModifier, 1},
+        };
+        for (const auto& press : presses) {
+            QTest::keyClick(w.selector(), press.key, press.modifiers);
+            QCOMPARE(tabs->currentIndex(), press.tab);
+        }
     }
 };
 

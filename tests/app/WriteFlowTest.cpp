@@ -152,6 +152,7 @@ private slots:
         QVERIFY(w.page<SerialPage>()->isHidden());
         QCOMPARE(w.window.focusWidget(), localPort);
         QCOMPARE(localPort->selectedText(), QStringLiteral("70000"));
+        QCOMPARE(w.dialogs.warnings(), QStringList{QStringLiteral("サーバ ポート番号エラー")});
         QCOMPARE(recordsReceived(w.device), 0u);
 
         // The tab the user then picks shows its page.

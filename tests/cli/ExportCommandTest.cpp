@@ -109,23 +109,34 @@ TEST(ExportCommand, FileTargetWithoutSecretsSkipsThem) {
     EXPECT_NE(result.out.find("<value>Disable</value>"), std::string::npos);
 }
 
-TEST(ExportCommand, RefusesSecretsThePromptWouldRefuse) {
+// A refused secret is named by its option and never echoed.
+TEST(ExportCommand, RefusesSecretsThePromptWouldRefuseNamingThemWithoutTheirText) {
     TemporaryFolder folder;
     const std::string file = folder.write("config.xml", samples::deviceConfigRecord());
     const auto shortKey = run(exportCommand, {file, "--target", "file", "--secret", "ap=short"});
     EXPECT_EQ(shortKey.exitCode, exitUsage);
     EXPECT_EQ(shortKey.out, "");
-    EXPECT_EQ(shortKey.err, "marlo-cli: 8文字以上、63文字以内である必要があります。\n");
+    EXPECT_EQ(shortKey.err, "marlo-cli: --secret ap: 8文字以上、63文字以内である必要があります。\n");
 
     const auto hex = run(exportCommand, {file, "--target", "file", "--secret", "profile=HomeNet:abc12345"});
     EXPECT_EQ(hex.exitCode, exitUsage);
-    EXPECT_EQ(hex.err, "marlo-cli: 64文字である必要があります。\n");
+    EXPECT_EQ(hex.err, "marlo-cli: --secret profile=HomeNet: 64文字である必要があります。\n");
 
     const auto notCp932 =
-        run(exportCommand, {file, "--target", "file", "--secret", "server=\xf0\x9f\x98\x80"});
+        run(exportCommand, {file, "--target", "file", "--secret", "server=pass\xf0\x9f\x98\x80word"});
     EXPECT_EQ(notCp932.exitCode, exitUsage);
     EXPECT_EQ(notCp932.out, "");
-    EXPECT_NE(notCp932.err.find("code page 932"), std::string::npos);
+    EXPECT_TRUE(notCp932.err.starts_with(
+        "marlo-cli: --secret server: コードページ932で表せない文字が含まれています。\n"));
+    EXPECT_EQ(notCp932.err.find("pass"), std::string::npos);
+
+    const auto noSuchProfile =
+        run(exportCommand, {file, "--target", "file", "--secret", "profile=Elsewhere:secret-key"});
+    EXPECT_EQ(noSuchProfile.exitCode, exitUsage);
+    EXPECT_EQ(noSuchProfile.out, "");
+    EXPECT_EQ(
+        noSuchProfile.err,
+        "marlo-cli: --secret profile=Elsewhere: 記録にこのSSIDのステーションプロファイルがありません。\n");
 }
 
 TEST(ExportCommand, MatchesProfileSecretsByNetworkNameInCodePage932) {

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -59,6 +60,12 @@ TEST(ReadCommand, PrintsTheFirmwareVersionThenTheSettings) {
     ASSERT_TRUE(config && status);
     EXPECT_TRUE(config->starts_with("xcr dump\r\n<?xml") && config->ends_with("</configrecord>"));
     EXPECT_TRUE(status->ends_with("</statusrecord>"));
+    // Kept the way the window saves: readable by the owner only, since a record may hold secrets.
+    for (const char* name : {"config.xml", "status.xml"}) {
+        struct stat file {};
+        ASSERT_EQ(::stat(folder.path(name).c_str(), &file), 0);
+        EXPECT_EQ(file.st_mode & 07777, 0600u) << name;
+    }
 }
 
 TEST(ReadCommand, CommunicationAndParseFailures) {

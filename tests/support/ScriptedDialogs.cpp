@@ -100,6 +100,11 @@ void ScriptedDialogs::message(QWidget* owner, const QString& text) {
     take(Kind::message, owner, text);
 }
 
+void ScriptedDialogs::warning(QWidget* owner, const QString& text) {
+    warnings_ << text;
+    take(Kind::message, owner, text);
+}
+
 bool ScriptedDialogs::confirm(QWidget* owner, const QString& text) {
     const std::optional<Expected> expected = take(Kind::confirm, owner, text);
     return expected && expected->confirmAnswer;

@@ -34,8 +34,11 @@ public:
     const QList<Shown>& shown() const { return shown_; }
     QStringList shownTexts() const;
     const QStringList& clipboard() const { return clipboard_; }
+    const QStringList& warnings() const { return warnings_; }
 
     void message(QWidget* owner, const QString& text) override;
+    // Expected as a message; which of the two was shown is recorded in `warnings`.
+    void warning(QWidget* owner, const QString& text) override;
     bool confirm(QWidget* owner, const QString& text) override;
     void diagnostic(const QString& text) override;
     void copyToClipboard(const QString& text) override;
@@ -61,6 +64,7 @@ private:
     std::deque<Expected> expected_;
     QList<Shown> shown_;
     QStringList clipboard_;
+    QStringList warnings_;
 };
 
 } // namespace marlo
