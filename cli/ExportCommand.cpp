@@ -68,8 +68,9 @@ bool takeSecret(std::string_view value, SecretPrompt& secrets, std::ostream& err
 std::optional<std::string> keyWithoutProfile(const SecretPrompt& secrets, const DeviceSettings& settings) {
     const auto count =
         static_cast<std::size_t>(std::clamp(settings.profileCount, 0, DeviceSettings::maxProfiles));
-    for (const auto& [networkName, key] : secrets.profileKeys) {
-        const auto end = settings.profiles.begin() + static_cast<std::ptrdiff_t>(count);
+    const auto end = settings.profiles.begin() + static_cast<std::ptrdiff_t>(count);
+    for (const auto& key : secrets.profileKeys) {
+        const std::string& networkName = key.first;
         if (std::none_of(settings.profiles.begin(), end,
                          [&](const WlanProfile& profile) { return profile.networkName == networkName; })) {
             return networkName;
