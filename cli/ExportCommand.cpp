@@ -149,11 +149,8 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     RecordRefusal refusal;
     const auto record = buildRecord(document, parsed->target, &parsed->secrets, &refusal);
     if (!record && refusal.message != nullptr) {
-        std::string message(translated(refusal.context, refusal.message));
-        if (const std::size_t argument = message.find("%1"); argument != std::string::npos) {
-            message.replace(argument, 2, refusal.argument);
-        }
-        err << "marlo-cli: the record cannot hold a value of " << parsed->file << ": " << message << "\n";
+        err << "marlo-cli: the record cannot hold a value of " << parsed->file << ": "
+            << recordRefusalText(refusal, translated(refusal.context, refusal.message)) << "\n";
         return exitFailure;
     }
     if (!record) {

@@ -21,7 +21,7 @@ void appendStart(std::string& text, std::string_view indent, std::string_view el
 } // namespace
 
 std::string_view RecordBuilder::checked(std::string_view text) {
-    textBreaksALine_ = textBreaksALine_ || text.find_first_of("\r\n") != std::string_view::npos;
+    textBreaksALine_ = textBreaksALine_ || breaksALine(text);
     return text;
 }
 

@@ -7,6 +7,11 @@
 
 namespace marlo {
 
+// Whether `text` holds a CR or an LF, which would end a record's line inside it.
+inline bool breaksALine(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 // Appends the lines of a record's groups in the written layout: indented by 3, 6 and 9 blanks,
 // one blank on each side of "=", each line ending in a lone CR. Names, instances and values are
 // taken as record text: the caller escapes what the user typed.

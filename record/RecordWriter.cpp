@@ -58,10 +58,6 @@ RecordRefusal lineBreakRefusal(Setting setting, std::size_t element) {
     }
 }
 
-bool breaksALine(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
 class Writer {
 public:
     Writer(const SettingsDocument& document, RecordTarget target, PasswordPrompt* prompt,
@@ -421,6 +417,14 @@ private:
 };
 
 } // namespace
+
+std::string recordRefusalText(const RecordRefusal& refusal, std::string_view message) {
+    std::string text(message);
+    if (const std::size_t argument = text.find("%1"); argument != std::string::npos) {
+        text.replace(argument, 2, refusal.argument);
+    }
+    return text;
+}
 
 std::optional<std::string> buildRecord(const SettingsDocument& document, RecordTarget target,
                                        PasswordPrompt* prompt, RecordRefusal* refusal) {

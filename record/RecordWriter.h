@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace marlo {
 
@@ -17,6 +18,9 @@ struct RecordRefusal {
     const char* message = nullptr;
     std::string argument{};
 };
+
+// `message`, the refusal's message or its translation, with the refusal's argument in place of %1.
+std::string recordRefusalText(const RecordRefusal& refusal, std::string_view message);
 
 // Renders `document.edited` as a complete configuration record (code page 932, lines ending in a
 // lone CR). The device target never asks anything and leaves out secrets the device holds but did

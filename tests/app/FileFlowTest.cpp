@@ -50,16 +50,22 @@ QStringList entries(const QTemporaryDir& folder) {
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// The record the window saves to `path` when the user presses the save button; empty when the
+// save does not end with its message.
+QByteArray savedBy(FlowWindow& w, const QString& path) {
+    w.dialogs.expectSaveFile(path);
+    w.dialogs.expectMessage(saved, &w.window);
+    w.click("saveButton");
+    return w.dialogs.done() ? contents(path) : QByteArray();
+}
+
 // The record the window saves to `path` right after it read the simulated device; empty when any
 // step fails.
 QByteArray savedAfterRead(FlowWindow& w, const QString& path) {
     if (!w.window.initDialog() || !w.read()) {
         return {};
     }
-    w.dialogs.expectSaveFile(path);
-    w.dialogs.expectMessage(saved, &w.window);
-    w.click("saveButton");
-    return w.dialogs.done() ? contents(path) : QByteArray();
+    return savedBy(w, path);
 }
 
 // Files this process writes are cut off at `bytes` while it lives.
@@ -327,12 +333,7 @@ private slots:
 
         w.click("writeButton");
         QVERIFY(w.dialogs.done());
-        const QString copy = folder.filePath(QStringLiteral("copy.xml"));
-        w.dialogs.expectSaveFile(copy);
-        w.dialogs.expectMessage(saved, &w.window);
-        w.click("saveButton");
-        QVERIFY(w.dialogs.done());
-        QCOMPARE(contents(copy), contents(good));
+        QCOMPARE(savedBy(w, folder.filePath(QStringLiteral("copy.xml"))), contents(good));
     }
 
     void aRejectedReadLeavesNoPartOfTheDeviceInTheSettings() {
@@ -356,12 +357,7 @@ private slots:
         QVERIFY(waitUntil([&] { return w.reads.size() >= count; }));
         QVERIFY(w.dialogs.done());
 
-        const QString copy = folder.filePath(QStringLiteral("copy.xml"));
-        w.dialogs.expectSaveFile(copy);
-        w.dialogs.expectMessage(saved, &w.window);
-        w.click("saveButton");
-        QVERIFY(w.dialogs.done());
-        QCOMPARE(contents(copy), contents(good));
+        QCOMPARE(savedBy(w, folder.filePath(QStringLiteral("copy.xml"))), contents(good));
     }
 
     void aFileThatCannotBeReadChangesNothing() {

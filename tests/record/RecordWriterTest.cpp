@@ -772,11 +772,8 @@ TEST(RecordWriter, RefusesALineBreakInAValueNamingItsSetting) {
         if (buildRecord(document, target, &prompt, &refusal)) {
             return std::string("built");
         }
-        std::string message = refusal.message != nullptr ? refusal.message : "(none)";
-        if (const std::size_t argument = message.find("%1"); argument != std::string::npos) {
-            message.replace(argument, 2, refusal.argument);
-        }
-        return std::string(refusal.context) + ": " + message;
+        return std::string(refusal.context) + ": " +
+               recordRefusalText(refusal, refusal.message != nullptr ? refusal.message : "(none)");
     };
     const std::string cannotWrite = "に改行が含まれているため、設定データを書き出せません。";
     const std::deque<PasswordAnswer> skipAll(4, {promptSkip, {}});
