@@ -4,7 +4,7 @@
 # programs under Wine against simulated devices, each served on a pseudo-terminal that a COM port of
 # a fresh Wine prefix (build-windows/wine) leads to:
 #   - the cross-built tests, the device ones on COM6;
-#   - marlo-cli.exe read, send and scan beside the Linux marlo-cli on the same device, whose output
+#   - marlo-cli.exe read (and its record kept in a file), send and scan beside the Linux marlo-cli on the same device, whose output
 #     they must repeat byte for byte, with Windows line ends;
 #   - a read of a device that stops talking mid-dump, which must fail at the idle limit;
 #   - marlo-cli.exe ports on port devices entered in the prefix's device registry.
@@ -103,6 +103,11 @@ marlo_cli_exe read --port COM5 >windows-read || true
 check "read prints what the Linux marlo-cli prints" same_as_linux linux-read windows-read
 marlo_cli_exe read --port COM7 >windows-read-left || true
 check "read climbs down from xml> and drops the stray bytes" same_as_linux linux-read windows-read-left
+marlo_cli read --port "$main" --config-out linux-config.xml >/dev/null || true
+echo "an older record" >windows-config.xml
+marlo_cli_exe read --port COM5 --config-out windows-config.xml >/dev/null || true
+check "read --config-out replaces the file with the record the Linux marlo-cli keeps" \
+  cmp linux-config.xml windows-config.xml
 
 band() {
   printf '<?xml version="1.0" standalone="yes"?>\r<configrecord version="0.1.0.1">\r   <configgroup name = "Radio">\r      <configitem name = "Band">\r         <value>%s</value>\r      </configitem>\r   </configgroup>\r</configrecord>\r' "$1"
