@@ -217,7 +217,7 @@ void MainWindow::readFromDevice(bool quiet) {
         [this, result] {
             result->succeeded =
                 link_.readRecords(result->configRecord, result->statusRecord, result->firmwareVersion);
-            result->openFailure = link_.openFailure();
+            result->reachFailure = link_.reachFailure();
             return 0;
         },
         [this, result, quiet](int) {
@@ -231,8 +231,8 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     updateControls();
     if (!result.succeeded) {
         if (!quiet) {
-            dialogs_.warning(this,
-                             withOpenFailure(deviceMessage(communicationFailedMessage), result.openFailure));
+            dialogs_.warning(
+                this, withReachFailure(deviceMessage(communicationFailedMessage), result.reachFailure));
         }
         forgetRecords();
         emit readFinished(false);

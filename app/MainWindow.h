@@ -62,7 +62,7 @@ private:
         std::string configRecord;
         std::string statusRecord;
         std::string firmwareVersion;
-        std::optional<PortOpenFailure> openFailure;
+        std::optional<PortOpenFailure> reachFailure;
     };
 
     void createControls();
@@ -84,7 +84,7 @@ private:
     // the record on the worker.
     void writeToDevice();
     void finishWrite(bool succeeded, const std::string& reply,
-                     const std::optional<PortOpenFailure>& openFailure);
+                     const std::optional<PortOpenFailure>& reachFailure);
     void saveToFile();
     void loadFromFile();
     void finishRead(const ReadResult& result, bool quiet);

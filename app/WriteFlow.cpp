@@ -44,21 +44,21 @@ void MainWindow::writeToDevice() {
     }
     auto record = std::make_shared<const std::string>(std::move(*built));
     auto reply = std::make_shared<std::string>();
-    auto openFailure = std::make_shared<std::optional<PortOpenFailure>>();
+    auto reachFailure = std::make_shared<std::optional<PortOpenFailure>>();
     startProgress(writeProgressSeconds);
     worker_.start(
-        [this, record, reply, openFailure, sendable] {
+        [this, record, reply, reachFailure, sendable] {
             if (!sendable) {
                 *reply = unreachableText;
                 return -1;
             }
             if (!link_.sendRecord(*record, *reply)) {
-                *openFailure = link_.openFailure();
+                *reachFailure = link_.reachFailure();
                 return -1;
             }
             return link_.pause(settleTime) ? 0 : -1;
         },
-        [this, reply, openFailure](int result) { finishWrite(result == 0, *reply, *openFailure); });
+        [this, reply, reachFailure](int result) { finishWrite(result == 0, *reply, *reachFailure); });
     updateControls();
     for (SettingsPage* page : pages()) {
         page->enableAll(false);
@@ -66,13 +66,13 @@ void MainWindow::writeToDevice() {
 }
 
 void MainWindow::finishWrite(bool succeeded, const std::string& reply,
-                             const std::optional<PortOpenFailure>& openFailure) {
+                             const std::optional<PortOpenFailure>& reachFailure) {
     stopProgress();
     // The end of a write is what switches a selector back on that a refresh left without ports.
     portsPresent_ = true;
     if (!succeeded) {
-        const QString message = withOpenFailure(
-            deviceMessage(writeFailedMessage) + QStringLiteral("\n\n") + deviceReply(reply), openFailure);
+        const QString message = withReachFailure(
+            deviceMessage(writeFailedMessage) + QStringLiteral("\n\n") + deviceReply(reply), reachFailure);
         dialogs_.copyToClipboard(message);
         dialogs_.warning(this, message);
         updateControls();

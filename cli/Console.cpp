@@ -1,5 +1,8 @@
 #include "cli/Console.h"
 
+#include "cli/CliMessages.h"
+#include "cli/Translation.h"
+
 #include "record/Cp932.h"
 #include "record/RecordFile.h"
 
@@ -71,16 +74,16 @@ std::string displayUtf8(std::string_view utf8) {
 std::optional<std::string> readRecordText(const std::string& path, std::ostream& err) {
     std::string text;
     if (const int error = readRecordFile(path, text); error != 0) {
-        err << "marlo-cli: cannot read " << path << ": " << recordFileErrorText(error) << "\n";
+        err << said(cannotReadFile, {path, recordFileErrorText(error)}) << "\n";
         return std::nullopt;
     }
     return text;
 }
 
-bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what) {
+bool flushOutput(std::ostream& out, std::ostream& err) {
     out.flush();
     if (!out) {
-        err << "marlo-cli: cannot write " << what << "\n";
+        err << said(cannotWriteOutput, {}) << "\n";
         return false;
     }
     return true;

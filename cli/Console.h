@@ -18,8 +18,8 @@ std::string displayMessage(std::string_view cp932);
 // as \xNN.
 std::string displayUtf8(std::string_view utf8);
 
-// Flushes `out`; false after saying on `err` that `what` could not be written.
-bool flushOutput(std::ostream& out, std::ostream& err, std::string_view what);
+// Flushes `out`, the standard output; false after saying on `err` that it could not be written.
+bool flushOutput(std::ostream& out, std::ostream& err);
 
 // The text of a record file as the window's file load reads it, or no value after printing why it
 // could not be read.

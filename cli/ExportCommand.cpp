@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include "cli/CliMessages.h"
 #include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SecretPrompt.h"
@@ -127,7 +128,7 @@ void storeShownSettings(SettingsDocument& document) {
 int runExport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     auto parsed = parse(arguments, err);
     if (!parsed) {
-        err << "usage: marlo-cli export " << usage << "\n";
+        err << said(commandUsage, {"export " + std::string(usage)}) << "\n";
         return exitUsage;
     }
     SettingsDocument document;
@@ -149,8 +150,9 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     RecordRefusal refusal;
     const auto record = buildRecord(document, parsed->target, &parsed->secrets, &refusal);
     if (!record && refusal.message != nullptr) {
-        err << "marlo-cli: the record cannot hold a value of " << parsed->file << ": "
-            << recordRefusalText(refusal, translated(refusal.context, refusal.message)) << "\n";
+        err << said(recordCannotHold,
+                    {parsed->file, recordRefusalText(refusal, translated(refusal.context, refusal.message))})
+            << "\n";
         return exitFailure;
     }
     if (!record) {
@@ -160,7 +162,7 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     out.write(record->data(), static_cast<std::streamsize>(record->size()));
-    return flushOutput(out, err, "the record") ? exitSuccess : exitFailure;
+    return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli/ImportCommand.h"
 
+#include "cli/CliMessages.h"
 #include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
@@ -27,7 +28,7 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
         }
     }
     if (!wellFormed || !file) {
-        err << "usage: marlo-cli import " << usage << "\n";
+        err << said(commandUsage, {"import " + std::string(usage)}) << "\n";
         return exitUsage;
     }
     SettingsDocument document;
@@ -40,7 +41,7 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitFailure;
     }
     printSettings(document.loaded, out);
-    return flushOutput(out, err, "the settings") ? exitSuccess : exitFailure;
+    return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
 
 } // namespace

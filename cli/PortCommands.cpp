@@ -1,5 +1,6 @@
 #include "cli/PortCommands.h"
 
+#include "cli/CliMessages.h"
 #include "cli/Console.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
@@ -57,19 +58,19 @@ std::optional<PortArguments> parse(const std::vector<std::string>& arguments,
 }
 
 int usageError(std::string_view name, std::string_view usage, std::ostream& err) {
-    err << "usage: marlo-cli " << name << " " << usage << "\n";
+    err << said(commandUsage, {std::string(name) + " " + std::string(usage)}) << "\n";
     return exitUsage;
 }
 
 // The system's text about a failed read or write on the port: there is no clipboard here.
 ClipboardSink systemTextTo(std::ostream& err) {
-    return [&err](const std::string& text) { err << "marlo-cli: port: " << text << "\n"; };
+    return [&err](const std::string& text) { err << said(portFailure, {text}) << "\n"; };
 }
 
 // `message`, and under it why the port did not open when that is what failed the operation.
 void reportFailure(std::string_view message, const DeviceLink& link, std::ostream& err) {
     err << message << "\n";
-    if (const auto failure = link.openFailure()) {
+    if (const auto failure = link.reachFailure()) {
         const std::string_view reason = translated("PortOpenFailure", portOpenFailureTemplate(*failure));
         err << "\n" << displayUtf8(portOpenFailureText(*failure, reason)) << "\n";
     }
@@ -93,7 +94,7 @@ std::string replyText(std::string_view reply) {
 // Keeps a record in a file the way the window saves one: as a whole, owner-only when new.
 bool writeFile(const std::string& path, const std::string& bytes, std::ostream& err) {
     if (const int error = writeRecordFile(path, bytes); error != 0) {
-        err << "marlo-cli: cannot write " << path << ": " << recordFileErrorText(error) << "\n";
+        err << said(cannotWriteFile, {path, recordFileErrorText(error)}) << "\n";
         return false;
     }
     return true;
@@ -129,7 +130,7 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     }
     out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
     printSettings(document.loaded, out);
-    return flushOutput(out, err, "the settings") ? exitSuccess : exitFailure;
+    return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
 
 constexpr std::string_view sendUsage = "--port PATH FILE";
@@ -151,7 +152,7 @@ int runSend(const std::vector<std::string>& arguments, std::ostream& out, std::o
         return exitFailure;
     }
     out << replyText(reply) << "\n";
-    return flushOutput(out, err, "the reply") ? exitSuccess : exitFailure;
+    return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
 
 constexpr std::string_view scanUsage = "--port PATH";
@@ -177,7 +178,7 @@ int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::o
         out << displayText(result.ssid) << "\t" << displayText(result.bssid) << "\t" << result.channel << "\t"
             << result.rssi << "\t" << displayText(result.security) << "\n";
     }
-    return flushOutput(out, err, "the scan results") ? exitSuccess : exitFailure;
+    return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "cli/PortsCommand.h"
 
+#include "cli/CliMessages.h"
 #include "cli/Console.h"
+#include "cli/Translation.h"
 
 namespace marlo::cli {
 
@@ -8,14 +10,14 @@ namespace {
 
 int runPorts(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     if (!arguments.empty()) {
-        err << "usage: marlo-cli ports\n";
+        err << said(commandUsage, {"ports"}) << "\n";
         return exitUsage;
     }
     // A system without a device list has no ports to show, as one without ports.
     std::vector<PortEntry> ports;
     systemPortDiscovery()->discoverPorts(ports);
     printPorts(ports, out);
-    return flushOutput(out, err, "the ports") ? exitSuccess : exitFailure;
+    return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "cli/Translation.h"
 
+#include "record/TextArguments.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -34,6 +36,10 @@ std::string_view translated(std::string_view context, std::string_view source) {
                                         return candidate.context == context && candidate.source == source;
                                     });
     return entry == std::end(englishCatalogue) || entry->english.empty() ? source : entry->english;
+}
+
+std::string said(const char* text, std::initializer_list<std::string_view> arguments) {
+    return withArguments(translated("marlo-cli", text), arguments);
 }
 
 } // namespace marlo::cli

@@ -2,6 +2,8 @@
 
 #include "record/ProgramLanguage.h"
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace marlo::cli {
@@ -12,5 +14,9 @@ void setLanguage(Language language);
 // A fixed text of the program, marked for translation in `context`, in marlo-cli's language: its
 // translation in the program's catalogue, else the text itself.
 std::string_view translated(std::string_view context, std::string_view source);
+
+// A text of marlo-cli's own (cli/CliMessages.h) in its language, with `arguments` in place of %1
+// and %2.
+std::string said(const char* text, std::initializer_list<std::string_view> arguments);
 
 } // namespace marlo::cli

@@ -1,3 +1,4 @@
+#include "cli/CliMessages.h"
 #include "cli/Command.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
@@ -15,7 +16,7 @@ const marlo::cli::Command* const commands[] = {
 };
 
 void printUsage(std::ostream& stream) {
-    stream << "usage:\n";
+    stream << marlo::cli::said(marlo::cli::usageHeading, {}) << "\n";
     for (const marlo::cli::Command* command : commands) {
         stream << "  marlo-cli " << command->name;
         if (!command->usage.empty()) {
@@ -24,7 +25,7 @@ void printUsage(std::ostream& stream) {
         stream << "\n";
     }
     stream << "  marlo-cli --help | --version\n";
-    stream << "Before the command, --lang ja|en sets the language of messages; without it, the locale's.\n";
+    stream << marlo::cli::said(marlo::cli::languageOption, {}) << "\n";
 }
 
 } // namespace

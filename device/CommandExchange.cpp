@@ -1,5 +1,7 @@
 #include "device/CommandExchange.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 namespace marlo {
@@ -11,18 +13,34 @@ bool atTopLevel(std::string_view reply) {
     return prompt == 0 || (prompt != std::string_view::npos && reply[prompt - 1] == '\n');
 }
 
+constexpr int firstAnswerIdleLimit = 1;
+
+// The silent reads and the pauses between them that an exchange with `idleLimit` sits through
+// before it gives up, to the nearest second and at least one.
+std::string answerWaitSeconds(const LinkTimings& timings, int idleLimit) {
+    const auto silentRead = timings.port.readConstant + timings.port.readPerByte;
+    const auto wait = (idleLimit + 1) * silentRead + idleLimit * timings.idlePause;
+    return std::to_string(std::max<long long>(1, (wait.count() + 500) / 1000));
+}
+
 } // namespace
 
 CommandExchange::CommandExchange(ClipboardSink clipboard, LinkTimings timings)
     : port_(std::move(clipboard), timings.port, &stop_)
-    , idlePause_(timings.idlePause) {}
+    , idlePause_(timings.idlePause)
+    , answerWaitSeconds_(answerWaitSeconds(timings, firstAnswerIdleLimit)) {}
 
 bool CommandExchange::enterCommandLine(const std::string& portPath) {
+    reachFailure_.reset();
     if (!port_.open(portPath, 9600, 8, noParity, true)) {
+        reachFailure_ = port_.openFailure();
         return false;
     }
     port_.discardInput();
-    if (!exchange("\r", ">", 1)) {
+    if (!exchange("\r", ">", firstAnswerIdleLimit)) {
+        if (unanswered_) {
+            reachFailure_ = PortOpenFailure{PortOpenFailure::Reason::noAnswer, portPath, answerWaitSeconds_};
+        }
         return false;
     }
     for (int steps = 0; !atTopLevel(reply()); ++steps) {
@@ -42,6 +60,7 @@ bool CommandExchange::exchange(std::optional<std::string_view> command, std::str
         return fail();
     }
     buffer_.clear();
+    unanswered_ = false;
     int idle = 0;
     for (;;) {
         char byte = 0;
@@ -51,6 +70,7 @@ bool CommandExchange::exchange(std::optional<std::string_view> command, std::str
         }
         if (count == 0) {
             if (++idle > idleLimit) {
+                unanswered_ = buffer_.view().empty();
                 return fail();
             }
             if (!stop_.sleepFor(idlePause_)) {

@@ -29,8 +29,9 @@ public:
 
     // Opens the port and leaves the device at its top-level prompt with the port open.
     bool enterCommandLine(const std::string& portPath);
-    // Why the port did not open at the last `enterCommandLine`; no value when it opened.
-    const std::optional<PortOpenFailure>& openFailure() const { return port_.openFailure(); }
+    // Why the last `enterCommandLine` could not reach the device: its port did not open, or nothing
+    // at all answered the first Enter. No value when it got an answer.
+    const std::optional<PortOpenFailure>& reachFailure() const { return reachFailure_; }
     // Sends `command` when given, then reads one byte at a time until the reply ends with
     // `terminator`. Fails after idleLimit + 1 silent reads in a row, on a port error, or when the
     // reply outgrows its buffer.
@@ -49,6 +50,11 @@ private:
     SerialPort port_;
     ResponseBuffer buffer_;
     std::chrono::milliseconds idlePause_;
+    // How long the first Enter waits for an answer, in whole seconds as the user is told.
+    std::string answerWaitSeconds_;
+    // The last exchange failed because nothing at all came back.
+    bool unanswered_ = false;
+    std::optional<PortOpenFailure> reachFailure_;
 };
 
 } // namespace marlo

@@ -68,15 +68,15 @@ std::string DeviceLink::portPath() const {
     return portPath_;
 }
 
-std::optional<PortOpenFailure> DeviceLink::openFailure() const {
+std::optional<PortOpenFailure> DeviceLink::reachFailure() const {
     const std::lock_guard lock(mutex_);
-    return openFailure_;
+    return reachFailure_;
 }
 
 bool DeviceLink::enterCommandLine() {
     const bool entered = exchange_.enterCommandLine(portPath());
     const std::lock_guard lock(mutex_);
-    openFailure_ = exchange_.openFailure();
+    reachFailure_ = exchange_.reachFailure();
     return entered;
 }
 

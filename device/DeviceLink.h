@@ -45,19 +45,20 @@ public:
     // an answer holding "ERROR:" fails.
     bool sendRecord(const std::string& record, std::string& reply);
 
-    // Why the port did not open in the last operation that ran; no value when it opened. An
-    // operation refused while another runs leaves it as it was.
-    std::optional<PortOpenFailure> openFailure() const;
+    // Why the last operation that ran could not reach the device: its port did not open, or the
+    // device did not answer on it. No value when it answered. An operation refused while another
+    // runs leaves it as it was.
+    std::optional<PortOpenFailure> reachFailure() const;
 
 private:
-    // Opens the port and reaches the top-level prompt, keeping why the port did not open.
+    // Opens the port and reaches the top-level prompt, keeping why the device was not reached.
     bool enterCommandLine();
 
     CommandExchange exchange_;
-    // Guards the port path and the open failure.
+    // Guards the port path and the reach failure.
     mutable std::mutex mutex_;
     std::string portPath_;
-    std::optional<PortOpenFailure> openFailure_;
+    std::optional<PortOpenFailure> reachFailure_;
     std::atomic<bool> busy_{false};
 };
 

@@ -1,5 +1,6 @@
 #include "device/PortOpenFailure.h"
 
+#include "record/TextArguments.h"
 #include "record/TranslatableText.h"
 
 #include <string_view>
@@ -27,6 +28,9 @@ constexpr const char* busyAmongText =
 constexpr const char* vanishedText = QT_TRANSLATE_NOOP(
     "PortOpenFailure",
     "ポート %1 が見つかりません。アダプタが取り外された可能性があります。接続を確認してください。");
+constexpr const char* noAnswerText = QT_TRANSLATE_NOOP(
+    "PortOpenFailure", "ポート %1 から %2 秒以内に応答がありません。デバイスの電源が入っていること、"
+                       "このポートがデバイスのコンソールポートであることを確認してください。");
 constexpr const char* otherText =
     QT_TRANSLATE_NOOP("PortOpenFailure", "ポート %1 を開けませんでした（%2）。");
 
@@ -44,6 +48,8 @@ const char* portOpenFailureTemplate(const PortOpenFailure& failure) {
         return busyAmongText;
     case PortOpenFailure::Reason::vanished:
         return vanishedText;
+    case PortOpenFailure::Reason::noAnswer:
+        return noAnswerText;
     case PortOpenFailure::Reason::other:
         break;
     }
@@ -51,17 +57,7 @@ const char* portOpenFailureTemplate(const PortOpenFailure& failure) {
 }
 
 std::string portOpenFailureText(const PortOpenFailure& failure, std::string_view text) {
-    std::string filled;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool argument =
-            text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2');
-        if (!argument) {
-            filled += text[i];
-            continue;
-        }
-        filled += text[++i] == '1' ? failure.port : failure.detail;
-    }
-    return filled;
+    return withArguments(text, {failure.port, failure.detail});
 }
 
 } // namespace marlo

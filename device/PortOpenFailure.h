@@ -5,17 +5,18 @@
 
 namespace marlo {
 
-// Why a serial port did not open, as the system told it.
+// Why a serial port did not open, as the system told it, or why the device behind a port that
+// opened could not be reached: nothing answered it (`noAnswer`).
 struct PortOpenFailure {
-    enum class Reason { permissionDenied, ownerOnly, busy, busyAmong, vanished, other };
+    enum class Reason { permissionDenied, ownerOnly, busy, busyAmong, vanished, other, noAnswer };
 
     Reason reason = Reason::other;
     // The path the port was asked for.
     std::string port;
     // The device file's group to join when permission was denied, or its owner when only the owner
     // may open it; the program whose lock holds a busy port (empty when the system cannot tell),
-    // or the programs that have it open, one of which holds it; the system's text for any other
-    // reason.
+    // or the programs that have it open, one of which holds it; the seconds waited for an answer;
+    // the system's text for any other reason.
     std::string detail;
 };
 

@@ -303,7 +303,8 @@ void ProfileEditorDialog::finishRegistration(bool succeeded, const std::string& 
     applyEnableLevels();
     progress_->setValue(0);
     if (!succeeded) {
-        dialogs_.warning(this, withOpenFailure(tr(failedMessage) + deviceReply(reply), link_.openFailure()));
+        dialogs_.warning(this,
+                         withReachFailure(tr(failedMessage) + deviceReply(reply), link_.reachFailure()));
         return;
     }
     // The dialog closes on the status timer's first tick after the user dismissed the message.

@@ -251,8 +251,8 @@ void StationProfilesDialog::switchProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, on, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.warning(this, withOpenFailure(tr(switchFailedMessage) + deviceReply(*reply),
-                                                           link_.openFailure()));
+                    dialogs_.warning(this, withReachFailure(tr(switchFailedMessage) + deviceReply(*reply),
+                                                            link_.reachFailure()));
                     return;
                 }
                 loaded_.profiles[static_cast<std::size_t>(row)].state = on ? 1 : 0;
@@ -274,8 +274,8 @@ void StationProfilesDialog::deleteProfile() {
     runBusy([this, record, reply] { return link_.sendRecord(record, *reply); },
             [this, row, reply](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.warning(this, withOpenFailure(tr(deleteFailedMessage) + deviceReply(*reply),
-                                                           link_.openFailure()));
+                    dialogs_.warning(this, withReachFailure(tr(deleteFailedMessage) + deviceReply(*reply),
+                                                            link_.reachFailure()));
                     return;
                 }
                 const auto begin = loaded_.profiles.begin();
@@ -294,8 +294,8 @@ void StationProfilesDialog::scan() {
     runBusy([this, answer] { return link_.scanNetworks(*answer); },
             [this, answer](bool succeeded) {
                 if (!succeeded) {
-                    dialogs_.warning(
-                        this, withOpenFailure(deviceMessage(communicationErrorMessage), link_.openFailure()));
+                    dialogs_.warning(this, withReachFailure(deviceMessage(communicationErrorMessage),
+                                                            link_.reachFailure()));
                     return;
                 }
                 std::optional<std::vector<ScanResult>> results = parseScanAnswer(*answer);

@@ -5,6 +5,7 @@
 #include "record/RecordBuilder.h"
 #include "record/RecordFrame.h"
 #include "record/SettingsSchema.h"
+#include "record/TextArguments.h"
 #include "record/TranslatableText.h"
 #include "record/ValueRendering.h"
 
@@ -419,11 +420,7 @@ private:
 } // namespace
 
 std::string recordRefusalText(const RecordRefusal& refusal, std::string_view message) {
-    std::string text(message);
-    if (const std::size_t argument = text.find("%1"); argument != std::string::npos) {
-        text.replace(argument, 2, refusal.argument);
-    }
-    return text;
+    return withArguments(message, {refusal.argument});
 }
 
 std::optional<std::string> buildRecord(const SettingsDocument& document, RecordTarget target,

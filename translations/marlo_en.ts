@@ -413,6 +413,10 @@ Or close the application and start again.</translation>
         <source>ポート %1 は次のいずれかのプログラムが使用中です: %2。そのプログラムを終了してから再試行してください。</source>
         <translation>Port %1 is in use by one of these programs: %2. Close that program, then try again.</translation>
     </message>
+    <message>
+        <source>ポート %1 から %2 秒以内に応答がありません。デバイスの電源が入っていること、このポートがデバイスのコンソールポートであることを確認してください。</source>
+        <translation>No answer from %1 within %2 seconds: check that the device is powered and that this is its console port.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileEditorDialog</name>
@@ -1031,6 +1035,38 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     <message>
         <source>記録にこのSSIDのステーションプロファイルがありません。</source>
         <translation>The record has no station profile with this SSID.</translation>
+    </message>
+    <message>
+        <source>marlo-cli: %1 を読み込めません: %2</source>
+        <translation>marlo-cli: cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>marlo-cli: %1 に書き込めません: %2</source>
+        <translation>marlo-cli: cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>marlo-cli: 標準出力に書き込めません</source>
+        <translation>marlo-cli: cannot write to standard output</translation>
+    </message>
+    <message>
+        <source>marlo-cli: %1 の値を記録に書き込めません: %2</source>
+        <translation>marlo-cli: the record cannot hold a value of %1: %2</translation>
+    </message>
+    <message>
+        <source>marlo-cli: ポート: %1</source>
+        <translation>marlo-cli: port: %1</translation>
+    </message>
+    <message>
+        <source>使い方: marlo-cli %1</source>
+        <translation>usage: marlo-cli %1</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>usage:</translation>
+    </message>
+    <message>
+        <source>コマンドの前の --lang ja|en でメッセージの言語を選びます。指定がなければロケールの言語です。</source>
+        <translation>Before the command, --lang ja|en sets the language of messages; without it, the locale&apos;s.</translation>
     </message>
 </context>
 <context>

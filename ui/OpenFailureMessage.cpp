@@ -16,7 +16,7 @@ QString deviceReply(const std::string& reply) {
     return own != nullptr ? deviceMessage(own) : displayText(reply);
 }
 
-QString withOpenFailure(const QString& message, const std::optional<PortOpenFailure>& failure) {
+QString withReachFailure(const QString& message, const std::optional<PortOpenFailure>& failure) {
     if (!failure) {
         return message;
     }

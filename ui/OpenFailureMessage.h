@@ -16,6 +16,6 @@ QString deviceMessage(const char* message);
 QString deviceReply(const std::string& reply);
 
 // `message`, and under it why the port did not open when that is what failed the operation.
-QString withOpenFailure(const QString& message, const std::optional<PortOpenFailure>& failure);
+QString withReachFailure(const QString& message, const std::optional<PortOpenFailure>& failure);
 
 } // namespace marlo

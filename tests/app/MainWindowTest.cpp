@@ -3,6 +3,7 @@
 #include "pages/NetworkPage.h"
 #include "pages/SerialPage.h"
 #include "pages/WirelessPage.h"
+#include "tests/app/DeviceFailureTexts.h"
 #include "tests/app/FakePortDiscovery.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -29,9 +30,6 @@ const PortEntry second{"Serial port (ttyS1)", "/dev/ttyS1"};
 const PortEntry third{"PCI serial (ttyS2)", "/dev/ttyS2"};
 
 const QString noDevice = QStringLiteral("デバイスが接続されていません。");
-const QString communicationFailed =
-    QStringLiteral("デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
-                   "または一度アプリケーションを閉じてやりなおしてください。");
 
 struct Window {
     ScriptedDialogs dialogs;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "device/UdevPortDiscovery.h"
 #include "sim/SimulatedDevice.h"
+#include "tests/app/DeviceFailureTexts.h"
 #include "tests/support/Controls.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/Waiting.h"
@@ -24,9 +25,6 @@ using namespace marlo;
 namespace {
 
 const QString readSucceeded = QStringLiteral("デバイスからデータを読み込みました。");
-const QString communicationFailed =
-    QStringLiteral("デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
-                   "または一度アプリケーションを閉じてやりなおしてください。");
 const QString importFailed = QStringLiteral("設定データの解析に失敗しました。");
 
 constexpr char serialRecord[] = R"(<?xml version="1.0" standalone="yes"?>
@@ -144,14 +142,14 @@ private slots:
         QVERIFY(findControl(serial, "baudRate")->isEnabled());
     }
 
-    void aSilentDeviceEmptiesTheRecordsButKeepsTheFirmwareLine() {
+    void aSilentDeviceIsNamedAndEmptiesTheRecordsButKeepsTheFirmwareLine() {
         DeviceWindow w;
         QVERIFY(w.window.initDialog());
         w.dialogs.expectMessage(readSucceeded);
         QVERIFY(w.read());
 
         w.device.silenceAfter(0, std::nullopt);
-        w.dialogs.expectMessage(communicationFailed, &w.window);
+        w.dialogs.expectMessage(unansweredRead(w.device.portPath()), &w.window);
         QVERIFY(!w.read());
         QVERIFY(w.dialogs.done());
         QVERIFY(w.window.settings().configRecord.empty());

@@ -1,3 +1,4 @@
+#include "tests/app/DeviceFailureTexts.h"
 #include "tests/app/FlowWindow.h"
 #include "tests/device/LinkTestSupport.h"
 
@@ -166,11 +167,7 @@ private slots:
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
         w.device.silenceAfter(0, std::nullopt);
-        w.dialogs.expectMessage(
-            QStringLiteral(
-                "デバイスとの通信に失敗しました。\n\n設定直後であればしばらく待って再試行してください。\n"
-                "または一度アプリケーションを閉じてやりなおしてください。"),
-            &w.window);
+        w.dialogs.expectMessage(unansweredRead(w.device.portPath()), &w.window);
         w.click("readButton");
         QVERIFY(waitUntil([&] { return w.reads.size() == 2; }));
         QVERIFY(w.widget("writeButton")->isEnabled());

@@ -168,8 +168,7 @@ TEST(ExportCommand, FailsOnAnAddressTheRecordCannotWriteBack) {
             const auto result = run(exportCommand, {file, "--target", target});
             EXPECT_EQ(result.exitCode, exitFailure) << address;
             EXPECT_EQ(result.out, "");
-            EXPECT_EQ(result.err,
-                      "marlo-cli: the record cannot hold a value of " + file + ": " + message + "\n");
+            EXPECT_EQ(result.err, "marlo-cli: " + file + " の値を記録に書き込めません: " + message + "\n");
         }
     }
 }
@@ -188,7 +187,7 @@ TEST(ExportCommand, RefusesAWrongCommandLineAndReportsAFailedImport) {
         const auto result = run(exportCommand, arguments);
         EXPECT_EQ(result.exitCode, exitUsage);
         EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("usage: marlo-cli export FILE --target device|file"), std::string::npos);
+        EXPECT_NE(result.err.find("使い方: marlo-cli export FILE --target device|file"), std::string::npos);
     }
     const std::string broken =
         folder.write("broken.xml", replaced(samples::deviceConfigRecord(), "Band", "Bands"));

@@ -73,20 +73,27 @@ TEST(HostileInput, RecordFiles) {
         folder.write("truncated.xml", record.substr(0, record.find("Flow Control")));
     const std::string oddBytes = folder.write(
         "odd.xml", replaced(record, "<value>Marlo &amp; Co</value>", "<value>\x83\xff\x80~</value>"));
+    const std::string unreadable = " を読み込めません";
     const std::string notRegular = ": Not a regular file\n";
     const std::string failed = std::string(importFailedMessage) + "\n";
 
     const HostileCase cases[] = {
-        {{"import", "/dev/zero"}, exitUsage, IsEmpty(), Eq("marlo-cli: cannot read /dev/zero" + notRegular)},
-        {{"import", pipe}, exitUsage, IsEmpty(), Eq("marlo-cli: cannot read " + pipe + notRegular)},
-        {{"import", full, "--status", pipe}, exitUsage, IsEmpty(), HasSubstr(pipe + notRegular)},
-        {{"export", pipe, "--target", "file"}, exitUsage, IsEmpty(), HasSubstr(pipe + notRegular)},
+        {{"import", "/dev/zero"}, exitUsage, IsEmpty(), Eq("marlo-cli: /dev/zero" + unreadable + notRegular)},
+        {{"import", pipe}, exitUsage, IsEmpty(), Eq("marlo-cli: " + pipe + unreadable + notRegular)},
+        {{"import", full, "--status", pipe}, exitUsage, IsEmpty(), HasSubstr(pipe + unreadable + notRegular)},
+        {{"export", pipe, "--target", "file"},
+         exitUsage,
+         IsEmpty(),
+         HasSubstr(pipe + unreadable + notRegular)},
         {{"send", "--port", "/nonexistent/ttyUSB3", "/dev/zero"},
          exitUsage,
          IsEmpty(),
-         HasSubstr("/dev/zero" + notRegular)},
+         HasSubstr("/dev/zero" + unreadable + notRegular)},
         {{"import", full}, exitSuccess, HasSubstr("\nline.baudRate = 115200\n"), IsEmpty()},
-        {{"import", over}, exitUsage, IsEmpty(), Eq("marlo-cli: cannot read " + over + ": File too large\n")},
+        {{"import", over},
+         exitUsage,
+         IsEmpty(),
+         Eq("marlo-cli: " + over + unreadable + ": File too large\n")},
         {{"import", random},
          exitFailure,
          IsEmpty(),

@@ -2,12 +2,14 @@
 
 #include "tests/cli/CliTestSupport.h"
 #include "tests/record/SampleRecords.h"
+#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
 namespace marlo::cli {
 namespace {
 
+using marlo::testing::testData;
 using samples::replaced;
 using testing::run;
 using testing::runProgram;
@@ -171,7 +173,7 @@ TEST(ImportCommand, AListingThatCannotBeWrittenFails) {
     std::ostream unwritable(nullptr);
     std::ostringstream err;
     EXPECT_EQ(importCommand.run({config}, unwritable, err), exitFailure);
-    EXPECT_EQ(err.str(), "marlo-cli: cannot write the settings\n");
+    EXPECT_EQ(err.str(), "marlo-cli: 標準出力に書き込めません\n");
 }
 
 TEST(ImportCommand, RefusesAWrongCommandLineOrAnUnreadableFile) {
@@ -182,7 +184,7 @@ TEST(ImportCommand, RefusesAWrongCommandLineOrAnUnreadableFile) {
         const auto result = run(importCommand, arguments);
         EXPECT_EQ(result.exitCode, exitUsage);
         EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("usage: marlo-cli import FILE [--status STATUSFILE]"), std::string::npos);
+        EXPECT_NE(result.err.find("使い方: marlo-cli import FILE [--status STATUSFILE]"), std::string::npos);
     }
     const auto missing = run(importCommand, {folder.path("missing.xml")});
     EXPECT_EQ(missing.exitCode, exitUsage);
@@ -205,29 +207,25 @@ TEST(Program, DispatchesCommandsByName) {
 }
 
 TEST(Program, PrintsItsUsageForHelpOnStandardOutputAndForAWrongCommandLineOnStandardError) {
-    const std::string usage = "usage:\n"
-                              "  marlo-cli import FILE [--status STATUSFILE]\n"
-                              "  marlo-cli export FILE --target device|file [--reboot] [--secret ap=TEXT] "
-                              "[--secret server=TEXT] [--secret profile=SSID:TEXT]...\n"
-                              "  marlo-cli read --port PATH [--config-out FILE] [--status-out FILE]\n"
-                              "  marlo-cli send --port PATH FILE\n"
-                              "  marlo-cli scan --port PATH\n"
-                              "  marlo-cli ports\n"
-                              "  marlo-cli --help | --version\n"
-                              "Before the command, --lang ja|en sets the language of messages; without it, "
-                              "the locale's.\n";
+    const std::string usage = testData("usage/marlo-cli.ja.txt");
+    const std::string englishUsage = testData("usage/marlo-cli.en.txt");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
         std::string out;
         std::string err;
     } cases[] = {
-        {{"--help"}, exitSuccess, usage, ""}, {{"-h"}, exitSuccess, usage, ""},
-        {{}, exitUsage, "", usage},           {{"frobnicate"}, exitUsage, "", usage},
+        {{"--help"}, exitSuccess, usage, ""},
+        {{"-h"}, exitSuccess, usage, ""},
+        {{}, exitUsage, "", usage},
+        {{"frobnicate"}, exitUsage, "", usage},
         {{"--port"}, exitUsage, "", usage},
+        {{"--lang", "en", "--help"}, exitSuccess, englishUsage, ""},
+        {{"--lang", "en", "import"}, exitUsage, "", "usage: marlo-cli import FILE [--status STATUSFILE]\n"},
+        {{"--lang", "fr", "--help"}, exitUsage, "", usage},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.empty() ? "no argument" : c.arguments.front());
+        SCOPED_TRACE(c.arguments.empty() ? "no argument" : c.arguments.back());
         const auto result = runProgram(c.arguments);
         EXPECT_EQ(result.exitCode, c.exitCode);
         EXPECT_EQ(result.out, c.out);

@@ -124,7 +124,7 @@ TEST(PortCommands, AnOutputThatCannotBeWrittenIsAFailure) {
         std::ostream unwritable(nullptr);
         std::ostringstream err;
         EXPECT_EQ(command->run(arguments, unwritable, err), exitFailure) << what;
-        EXPECT_EQ(err.str(), std::string("marlo-cli: cannot write ") + what + "\n");
+        EXPECT_EQ(err.str(), "marlo-cli: 標準出力に書き込めません\n") << what;
     }
 }
 

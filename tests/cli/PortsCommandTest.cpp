@@ -28,7 +28,7 @@ TEST(PortsCommand, ASystemWithoutPortsIsNoFailure) {
     EXPECT_EQ(listed.err, "");
     const auto wrong = testing::run(portsCommand, {"--all"});
     EXPECT_EQ(wrong.exitCode, exitUsage);
-    EXPECT_EQ(wrong.err, "usage: marlo-cli ports\n");
+    EXPECT_EQ(wrong.err, "使い方: marlo-cli ports\n");
 }
 
 } // namespace

@@ -32,6 +32,8 @@ TEST(DeviceLinkFaults, SilenceWithinTheIdleLimitPassesBeyondItFails) {
     EXPECT_EQ(records.firmware, "2.0.1.4R3");
     EXPECT_TRUE(testing::portIsFree(linked.device.portPath()));
     EXPECT_TRUE(linked.clipboard.texts.empty());
+    // It had answered: no reason names the port.
+    EXPECT_FALSE(linked.link.reachFailure());
 }
 
 TEST(DeviceLinkFaults, TerminalClosedMidReplyFailsWithTheSystemsText) {

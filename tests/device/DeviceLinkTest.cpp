@@ -206,15 +206,18 @@ TEST(DeviceLinkSend, UnreachableDevice) {
     EXPECT_FALSE(linked.link.sendRecord(profileRecord("_ome", "home"), reply));
     EXPECT_EQ(cp932ToUtf8(reply), "対象と通信できません");
     EXPECT_TRUE(linked.clipboard.texts.empty());
-    ASSERT_TRUE(linked.link.openFailure());
-    EXPECT_EQ(linked.link.openFailure()->reason, PortOpenFailure::Reason::vanished);
-    EXPECT_EQ(linked.link.openFailure()->port, "/nonexistent/ttyUSB7");
+    ASSERT_TRUE(linked.link.reachFailure());
+    EXPECT_EQ(linked.link.reachFailure()->reason, PortOpenFailure::Reason::vanished);
+    EXPECT_EQ(linked.link.reachFailure()->port, "/nonexistent/ttyUSB7");
 
-    // A port that opened leaves no reason behind, even when the device then stays silent.
+    // A port that opened on a device that never answers, with the time it was given.
     linked.link.setPortPath(linked.device.portPath());
     linked.device.silenceAfter(0, std::nullopt);
     EXPECT_FALSE(linked.link.sendRecord(profileRecord("_ome", "home"), reply));
-    EXPECT_FALSE(linked.link.openFailure());
+    ASSERT_TRUE(linked.link.reachFailure());
+    EXPECT_EQ(linked.link.reachFailure()->reason, PortOpenFailure::Reason::noAnswer);
+    EXPECT_EQ(linked.link.reachFailure()->detail, "1");
+    EXPECT_EQ(linked.link.reachFailure()->port, linked.device.portPath());
 }
 
 TEST(DeviceLink, RefusesASecondOperationWhileOneRuns) {
