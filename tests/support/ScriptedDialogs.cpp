@@ -43,6 +43,10 @@ void ScriptedDialogs::expectConfirm(const QString& text, bool answer) {
     expected_.push_back({.kind = Kind::confirm, .text = text, .confirmAnswer = answer});
 }
 
+void ScriptedDialogs::expectAny(Kind kind, QWidget* owner, bool answer) {
+    expected_.push_back({.kind = kind, .owner = owner, .confirmAnswer = answer});
+}
+
 void ScriptedDialogs::expectDiagnostic(const QString& text) {
     expected_.push_back({.kind = Kind::diagnostic, .text = text});
 }

@@ -23,6 +23,9 @@ public:
 
     void expectMessage(const QString& text, QWidget* owner = nullptr);
     void expectConfirm(const QString& text, bool answer);
+    // A box of `kind` whatever its text, which the test then reads from `shown`; a question is
+    // answered with `answer`.
+    void expectAny(Kind kind, QWidget* owner = nullptr, bool answer = false);
     void expectDiagnostic(const QString& text);
     void expectOpenFile(std::optional<QString> answer);
     void expectSaveFile(std::optional<QString> answer);
