@@ -26,6 +26,13 @@ bool hasHardwareParent(udev_device* device) {
     return parent != nullptr && orEmpty(udev_device_get_sysname(parent)) != "serial8250";
 }
 
+// The same judgement from the device's path alone, for the many terminals it rules out: opening a
+// device to ask costs far more than reading its path, and a window lists the ports as it starts.
+bool surelyWithoutHardwareParent(std::string_view syspath) {
+    return syspath.starts_with("/sys/devices/virtual/") ||
+           syspath.find("/serial8250/tty/") != std::string_view::npos;
+}
+
 std::string modelOf(udev_device* device) {
     if (udev_device* usb = udev_device_get_parent_with_subsystem_devtype(device, "usb", "usb_device")) {
         const std::string_view product = orEmpty(udev_device_get_sysattr_value(usb, "product"));
@@ -100,8 +107,11 @@ bool UdevPortDiscovery::discoverPorts(std::vector<PortEntry>& ports) {
         if (ports.size() >= maxPorts) {
             break;
         }
-        const UdevPtr<udev_device> device(
-            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
+        const std::string_view syspath = orEmpty(udev_list_entry_get_name(entry));
+        if (surelyWithoutHardwareParent(syspath)) {
+            continue;
+        }
+        const UdevPtr<udev_device> device(udev_device_new_from_syspath(context.get(), syspath.data()));
         if (!device || !hasHardwareParent(device.get())) {
             continue;
         }
