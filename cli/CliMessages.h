@@ -18,6 +18,11 @@ inline constexpr const char* recordCannotHold =
     QT_TRANSLATE_NOOP("marlo-cli", "marlo-cli: %1 の値を記録に書き込めません: %2");
 // %1 is the system's text of a port failure.
 inline constexpr const char* portFailure = QT_TRANSLATE_NOOP("marlo-cli", "marlo-cli: ポート: %1");
+// %1 is a setting name given to --set; %2 the value that could not be taken.
+inline constexpr const char* unknownSetting =
+    QT_TRANSLATE_NOOP("marlo-cli", "marlo-cli: --set %1: そのような設定はありません");
+inline constexpr const char* unusableValue =
+    QT_TRANSLATE_NOOP("marlo-cli", "marlo-cli: --set %1: 値 %2 は設定できません");
 // %1 is a command and its arguments.
 inline constexpr const char* commandUsage = QT_TRANSLATE_NOOP("marlo-cli", "使い方: marlo-cli %1");
 inline constexpr const char* usageHeading = QT_TRANSLATE_NOOP("marlo-cli", "使い方:");

@@ -16,11 +16,7 @@ public:
         : out_(out) {}
 
     void operator()(const SettingRow& row, std::size_t element, const DeviceSettings& settings) {
-        std::string name(row.name);
-        if (const std::size_t index = name.find("[]"); index != std::string::npos) {
-            name.insert(index + 1, std::to_string(element));
-        }
-        out_ << name << " = ";
+        out_ << settingName(row, element) << " = ";
         std::visit(*this, valueOf(row, settings, element));
         out_ << "\n";
     }

@@ -1,3 +1,4 @@
+#include "cli/CheckCommand.h"
 #include "cli/CliMessages.h"
 #include "cli/Command.h"
 #include "cli/ExportCommand.h"
@@ -13,6 +14,7 @@ namespace {
 const marlo::cli::Command* const commands[] = {
     &marlo::cli::importCommand, &marlo::cli::exportCommand, &marlo::cli::readCommand,
     &marlo::cli::sendCommand,   &marlo::cli::scanCommand,   &marlo::cli::portsCommand,
+    &marlo::cli::checkCommand,
 };
 
 void printUsage(std::ostream& stream) {

@@ -362,14 +362,29 @@ bool NetworkPage::validateAndStore() {
     return storeServer() && storeClient() && storeDisconnect();
 }
 
+EditTexts NetworkPage::editTexts() const {
+    return [this](Setting setting, std::size_t) -> std::optional<std::string> {
+        switch (setting) {
+        case Setting::acceptStartCharacter:
+            return numberFieldText(serverStart_);
+        case Setting::acceptLocalPort:
+            return numberFieldText(localPort_);
+        case Setting::connectStartCharacter:
+            return numberFieldText(clientStart_);
+        case Setting::disconnectStopCharacter:
+            return numberFieldText(stopCharacter_);
+        case Setting::disconnectTimeout:
+            return silenceEnabled_->isChecked() ? std::optional(numberFieldText(silence_)) : std::nullopt;
+        default:
+            return std::nullopt;
+        }
+    };
+}
+
 bool NetworkPage::storeServer() {
     DeviceSettings::Accept& accept = edited_.accept;
     accept.mode = modeOf(serverMode_, serverCondition_);
-    if (accept.mode == tunnelStartCharacter &&
-        !storeSetting(numberFieldText(serverStart_), Setting::acceptStartCharacter, serverStart_)) {
-        return false;
-    }
-    if (!storeSetting(numberFieldText(localPort_), Setting::acceptLocalPort, localPort_)) {
+    if (!passes({CheckSection::networkServer}, editTexts())) {
         return false;
     }
 
@@ -394,9 +409,9 @@ bool NetworkPage::storeClient() {
     client.flushStartCharacter = 0;
     if (client.mode == tunnelStartCharacter) {
         client.flushStartCharacter = flag(clientFlushStart_);
-        if (!storeSetting(numberFieldText(clientStart_), Setting::connectStartCharacter, clientStart_)) {
-            return false;
-        }
+    }
+    if (!passes({CheckSection::networkClient}, editTexts())) {
+        return false;
     }
     client.flushLine = flag(clientFlushLine_);
     return true;
@@ -404,21 +419,14 @@ bool NetworkPage::storeClient() {
 
 bool NetworkPage::storeDisconnect() {
     DeviceSettings::Disconnect& disconnect = edited_.disconnect;
-    disconnect.stopCharacterEnabled = 0;
+    disconnect.stopCharacterEnabled = stopEnabled_->isChecked() ? 1 : 0;
     disconnect.stopCharacter = 0;
-    if (stopEnabled_->isChecked()) {
-        disconnect.stopCharacterEnabled = 1;
-        if (!storeSetting(numberFieldText(stopCharacter_), Setting::disconnectStopCharacter,
-                          stopCharacter_)) {
-            return false;
-        }
+    if (!passes({CheckSection::networkStopCharacter}, editTexts())) {
+        return false;
     }
-
     disconnect.timeout = 0;
-    if (silenceEnabled_->isChecked()) {
-        if (!storeSetting(numberFieldText(silence_), Setting::disconnectTimeout, silence_)) {
-            return false;
-        }
+    if (!passes({CheckSection::networkSilence}, editTexts())) {
+        return false;
     }
     disconnect.modemControl = flag(disconnectOnModemControl_);
     disconnect.flushLine = flag(disconnectFlushLine_);

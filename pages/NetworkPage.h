@@ -60,6 +60,9 @@ private:
     void showDestinations();
     void editDestinations();
 
+    // The texts of the edit boxes the configuration checks read; the silence time only while its
+    // check box is ticked.
+    EditTexts editTexts() const;
     bool storeServer();
     bool storeClient();
     bool storeDisconnect();

@@ -26,22 +26,12 @@ constexpr const char* baudRates[] = {"9600",   "14400",  "19200",  "38400",   "5
 
 constexpr std::string_view fourCharacterPeriods = "<Four Character Periods>";
 
-// Range checks compare the parsed number as a signed 32-bit value.
-bool within(std::uint32_t value, std::int32_t low, std::int32_t high) {
-    const auto number = static_cast<std::int32_t>(value);
-    return number >= low && number <= high;
-}
-
 std::string decimal(std::uint32_t value) {
     return formatNumberOrPlaceholder(value, 10, "");
 }
 
 std::string twoHexDigits(std::uint32_t value) {
     return formatNumberOrPlaceholder(value, 16, "");
-}
-
-bool isMatchByte(std::uint32_t value) {
-    return value <= 0x0f || (value >= 0x21 && value <= 0x7e);
 }
 
 void addUnit(QGridLayout* grid, int row, int column, const QString& unit) {
@@ -388,108 +378,53 @@ void SerialPage::loadFromSettings() {
 }
 
 bool SerialPage::validateAndStore() {
-    return storeLine() && storePacking() && storeQueueConditions();
+    storeChoices();
+    const EditTexts texts = [this](Setting setting, std::size_t element) -> std::optional<std::string> {
+        if (setting == Setting::lineBaudRate) {
+            return numberFieldText(baudRate_);
+        }
+        if (setting == Setting::linePush) {
+            return numberFieldText(element == 0 ? firstMatch_ : secondMatch_);
+        }
+        const std::pair<Setting, QLineEdit*> edits[] = {
+            {Setting::lineXonChar, xon_},
+            {Setting::lineXoffChar, xoff_},
+            {Setting::packingThreshold, packingThreshold_},
+            {Setting::packingTimeout, timeout_},
+            {Setting::packingSendCharacter, sendCharacter_},
+            {Setting::packingTrailingCharacter, trailingCharacter_},
+            {Setting::lineGapTimer, gapTime_},
+            {Setting::lineThreshold, queueThreshold_},
+        };
+        const auto* bound = std::find_if(std::begin(edits), std::end(edits),
+                                         [setting](const auto& edit) { return edit.first == setting; });
+        return bound != std::end(edits) ? std::optional(numberFieldText(bound->second)) : std::nullopt;
+    };
+    return passes({CheckSection::serialLine, CheckSection::serialPacking, CheckSection::serialQueue}, texts);
 }
 
-bool SerialPage::storeMatchByte(QLineEdit* edit, std::uint8_t& byte) {
-    const std::string text = numberFieldText(edit);
-    if (!isHexDigits(text)) {
-        return refuse(tr("受信データキュー更新条件の判定データ 指定エラー"), edit);
-    }
-    const std::uint32_t value = parseUnsigned(text, 16);
-    if (!isMatchByte(value)) {
-        return refuse(tr("受信データキュー更新条件の判定データは0x00-0x0F, 0x21-0x7Eである必要があります。"),
-                      edit);
-    }
-    byte = static_cast<std::uint8_t>(value);
-    return true;
-}
-
-bool SerialPage::storeLine() {
+void SerialPage::storeChoices() {
     DeviceSettings::Line& line = edited_.line;
-    if (!storeSetting(numberFieldText(baudRate_), Setting::lineBaudRate, baudRate_)) {
-        return false;
-    }
-
     line.dataBits = dataBits_->checkedId() == 7 ? 7 : 8;
     line.stopBits = stopBits_->checkedId() == 2 ? 2 : 1;
     line.parity = parity_->checkedId() == -1 ? noParity : parity_->checkedId();
-    line.flowControl = flowControl_->checkedId() == hardwareFlowControl ? hardwareFlowControl : noFlowControl;
-    if (flowControl_->checkedId() == softwareFlowControl) {
-        line.flowControl = softwareFlowControl;
-        if (!within(line.baudRate, 9600, 230400)) {
-            return refuse(tr("ソフトウェアフロー制御時は230400bpsが最大値です"), baudRate_);
-        }
-        if (!storeSetting(numberFieldText(xon_), Setting::lineXonChar, xon_) ||
-            !storeSetting(numberFieldText(xoff_), Setting::lineXoffChar, xoff_)) {
-            return false;
-        }
-    }
-    return true;
-}
+    const int flow = flowControl_->checkedId();
+    line.flowControl = flow == hardwareFlowControl || flow == softwareFlowControl ? flow : noFlowControl;
 
-bool SerialPage::storePacking() {
     DeviceSettings::Packing& packing = edited_.packing;
     packing.enabled = packing_->isChecked() ? 1 : 0;
     if (!packing_->isChecked()) {
-        return true;
+        return;
     }
-    if (!storeSetting(numberFieldText(packingThreshold_), Setting::packingThreshold, packingThreshold_)) {
-        return false;
+    const int mode = packingMode_->checkedId();
+    if (mode == packingByTimeout || mode == packingBySendCharacter) {
+        packing.mode = mode;
     }
-
-    if (packingMode_->checkedId() == packingByTimeout) {
-        packing.mode = packingByTimeout;
-        if (!storeSetting(numberFieldText(timeout_), Setting::packingTimeout, timeout_)) {
-            return false;
-        }
-    }
-
-    if (packingMode_->checkedId() == packingBySendCharacter) {
-        packing.mode = packingBySendCharacter;
+    if (mode == packingBySendCharacter) {
         packing.flushSendCharacter = flushSendCharacter_->isChecked() ? 1 : 0;
-        if (!storeSetting(numberFieldText(sendCharacter_), Setting::packingSendCharacter, sendCharacter_)) {
-            return false;
-        }
-        packing.trailingCharacter = 0;
         packing.trailingCharacterEnabled = trailingEnabled_->isChecked() ? 1 : 0;
-        if (trailingEnabled_->isChecked() &&
-            !storeSetting(numberFieldText(trailingCharacter_), Setting::packingTrailingCharacter,
-                          trailingCharacter_)) {
-            return false;
-        }
+        packing.trailingCharacter = 0;
     }
-    return true;
-}
-
-bool SerialPage::storeQueueConditions() {
-    DeviceSettings::Line& line = edited_.line;
-    if (!storeSetting(numberFieldText(gapTime_), Setting::lineGapTimer, gapTime_) ||
-        !storeSetting(numberFieldText(queueThreshold_), Setting::lineThreshold, queueThreshold_)) {
-        return false;
-    }
-
-    line.pushCount = 0;
-    line.push = {0, 0};
-    const std::string first = numberFieldText(firstMatch_);
-    const std::string second = numberFieldText(secondMatch_);
-    if (!first.empty()) {
-        line.pushCount = 1;
-        if (!storeMatchByte(firstMatch_, line.push[0])) {
-            return false;
-        }
-    }
-    if (!second.empty()) {
-        if (first.empty()) {
-            return refuse(tr("受信データキュー更新条件の判定データは1バイト目から設定する必要があります。"),
-                          firstMatch_);
-        }
-        line.pushCount = 2;
-        if (!storeMatchByte(secondMatch_, line.push[1])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace marlo

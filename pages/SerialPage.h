@@ -40,10 +40,8 @@ private:
     void applyFlowRule();
     void applyPackingRule();
 
-    bool storeLine();
-    bool storePacking();
-    bool storeQueueConditions();
-    bool storeMatchByte(QLineEdit* edit, std::uint8_t& byte);
+    // Stores the radio buttons and check boxes into `edited`; the edit boxes are stored by the checks.
+    void storeChoices();
 
     QList<QWidget*> controls_; // the 26 controls the enable rule switches, in tab order
 

@@ -5,6 +5,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace marlo {
 
@@ -31,9 +32,14 @@ void SettingsPage::showSetting(QLineEdit* edit, Setting setting, std::size_t ele
     setFieldText(edit, formatForEdit(setting, loaded_, element));
 }
 
-bool SettingsPage::storeSetting(const std::string& text, Setting setting, QWidget* control) {
-    const char* refusal = storeFromEdit(setting, text, edited_, 0);
-    return refusal == nullptr || refuse(QCoreApplication::translate("SettingsSchema", refusal), control);
+bool SettingsPage::passes(std::initializer_list<CheckSection> sections, const EditTexts& texts) {
+    const RefusalSink showFirst = [this](const ConfigurationRefusal& refusal) {
+        return refuse(QCoreApplication::translate(refusal.context, refusal.message),
+                      findChild<QWidget*>(QString::fromLatin1(refusal.control)));
+    };
+    return std::all_of(sections.begin(), sections.end(), [&](CheckSection section) {
+        return checkSection(section, edited_, texts, showFirst);
+    });
 }
 
 } // namespace marlo

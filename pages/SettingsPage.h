@@ -1,5 +1,6 @@
 #pragma once
 
+#include "record/ConfigurationCheck.h"
 #include "record/SettingsDocument.h"
 #include "record/SettingsSchema.h"
 
@@ -7,6 +8,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 class QLineEdit;
@@ -36,11 +38,11 @@ protected:
     // Shows `message` in a box owned by the page and remembers `control` as the one refused;
     // returns false for the validation to return.
     bool refuse(const QString& message, QWidget* control = nullptr);
-    // An edit box bound to a setting: shows the `loaded` value as the setting's row shows it, and
-    // stores what was typed in `control` into `edited` when it passes the row's check, else shows
-    // its message.
+    // An edit box bound to a setting: shows the `loaded` value as the setting's row shows it.
     void showSetting(QLineEdit* edit, Setting setting, std::size_t element = 0);
-    bool storeSetting(const std::string& text, Setting setting, QWidget* control);
+    // Runs the configuration checks of `sections` over `edited` with the texts the page's edit
+    // boxes hold, storing what passes; shows the first refusal with its control.
+    bool passes(std::initializer_list<CheckSection> sections, const EditTexts& texts);
 
     SettingsDocument& document_;
     const DeviceSettings& loaded_;

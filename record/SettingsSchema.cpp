@@ -1,9 +1,12 @@
 #include "record/SettingsSchema.h"
 
+#include "record/Cp932.h"
 #include "record/TranslatableText.h"
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <type_traits>
 
 namespace marlo {
 
@@ -366,6 +369,68 @@ constexpr bool eachSettingOnce() {
 static_assert(eachSettingOnce());
 
 } // namespace
+
+std::string settingName(const SettingRow& row, std::size_t element) {
+    std::string name(row.name);
+    if (const std::size_t index = name.find("[]"); index != std::string::npos) {
+        name.insert(index + 1, std::to_string(element));
+    }
+    return name;
+}
+
+std::optional<NamedSetting> settingNamed(std::string_view name) {
+    for (const SettingRow& row : settingsSchema()) {
+        for (std::size_t element = 0; element < elementCount(row.array); ++element) {
+            if (settingName(row, element) == name) {
+                return NamedSetting{row.setting, element};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// A decimal number from `low` to `high`, written without sign or blanks (a minus where `low` is
+// negative).
+std::optional<std::int64_t> printedNumber(std::string_view printed, std::int64_t low, std::int64_t high) {
+    const bool negative = printed.starts_with('-') && low < 0;
+    const std::string_view digits = negative ? printed.substr(1) : printed;
+    if (digits.empty() || digits.size() > 10 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        value = value * 10 + (c - '0');
+    }
+    value = negative ? -value : value;
+    return value >= low && value <= high ? std::optional(value) : std::nullopt;
+}
+
+} // namespace
+
+bool setFromPrinted(const NamedSetting& named, std::string_view value, DeviceSettings& settings) {
+    return std::visit(
+        [value](auto* field) {
+            using Value = std::decay_t<decltype(*field)>;
+            if constexpr (std::is_same_v<Value, Text>) {
+                auto encoded = utf8ToCp932(value);
+                if (encoded) {
+                    *field = std::move(*encoded);
+                }
+                return encoded.has_value();
+            } else {
+                const auto number = printedNumber(value, std::numeric_limits<Value>::min(),
+                                                  std::numeric_limits<Value>::max());
+                if (number) {
+                    *field = static_cast<Value>(*number);
+                }
+                return number.has_value();
+            }
+        },
+        settingRow(named.setting).field(settings, named.element));
+}
 
 std::size_t elementCount(SettingArray array) {
     switch (array) {

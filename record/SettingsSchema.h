@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -211,6 +212,19 @@ template <class Value> Value& partnerOf(const SettingRow& row, DeviceSettings& s
 template <class Value> const Value& partnerOf(const SettingRow& row, const DeviceSettings& settings) {
     return fieldOf<Value>(settingRow(*row.partner), settings);
 }
+// A setting's name as marlo-cli prints it, with the element's index in an array's brackets.
+std::string settingName(const SettingRow& row, std::size_t element);
+// The setting and element a printed name stands for.
+struct NamedSetting {
+    Setting setting;
+    std::size_t element;
+};
+std::optional<NamedSetting> settingNamed(std::string_view name);
+// Sets the field from a value written as marlo-cli prints it: a decimal number in the field's
+// range, or for a text UTF-8 that code page 932 can hold. False, with the field untouched, when it
+// cannot be taken.
+bool setFromPrinted(const NamedSetting& named, std::string_view value, DeviceSettings& settings);
+
 // The interface whose address an address/prefix row holds.
 AddressInterface addressInterfaceOf(const SettingRow& row);
 

@@ -1068,6 +1068,14 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
         <source>コマンドの前の --lang ja|en でメッセージの言語を選びます。指定がなければロケールの言語です。</source>
         <translation>Before the command, --lang ja|en sets the language of messages; without it, the locale&apos;s.</translation>
     </message>
+    <message>
+        <source>marlo-cli: --set %1: そのような設定はありません</source>
+        <translation>marlo-cli: --set %1: there is no such setting</translation>
+    </message>
+    <message>
+        <source>marlo-cli: --set %1: 値 %2 は設定できません</source>
+        <translation>marlo-cli: --set %1: the value %2 cannot be taken</translation>
+    </message>
 </context>
 <context>
     <name>marlo::MainWindow</name>

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "record/DeviceSettings.h"
+#include "record/SettingsSchema.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace marlo {
+
+// The rules that decide whether settings may be written, as the window's pages and dialogs apply
+// them when the user writes or saves: the same rules, in the same order, with the same messages,
+// for the window and for marlo-cli.
+
+// Where the window shows a setting.
+enum class SettingsArea { networkPage, serialPage };
+
+// One refused setting: the message, to be translated in `context`, and the control that shows the
+// value, by its object name in `area`.
+struct ConfigurationRefusal {
+    const char* context = nullptr;
+    const char* message = nullptr;
+    SettingsArea area = SettingsArea::serialPage;
+    const char* control = nullptr;
+    Setting setting = Setting::reboot;
+    std::size_t element = 0;
+};
+
+// A group of checks that a page runs in one go, in the page's order.
+enum class CheckSection {
+    networkServer,
+    networkClient,
+    networkStopCharacter,
+    networkSilence,
+    serialLine,
+    serialPacking,
+    serialQueue,
+};
+
+// The text a page's edit box holds for a setting; no value: the text the page shows for the value
+// the settings hold, so that settings read from a record are checked as the window would check
+// them once loaded.
+using EditTexts = std::function<std::optional<std::string>(Setting setting, std::size_t element)>;
+
+// Takes each refusal in turn; returns whether the checks go on.
+using RefusalSink = std::function<bool(const ConfigurationRefusal&)>;
+
+// Runs the checks of `section` over `settings`, storing into them each value an edit text gives,
+// as the page stores what it checked. False when a refusal was met.
+bool checkSection(CheckSection section, DeviceSettings& settings, const EditTexts& texts,
+                  const RefusalSink& sink);
+
+// Every section, in the order the window checks its pages.
+std::span<const CheckSection> checkSections();
+
+} // namespace marlo
