@@ -147,8 +147,7 @@ QWidget* AccessPointDialog::createSecurityGroup() {
 }
 
 void AccessPointDialog::loadControls() {
-    const bool fromEdited = document_.loaded.accessPoint.edited != 0;
-    shown_ = fromEdited ? document_.edited.accessPoint : document_.loaded.accessPoint;
+    shown_ = document_.holderOf(Setting::accessPointSsid).accessPoint;
 
     ssid_->setText(displayText(shown_.ssid));
     encryption_->setChecked(shown_.suite != accessPointOpen);

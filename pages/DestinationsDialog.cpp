@@ -200,7 +200,8 @@ void DestinationsDialog::applyProtocolRule() {
 }
 
 void DestinationsDialog::load() {
-    const DeviceSettings& source = document_.loaded.connect.edited == 1 ? edited_ : document_.loaded;
+    const DeviceSettings& source =
+        document_.confirmedInDialog(Setting::hostAddress) ? edited_ : document_.loaded;
     const DeviceSettings::Connect& connect = source.connect;
     tickValue(protocol_, connect.protocol == protocolTcp ? protocolTcp : protocolUdp);
     applyProtocolRule();

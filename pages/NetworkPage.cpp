@@ -288,8 +288,7 @@ void NetworkPage::applyDisconnectRules() {
 }
 
 void NetworkPage::showDestinations() {
-    const DeviceSettings& source = loaded_.connect.edited == 1 ? edited_ : loaded_;
-    summary_->setText(destinationsSummary(source.connect));
+    summary_->setText(destinationsSummary(document_.holderOf(Setting::hostAddress).connect));
     summary_->setAccessibleDescription(summary_->text());
 }
 

@@ -448,8 +448,7 @@ bool WirelessPage::checkChannelAgainstBand() {
     if (edited_.ap.state == 0) {
         return true;
     }
-    const std::uint32_t channel =
-        loaded_.accessPoint.edited != 0 ? edited_.accessPoint.channel : loaded_.accessPoint.channel;
+    const std::uint32_t channel = document_.holderOf(Setting::accessPointChannel).accessPoint.channel;
     const std::int32_t band = edited_.radio.band;
     const bool mismatch =
         (band == band5GHzOnly && channel >= 1 && channel <= 13) || (band == band24GHzOnly && channel >= 36);

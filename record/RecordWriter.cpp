@@ -63,7 +63,8 @@ class Writer {
 public:
     Writer(const SettingsDocument& document, RecordTarget target, PasswordPrompt* prompt,
            RecordRefusal* refusal)
-        : loaded_(document.loaded)
+        : document_(document)
+        , loaded_(document.loaded)
         , edited_(document.edited)
         , target_(target)
         , prompt_(prompt)
@@ -78,7 +79,7 @@ public:
         radio();
         stationInterface();
         accessPointInterface();
-        if (loaded_.accessPoint.edited && !accessPoint()) {
+        if (document_.confirmedInDialog(Setting::accessPointSsid) && !accessPoint()) {
             return std::nullopt;
         }
         if (!tunnelAccept()) {
@@ -275,7 +276,7 @@ private:
             value(Setting::connectStartCharacter);
             value(Setting::connectFlushStartCharacter);
         }
-        if (loaded_.connect.edited) {
+        if (document_.confirmedInDialog(Setting::hostAddress)) {
             for (std::size_t k = 0; k < edited_.connect.hosts.size(); ++k) {
                 host(k);
             }
@@ -408,6 +409,7 @@ private:
         return true;
     }
 
+    const SettingsDocument& document_;
     const DeviceSettings& loaded_;
     const DeviceSettings& edited_;
     RecordTarget target_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "record/DeviceSettings.h"
+#include "record/SettingsSchema.h"
 
 namespace marlo {
 
@@ -12,6 +13,16 @@ struct SettingsDocument {
     Text firmwareVersion; // at most 31 bytes
     DeviceSettings loaded;
     DeviceSettings edited;
+
+    // Whether the access point dialog (for the access point's settings) or the destinations dialog
+    // (for the destinations, their protocol and reception) put the setting in `edited` with its
+    // OK, as `loaded` remembers.
+    bool confirmedInDialog(Setting setting) const;
+    // The copy that holds the setting's value now: `edited` once its dialog confirmed it, else
+    // `loaded`, which the pages show until they store what was typed.
+    const DeviceSettings& holderOf(Setting setting) const {
+        return confirmedInDialog(setting) ? edited : loaded;
+    }
 };
 
 } // namespace marlo
