@@ -73,10 +73,11 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
         err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;
     }
-    DeviceSettings settings = document.loaded;
-    if (!setValues(*parsed, settings, err)) {
+    if (!setValues(*parsed, document.loaded, err)) {
         return exitUsage;
     }
+    // As the window has it once the record is loaded and nothing was typed.
+    document.edited = document.loaded;
     bool refused = false;
     const RefusalSink print = [&](const ConfigurationRefusal& refusal) {
         refused = true;
@@ -84,9 +85,9 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
             << translated(refusal.context, refusal.message) << "\n";
         return true;
     };
-    const EditTexts asLoaded = [](Setting, std::size_t) { return std::optional<std::string>(); };
+    const EditTexts asLoaded = [](Setting, std::size_t) { return std::optional<TypedText>(); };
     for (const CheckSection section : checkSections()) {
-        checkSection(section, settings, asLoaded, print);
+        checkSection(section, document, asLoaded, print);
     }
     if (!flushOutput(out, err)) {
         return exitFailure;

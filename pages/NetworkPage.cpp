@@ -362,18 +362,19 @@ bool NetworkPage::validateAndStore() {
 }
 
 EditTexts NetworkPage::editTexts() const {
-    return [this](Setting setting, std::size_t) -> std::optional<std::string> {
+    return [this](Setting setting, std::size_t) -> std::optional<TypedText> {
         switch (setting) {
         case Setting::acceptStartCharacter:
-            return numberFieldText(serverStart_);
+            return TypedText{numberFieldText(serverStart_)};
         case Setting::acceptLocalPort:
-            return numberFieldText(localPort_);
+            return TypedText{numberFieldText(localPort_)};
         case Setting::connectStartCharacter:
-            return numberFieldText(clientStart_);
+            return TypedText{numberFieldText(clientStart_)};
         case Setting::disconnectStopCharacter:
-            return numberFieldText(stopCharacter_);
+            return TypedText{numberFieldText(stopCharacter_)};
         case Setting::disconnectTimeout:
-            return silenceEnabled_->isChecked() ? std::optional(numberFieldText(silence_)) : std::nullopt;
+            return silenceEnabled_->isChecked() ? std::optional(TypedText{numberFieldText(silence_)})
+                                                : std::nullopt;
         default:
             return std::nullopt;
         }

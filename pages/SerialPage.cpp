@@ -379,12 +379,12 @@ void SerialPage::loadFromSettings() {
 
 bool SerialPage::validateAndStore() {
     storeChoices();
-    const EditTexts texts = [this](Setting setting, std::size_t element) -> std::optional<std::string> {
+    const EditTexts texts = [this](Setting setting, std::size_t element) -> std::optional<TypedText> {
         if (setting == Setting::lineBaudRate) {
-            return numberFieldText(baudRate_);
+            return TypedText{numberFieldText(baudRate_)};
         }
         if (setting == Setting::linePush) {
-            return numberFieldText(element == 0 ? firstMatch_ : secondMatch_);
+            return TypedText{numberFieldText(element == 0 ? firstMatch_ : secondMatch_)};
         }
         const std::pair<Setting, QLineEdit*> edits[] = {
             {Setting::lineXonChar, xon_},
@@ -398,7 +398,8 @@ bool SerialPage::validateAndStore() {
         };
         const auto* bound = std::find_if(std::begin(edits), std::end(edits),
                                          [setting](const auto& edit) { return edit.first == setting; });
-        return bound != std::end(edits) ? std::optional(numberFieldText(bound->second)) : std::nullopt;
+        return bound != std::end(edits) ? std::optional(TypedText{numberFieldText(bound->second)})
+                                        : std::nullopt;
     };
     return passes({CheckSection::serialLine, CheckSection::serialPacking, CheckSection::serialQueue}, texts);
 }

@@ -38,7 +38,7 @@ bool SettingsPage::passes(std::initializer_list<CheckSection> sections, const Ed
                       findChild<QWidget*>(QString::fromLatin1(refusal.control)));
     };
     return std::all_of(sections.begin(), sections.end(), [&](CheckSection section) {
-        return checkSection(section, edited_, texts, showFirst);
+        return checkSection(section, document_, texts, showFirst);
     });
 }
 

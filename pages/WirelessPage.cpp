@@ -1,11 +1,9 @@
 #include "pages/WirelessPage.h"
 
 #include "pages/AccessPointDialog.h"
-#include "pages/AddressValue.h"
 #include "pages/PageFields.h"
 #include "pages/StationProfilesDialog.h"
 #include "pages/TrimmedText.h"
-#include "record/AddressRefusal.h"
 #include "record/Codecs.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -35,38 +33,12 @@ constexpr const char* stationAddressIds[] = {"stationIpAddress", "stationSubnetM
 constexpr const char* accessPointAddressIds[] = {"accessPointIpAddress", "accessPointSubnetMask",
                                                  "accessPointGateway", "accessPointPrimaryDns",
                                                  "accessPointSecondaryDns"};
-constexpr const char* stationMessages[] = {
-    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのIPアドレスが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのサブネットマスクが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのデフォルトゲートウェイが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのプライマリDNSが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのセカンダリDNSが正しくありません。")};
-constexpr const char* dhcpStartMessage =
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのDHCP 開始アドレスが正しくありません。");
-constexpr const char* dhcpEndMessage =
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのDHCP 終了アドレスが正しくありません。");
-constexpr const char* accessPointMessages[] = {
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのIPアドレスが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのサブネットマスクが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのデフォルトゲートウェイが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのプライマリDNSが正しくありません。"),
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードのセカンダリDNSが正しくありません。")};
-constexpr const char* channelMessage =
-    QT_TRANSLATE_NOOP("WirelessPage", "APモードの無線LANチャンネル設定が無線バント設定と合っていません。");
 constexpr const char* readFromDeviceFirstMessage = QT_TRANSLATE_NOOP(
     "WirelessPage", "STAモードの接続先を設定するためには、設定をデバイスから読み込む必要があります。");
 constexpr const char* currentAddressCaption = QT_TRANSLATE_NOOP("WirelessPage", "現在のIPアドレス :");
 
 constexpr const char* stationPrefix = QT_TRANSLATE_NOOP("WirelessPage", "STAモード");
 constexpr const char* accessPointPrefix = QT_TRANSLATE_NOOP("WirelessPage", "APモード");
-
-// Once the mask edit has passed: the message for an address and mask that the record cannot write
-// as "address/prefix", else null.
-const char* unwritableAddress(std::size_t edit, AddressInterface interface, const Text& address,
-                              const Text& mask) {
-    constexpr std::size_t maskEdit = 1;
-    return edit == maskEdit ? addressPrefixRefusal(interface, address, mask) : nullptr;
-}
 
 void selectPriority(QComboBox* list, std::uint32_t priority) {
     const bool listed = priority >= 1 && priority <= static_cast<std::uint32_t>(list->count());
@@ -352,107 +324,57 @@ void WirelessPage::showCurrentAddress() {
 }
 
 bool WirelessPage::validateAndStore() {
-    edited_.radio.band = dualBand;
-    if (band_->checkedId() == band5GHzOnly) {
-        edited_.radio.band = band5GHzOnly;
-    }
-    if (band_->checkedId() == band24GHzOnly) {
-        edited_.radio.band = band24GHzOnly;
-    }
-    return storeStation() && storeAccessPoint() && checkChannelAgainstBand();
+    storeChoices();
+    const EditTexts texts = [this](Setting setting, std::size_t) -> std::optional<TypedText> {
+        const QLineEdit* edit = addressEdit(setting);
+        if (edit == nullptr) {
+            return std::nullopt;
+        }
+        const std::optional<Text> text = trimmedText(edit->text());
+        return text ? TypedText{*text} : TypedText{{}, false};
+    };
+    return passes(
+        {CheckSection::wirelessStation, CheckSection::wirelessAccessPoint, CheckSection::wirelessChannel},
+        texts);
 }
 
-bool WirelessPage::storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
-                                std::uint32_t& value) {
-    const std::optional<Text> text = trimmedText(edit->text());
-    field = text.value_or(Text{});
-    const std::optional<std::uint32_t> address = text ? addressValue(*text, token) : std::nullopt;
-    value = address.value_or(0);
-    return address.has_value();
-}
+void WirelessPage::storeChoices() {
+    const int band = band_->checkedId();
+    edited_.radio.band = band == band5GHzOnly || band == band24GHzOnly ? band : dualBand;
 
-bool WirelessPage::storeStation() {
     DeviceSettings::Station& sta = edited_.sta;
     sta.state = ticked(stationEnabled_);
     sta.priority = selectedPriority(stationPriority_);
     edited_.radio.keepAlive = ticked(keepAlive_);
     sta.dhcpClient = ticked(dhcpClient_);
-
-    Text* fields[] = {&sta.ipAddress, &sta.subnetMask, &sta.defaultGateway, &sta.primaryDns,
-                      &sta.secondaryDns};
-    for (Text* field : fields) {
+    for (Text* field :
+         {&sta.ipAddress, &sta.subnetMask, &sta.defaultGateway, &sta.primaryDns, &sta.secondaryDns}) {
         field->clear();
     }
-    if (dhcpClient_->isChecked()) {
-        return true;
-    }
-    for (int i = 0; i < addressCount; ++i) {
-        std::uint32_t value = 0;
-        if (!storeAddress(stationAddresses_[i], *fields[i], addressTokens::none, value)) {
-            return refuse(tr(stationMessages[i]), stationAddresses_[i]);
-        }
-        if (const char* refusal =
-                unwritableAddress(i, AddressInterface::station, sta.ipAddress, sta.subnetMask)) {
-            return refuse(QCoreApplication::translate("AddressRefusal", refusal), stationAddresses_[i]);
-        }
-    }
-    return true;
-}
 
-bool WirelessPage::storeAccessPoint() {
     DeviceSettings::AccessPointInterface& ap = edited_.ap;
     ap.state = ticked(accessPointEnabled_);
     ap.priority = selectedPriority(accessPointPriority_);
-
-    std::uint32_t start = 0;
-    std::uint32_t end = 0;
-    if (!storeAddress(dhcpRangeStart_, ap.dhcpRangeStart, addressTokens::minimum, start)) {
-        return refuse(tr(dhcpStartMessage), dhcpRangeStart_);
-    }
-    if (!storeAddress(dhcpRangeEnd_, ap.dhcpRangeEnd, addressTokens::maximum, end)) {
-        return refuse(tr(dhcpEndMessage), dhcpRangeEnd_);
-    }
-    Text* fields[] = {&ap.ipAddress, &ap.subnetMask, &ap.defaultGateway, &ap.primaryDns, &ap.secondaryDns};
-    std::uint32_t values[addressCount] = {};
-    for (int i = 0; i < addressCount; ++i) {
-        const std::string_view token = i == 0 ? addressTokens::noToken : addressTokens::none;
-        if (!storeAddress(accessPointAddresses_[i], *fields[i], token, values[i])) {
-            return refuse(tr(accessPointMessages[i]), accessPointAddresses_[i]);
-        }
-        if (const char* refusal =
-                unwritableAddress(i, AddressInterface::accessPoint, ap.ipAddress, ap.subnetMask)) {
-            return refuse(QCoreApplication::translate("AddressRefusal", refusal), accessPointAddresses_[i]);
-        }
-    }
-
-    const std::uint32_t address = values[0];
-    const std::uint32_t mask = values[1];
-    if (address == 0) {
-        return refuse(tr(accessPointMessages[0]), accessPointAddresses_[0]);
-    }
-    // A range start or end given as an address must be a host of the access point's network.
-    const auto inNetwork = [&](std::uint32_t value) {
-        const std::uint8_t last = lastNumber(value);
-        return (address & mask) == (value & mask) && last != 0 && last != 255;
-    };
-    if (start != 0 && !inNetwork(start)) {
-        return refuse(tr(dhcpStartMessage), dhcpRangeStart_);
-    }
-    if (end != 0 && !inNetwork(end)) {
-        return refuse(tr(dhcpEndMessage), dhcpRangeEnd_);
-    }
-    return true;
 }
 
-bool WirelessPage::checkChannelAgainstBand() {
-    if (edited_.ap.state == 0) {
-        return true;
-    }
-    const std::uint32_t channel = document_.holderOf(Setting::accessPointChannel).accessPoint.channel;
-    const std::int32_t band = edited_.radio.band;
-    const bool mismatch =
-        (band == band5GHzOnly && channel >= 1 && channel <= 13) || (band == band24GHzOnly && channel >= 36);
-    return mismatch ? refuse(tr(channelMessage), band_->checkedButton()) : true;
+const QLineEdit* WirelessPage::addressEdit(Setting setting) const {
+    const std::pair<Setting, const QLineEdit*> edits[] = {
+        {Setting::staIpAddress, stationAddresses_[0]},
+        {Setting::staSubnetMask, stationAddresses_[1]},
+        {Setting::staDefaultGateway, stationAddresses_[2]},
+        {Setting::staPrimaryDns, stationAddresses_[3]},
+        {Setting::staSecondaryDns, stationAddresses_[4]},
+        {Setting::apDhcpRangeStart, dhcpRangeStart_},
+        {Setting::apDhcpRangeEnd, dhcpRangeEnd_},
+        {Setting::apIpAddress, accessPointAddresses_[0]},
+        {Setting::apSubnetMask, accessPointAddresses_[1]},
+        {Setting::apDefaultGateway, accessPointAddresses_[2]},
+        {Setting::apPrimaryDns, accessPointAddresses_[3]},
+        {Setting::apSecondaryDns, accessPointAddresses_[4]},
+    };
+    const auto* bound = std::find_if(std::begin(edits), std::end(edits),
+                                     [setting](const auto& edit) { return edit.first == setting; });
+    return bound != std::end(edits) ? bound->second : nullptr;
 }
 
 void WirelessPage::openStationProfilesDialog() {

@@ -52,14 +52,11 @@ private:
     void applyAccessPointRule();
     void showCurrentAddress();
 
-    bool storeStation();
-    bool storeAccessPoint();
-    bool checkChannelAgainstBand();
-    // Stores the edit's trimmed text into `field` whatever it holds (the empty text when code page
-    // 932 cannot hold it); true with `value` set when it is an address, `token` or (with a token)
-    // empty.
-    static bool storeAddress(const QLineEdit* edit, Text& field, std::string_view token,
-                             std::uint32_t& value);
+    // Stores the band, the check boxes and the priorities into `edited`; the addresses are stored
+    // by the checks.
+    void storeChoices();
+    // The address edit bound to `setting`, if any.
+    const QLineEdit* addressEdit(Setting setting) const;
 
     void openStationProfilesDialog();
     void openAccessPointDialog();

@@ -1,5 +1,7 @@
 #include "record/ConfigurationCheck.h"
 
+#include "record/AddressRefusal.h"
+#include "record/AddressValue.h"
 #include "record/Codecs.h"
 #include "record/SettingEdits.h"
 #include "record/TranslatableText.h"
@@ -10,6 +12,38 @@
 namespace marlo {
 
 namespace {
+
+constexpr std::size_t addressCount = 5;
+constexpr std::array<Setting, addressCount> stationAddresses{
+    Setting::staIpAddress, Setting::staSubnetMask, Setting::staDefaultGateway, Setting::staPrimaryDns,
+    Setting::staSecondaryDns};
+constexpr std::array<Setting, addressCount> accessPointAddresses{
+    Setting::apIpAddress, Setting::apSubnetMask, Setting::apDefaultGateway, Setting::apPrimaryDns,
+    Setting::apSecondaryDns};
+constexpr std::array<const char*, addressCount> stationAddressControls{
+    "stationIpAddress", "stationSubnetMask", "stationGateway", "stationPrimaryDns", "stationSecondaryDns"};
+constexpr std::array<const char*, addressCount> accessPointAddressControls{
+    "accessPointIpAddress", "accessPointSubnetMask", "accessPointGateway", "accessPointPrimaryDns",
+    "accessPointSecondaryDns"};
+constexpr std::array<const char*, addressCount> stationMessages{
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのIPアドレスが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのサブネットマスクが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのデフォルトゲートウェイが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのプライマリDNSが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "STAモードのセカンダリDNSが正しくありません。")};
+constexpr std::array<const char*, addressCount> accessPointMessages{
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのIPアドレスが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのサブネットマスクが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのデフォルトゲートウェイが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのプライマリDNSが正しくありません。"),
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのセカンダリDNSが正しくありません。")};
+constexpr const char* dhcpStartMessage =
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのDHCP 開始アドレスが正しくありません。");
+constexpr const char* dhcpEndMessage =
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードのDHCP 終了アドレスが正しくありません。");
+constexpr const char* channelMessage =
+    QT_TRANSLATE_NOOP("WirelessPage", "APモードの無線LANチャンネル設定が無線バント設定と合っていません。");
+constexpr std::array<const char*, 3> bandControls{"bandDual", "band5GHz", "band24GHz"};
 
 constexpr const char* softwareFlowTooFast =
     QT_TRANSLATE_NOOP("SerialPage", "ソフトウェアフロー制御時は230400bpsが最大値です");
@@ -27,8 +61,9 @@ bool isMatchByte(std::uint32_t value) {
 // One walk through the checks of a section.
 class Checker {
 public:
-    Checker(DeviceSettings& settings, const EditTexts& texts, const RefusalSink& sink, SettingsArea area)
-        : settings_(settings)
+    Checker(SettingsDocument& document, const EditTexts& texts, const RefusalSink& sink, SettingsArea area)
+        : document_(document)
+        , settings_(document.edited)
         , texts_(texts)
         , sink_(sink)
         , area_(area) {}
@@ -49,18 +84,30 @@ public:
         if (!going_) {
             return;
         }
-        const std::optional<std::string> typed = texts_(setting, element);
-        const std::string text = typed ? *typed : formatForEdit(setting, settings_, element);
+        const std::optional<TypedText> typed = texts_(setting, element);
+        const std::string text = typed ? typed->text : formatForEdit(setting, settings_, element);
         if (const char* refusal = storeFromEdit(setting, text, settings_, element)) {
             refuse("SettingsSchema", refusal, control, setting, element);
         }
     }
     // Whether the page gave a text for `setting`: the box is switched on.
     bool typed(Setting setting) const { return texts_(setting, 0).has_value(); }
+    // An address edit bound to the text setting `setting`: its text, or the text held, stored as
+    // it stands; the address it gives with `token` standing for 0, or no value when it is none.
+    std::optional<std::uint32_t> address(Setting setting, std::string_view token) {
+        Text& field = fieldOf<Text>(settingRow(setting), settings_);
+        if (const std::optional<TypedText> typed = texts_(setting, 0)) {
+            field = typed->writable ? typed->text : Text();
+            if (!typed->writable) {
+                return std::nullopt;
+            }
+        }
+        return addressValue(field, token);
+    }
     // The match byte's text: typed, or as the page shows the value held (empty past the count).
     std::string matchByteText(std::size_t element) const {
-        if (const std::optional<std::string> typed = texts_(Setting::linePush, element)) {
-            return *typed;
+        if (const std::optional<TypedText> typed = texts_(Setting::linePush, element)) {
+            return typed->text;
         }
         const auto& line = settings_.line;
         return static_cast<std::int32_t>(element) < line.pushCount
@@ -69,9 +116,11 @@ public:
     }
 
     DeviceSettings& settings() { return settings_; }
+    const SettingsDocument& document() const { return document_; }
     bool passed() const { return passed_; }
 
 private:
+    SettingsDocument& document_;
     DeviceSettings& settings_;
     const EditTexts& texts_;
     const RefusalSink& sink_;
@@ -79,6 +128,91 @@ private:
     bool going_ = true;
     bool passed_ = true;
 };
+
+void checkWirelessStation(Checker& check) {
+    const DeviceSettings::Station& sta = check.settings().sta;
+    if (sta.dhcpClient != 0) {
+        return;
+    }
+    for (std::size_t i = 0; i < addressCount && check.going(); ++i) {
+        if (!check.address(stationAddresses[i], addressTokens::none)) {
+            check.refuse("WirelessPage", stationMessages[i], stationAddressControls[i], stationAddresses[i]);
+        } else if (const char* refusal =
+                       i == 1 ? addressPrefixRefusal(AddressInterface::station, sta.ipAddress, sta.subnetMask)
+                              : nullptr) {
+            check.refuse("AddressRefusal", refusal, stationAddressControls[i], stationAddresses[i]);
+        }
+    }
+}
+
+void checkWirelessAccessPoint(Checker& check) {
+    const DeviceSettings::AccessPointInterface& ap = check.settings().ap;
+    std::uint32_t rangeStart = 0;
+    std::uint32_t rangeEnd = 0;
+    if (const auto start = check.address(Setting::apDhcpRangeStart, addressTokens::minimum)) {
+        rangeStart = *start;
+    } else {
+        check.refuse("WirelessPage", dhcpStartMessage, "dhcpRangeStart", Setting::apDhcpRangeStart);
+    }
+    if (!check.going()) {
+        return;
+    }
+    if (const auto end = check.address(Setting::apDhcpRangeEnd, addressTokens::maximum)) {
+        rangeEnd = *end;
+    } else {
+        check.refuse("WirelessPage", dhcpEndMessage, "dhcpRangeEnd", Setting::apDhcpRangeEnd);
+    }
+    std::array<std::optional<std::uint32_t>, addressCount> values{};
+    for (std::size_t i = 0; i < addressCount && check.going(); ++i) {
+        values[i] =
+            check.address(accessPointAddresses[i], i == 0 ? addressTokens::noToken : addressTokens::none);
+        if (!values[i]) {
+            check.refuse("WirelessPage", accessPointMessages[i], accessPointAddressControls[i],
+                         accessPointAddresses[i]);
+        } else if (const char* refusal = i == 1 ? addressPrefixRefusal(AddressInterface::accessPoint,
+                                                                       ap.ipAddress, ap.subnetMask)
+                                                : nullptr) {
+            check.refuse("AddressRefusal", refusal, accessPointAddressControls[i], accessPointAddresses[i]);
+        }
+    }
+    // The network the range must lie in is known only once every address passed.
+    if (!check.passed()) {
+        return;
+    }
+    const std::uint32_t address = values[0].value_or(0);
+    const std::uint32_t mask = values[1].value_or(0);
+    if (address == 0) {
+        check.refuse("WirelessPage", accessPointMessages[0], accessPointAddressControls[0],
+                     Setting::apIpAddress);
+        return;
+    }
+    // A range start or end given as an address must be a host of the access point's network.
+    const auto inNetwork = [&](std::uint32_t value) {
+        const std::uint8_t last = lastNumber(value);
+        return (address & mask) == (value & mask) && last != 0 && last != 255;
+    };
+    if (rangeStart != 0 && !inNetwork(rangeStart)) {
+        check.refuse("WirelessPage", dhcpStartMessage, "dhcpRangeStart", Setting::apDhcpRangeStart);
+    }
+    if (check.going() && rangeEnd != 0 && !inNetwork(rangeEnd)) {
+        check.refuse("WirelessPage", dhcpEndMessage, "dhcpRangeEnd", Setting::apDhcpRangeEnd);
+    }
+}
+
+void checkWirelessChannel(Checker& check) {
+    const DeviceSettings& settings = check.settings();
+    if (settings.ap.state == 0) {
+        return;
+    }
+    const std::uint32_t channel = check.document().holderOf(Setting::accessPointChannel).accessPoint.channel;
+    const std::int32_t band = settings.radio.band;
+    const bool mismatch =
+        (band == band5GHzOnly && channel >= 1 && channel <= 13) || (band == band24GHzOnly && channel >= 36);
+    if (mismatch) {
+        const auto control = static_cast<std::size_t>(std::clamp(band, 0, 2));
+        check.refuse("WirelessPage", channelMessage, bandControls[control], Setting::radioBand);
+    }
+}
 
 void checkNetworkServer(Checker& check) {
     const DeviceSettings::Accept& accept = check.settings().accept;
@@ -178,19 +312,42 @@ void checkSerialQueue(Checker& check) {
     }
 }
 
-constexpr std::array sections{CheckSection::networkServer,        CheckSection::networkClient,
-                              CheckSection::networkStopCharacter, CheckSection::networkSilence,
-                              CheckSection::serialLine,           CheckSection::serialPacking,
-                              CheckSection::serialQueue};
+constexpr std::array sections{CheckSection::wirelessStation, CheckSection::wirelessAccessPoint,
+                              CheckSection::wirelessChannel, CheckSection::networkServer,
+                              CheckSection::networkClient,   CheckSection::networkStopCharacter,
+                              CheckSection::networkSilence,  CheckSection::serialLine,
+                              CheckSection::serialPacking,   CheckSection::serialQueue};
+
+SettingsArea areaOf(CheckSection section) {
+    switch (section) {
+    case CheckSection::wirelessStation:
+    case CheckSection::wirelessAccessPoint:
+    case CheckSection::wirelessChannel:
+        return SettingsArea::wirelessPage;
+    case CheckSection::serialLine:
+    case CheckSection::serialPacking:
+    case CheckSection::serialQueue:
+        return SettingsArea::serialPage;
+    default:
+        return SettingsArea::networkPage;
+    }
+}
 
 } // namespace
 
-bool checkSection(CheckSection section, DeviceSettings& settings, const EditTexts& texts,
+bool checkSection(CheckSection section, SettingsDocument& document, const EditTexts& texts,
                   const RefusalSink& sink) {
-    const bool serial = section == CheckSection::serialLine || section == CheckSection::serialPacking ||
-                        section == CheckSection::serialQueue;
-    Checker check(settings, texts, sink, serial ? SettingsArea::serialPage : SettingsArea::networkPage);
+    Checker check(document, texts, sink, areaOf(section));
     switch (section) {
+    case CheckSection::wirelessStation:
+        checkWirelessStation(check);
+        break;
+    case CheckSection::wirelessAccessPoint:
+        checkWirelessAccessPoint(check);
+        break;
+    case CheckSection::wirelessChannel:
+        checkWirelessChannel(check);
+        break;
     case CheckSection::networkServer:
         checkNetworkServer(check);
         break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "record/DeviceSettings.h"
+#include "record/SettingsDocument.h"
 #include "record/SettingsSchema.h"
 
 #include <cstddef>
@@ -16,7 +16,7 @@ namespace marlo {
 // for the window and for marlo-cli.
 
 // Where the window shows a setting.
-enum class SettingsArea { networkPage, serialPage };
+enum class SettingsArea { wirelessPage, networkPage, serialPage };
 
 // One refused setting: the message, to be translated in `context`, and the control that shows the
 // value, by its object name in `area`.
@@ -31,6 +31,9 @@ struct ConfigurationRefusal {
 
 // A group of checks that a page runs in one go, in the page's order.
 enum class CheckSection {
+    wirelessStation,
+    wirelessAccessPoint,
+    wirelessChannel,
     networkServer,
     networkClient,
     networkStopCharacter,
@@ -40,17 +43,25 @@ enum class CheckSection {
     serialQueue,
 };
 
+// What a page's edit box holds: the text typed, in code page 932, or a text that code page 932
+// cannot hold (`writable` false), which no check takes.
+struct TypedText {
+    std::string text;
+    bool writable = true;
+};
+
 // The text a page's edit box holds for a setting; no value: the text the page shows for the value
 // the settings hold, so that settings read from a record are checked as the window would check
 // them once loaded.
-using EditTexts = std::function<std::optional<std::string>(Setting setting, std::size_t element)>;
+using EditTexts = std::function<std::optional<TypedText>(Setting setting, std::size_t element)>;
 
 // Takes each refusal in turn; returns whether the checks go on.
 using RefusalSink = std::function<bool(const ConfigurationRefusal&)>;
 
-// Runs the checks of `section` over `settings`, storing into them each value an edit text gives,
-// as the page stores what it checked. False when a refusal was met.
-bool checkSection(CheckSection section, DeviceSettings& settings, const EditTexts& texts,
+// Runs the checks of `section` over the document's `edited` settings, storing into them each value
+// an edit text gives, as the page stores what it checked; the access point entry is judged as the
+// document holds it now. False when a refusal was met.
+bool checkSection(CheckSection section, SettingsDocument& document, const EditTexts& texts,
                   const RefusalSink& sink);
 
 // Every section, in the order the window checks its pages.

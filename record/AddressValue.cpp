@@ -1,4 +1,4 @@
-#include "pages/AddressValue.h"
+#include "record/AddressValue.h"
 
 #include "record/Codecs.h"
 
