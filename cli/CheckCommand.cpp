@@ -5,6 +5,9 @@
 #include "cli/RecordFileImport.h"
 #include "cli/Translation.h"
 #include "record/ConfigurationCheck.h"
+#include "record/TextArguments.h"
+
+#include <algorithm>
 
 #include <optional>
 #include <utility>
@@ -58,6 +61,23 @@ bool setValues(const CheckArguments& parsed, DeviceSettings& settings, std::ostr
     return true;
 }
 
+// The dialogs whose settings a value is given for, in the order of the window's pages: the user
+// would have changed them there and pressed OK, which runs the dialog's checks.
+std::vector<SettingsDialog> dialogsChanged(const CheckArguments& parsed) {
+    std::vector<SettingsDialog> dialogs;
+    for (const SettingsDialog dialog : {SettingsDialog::accessPoint, SettingsDialog::destinations}) {
+        const bool changed =
+            std::any_of(parsed.values.begin(), parsed.values.end(), [dialog](const auto& value) {
+                const std::optional<NamedSetting> named = settingNamed(value.first);
+                return named && dialogOf(named->setting) == dialog;
+            });
+        if (changed) {
+            dialogs.push_back(dialog);
+        }
+    }
+    return dialogs;
+}
+
 int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const auto parsed = parse(arguments);
     if (!parsed) {
@@ -82,11 +102,14 @@ int runCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
     const RefusalSink print = [&](const ConfigurationRefusal& refusal) {
         refused = true;
         out << settingName(settingRow(refusal.setting), refusal.element) << ": "
-            << translated(refusal.context, refusal.message) << "\n";
+            << withArguments(translated(refusal.context, refusal.message), {refusal.argument}) << "\n";
         return true;
     };
     const EditTexts asLoaded = [](Setting, std::size_t) { return std::optional<TypedText>(); };
-    for (const CheckSection section : checkSections()) {
+    for (const SettingsDialog dialog : dialogsChanged(*parsed)) {
+        checkSection(dialogCheckSection(dialog), document, asLoaded, print);
+    }
+    for (const CheckSection section : pageCheckSections()) {
         checkSection(section, document, asLoaded, print);
     }
     if (!flushOutput(out, err)) {

@@ -3,6 +3,7 @@
 #include "pages/PageFields.h"
 #include "pages/TrimmedText.h"
 #include "record/Codecs.h"
+#include "record/ConfigurationCheck.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -25,22 +26,10 @@ namespace {
 
 constexpr int ssidLimit = 32;
 constexpr int passwordLimit = 64;
-constexpr std::size_t shortestPassword = 8;
-constexpr std::size_t longestPassword = 63;
-constexpr std::string_view ssidCharacters =
-    "1234567890abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
 
 // The channel list in its order; 0 is "自動".
 constexpr std::array<std::uint32_t, 18> channels = {0, 1,  2,  3,  4,  5,  6,  7,  8,
                                                     9, 10, 11, 12, 13, 36, 40, 44, 48};
-
-constexpr const char* ssidLengthMessage = QT_TRANSLATE_NOOP("AccessPointDialog", "SSIDは最大32文字です。");
-constexpr const char* ssidCharacterMessage = QT_TRANSLATE_NOOP(
-    "AccessPointDialog", "SSIDは数字、アルファベット、ハイフン、アンダーバーのみ指定できます。");
-constexpr const char* passwordLengthMessage =
-    QT_TRANSLATE_NOOP("AccessPointDialog", "パスワードは8文字以上、63文字以内である必要があります。");
-constexpr const char* passwordCharacterMessage =
-    QT_TRANSLATE_NOOP("AccessPointDialog", "パスワードに使用できない文字が含まれています。");
 
 } // namespace
 
@@ -192,18 +181,10 @@ bool AccessPointDialog::refuse(const QString& message) {
 }
 
 bool AccessPointDialog::store() {
-    // Checked as a whole first: a refused entry leaves `edited` as it was, so Cancel keeps nothing
-    // the user was told is wrong.
-    DeviceSettings::AccessPoint ap = document_.edited.accessPoint;
-    const std::optional<Text> ssid = trimmedText(ssid_->text());
-    if (ssid && ssid->size() > static_cast<std::size_t>(ssidLimit)) {
-        return refuse(tr(ssidLengthMessage));
-    }
-    if (!ssid || ssid->find_first_not_of(ssidCharacters) != std::string::npos) {
-        return refuse(tr(ssidCharacterMessage));
-    }
-    ap.ssid = *ssid;
-
+    // Checked as a whole first, on a copy: a refused entry leaves `edited` as it was, so Cancel
+    // keeps nothing the user was told is wrong.
+    SettingsDocument candidate = document_;
+    DeviceSettings::AccessPoint& ap = candidate.edited.accessPoint;
     if (!encryption_->isChecked()) {
         // The ciphers and the password keep the values shown, even when `edited` held others.
         ap.suite = accessPointOpen;
@@ -214,19 +195,28 @@ bool AccessPointDialog::store() {
         ap.suite = suite_->checkedId() == accessPointWpa2 ? accessPointWpa2 : accessPointWpa;
         ap.ccmp = ccmp_->isChecked() ? 1 : 0;
         ap.tkip = tkip_->isChecked() ? 1 : 0;
-        const std::optional<Text> password = encodeText(password_->text());
-        if (!password) {
-            return refuse(tr(passwordCharacterMessage));
-        }
-        ap.passphrase = *password;
-        if (password->size() < shortestPassword || password->size() > longestPassword) {
-            return refuse(tr(passwordLengthMessage));
-        }
     }
-
     const int channel = channel_->currentIndex();
     ap.channel = channel < 0 ? 0 : channels[static_cast<std::size_t>(channel)];
     ap.guest = scanRequests_->isChecked() ? 1 : 0;
+
+    const EditTexts texts = [this](Setting setting, std::size_t) -> std::optional<TypedText> {
+        std::optional<Text> text;
+        if (setting == Setting::accessPointSsid) {
+            text = trimmedText(ssid_->text());
+        } else if (setting == Setting::accessPointPassphrase && encryption_->isChecked()) {
+            text = encodeText(password_->text());
+        } else {
+            return std::nullopt;
+        }
+        return text ? TypedText{*text} : TypedText{{}, false};
+    };
+    const RefusalSink showFirst = [this](const ConfigurationRefusal& refusal) {
+        return refuse(QCoreApplication::translate(refusal.context, refusal.message));
+    };
+    if (!checkSection(CheckSection::accessPointEntry, candidate, texts, showFirst)) {
+        return false;
+    }
     document_.edited.accessPoint = ap;
     document_.loaded.accessPoint.edited = 1;
     return true;

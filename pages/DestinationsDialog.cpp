@@ -2,7 +2,7 @@
 
 #include "pages/PageFields.h"
 #include "record/Codecs.h"
-#include "record/SettingEdits.h"
+#include "record/ConfigurationCheck.h"
 #include "ui/TypedLengthLimit.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -224,73 +224,46 @@ void DestinationsDialog::load() {
 }
 
 void DestinationsDialog::accept() {
-    DeviceSettings::Connect connect = edited_.connect;
-    if (!readInto(connect)) {
+    SettingsDocument candidate = document_;
+    candidate.edited = edited_;
+    DeviceSettings::Connect& connect = candidate.edited.connect;
+    connect.protocol = isTcp() ? protocolTcp : protocolUdp;
+    connect.connections = std::max(order_->checkedId(), 0);
+    connect.reception = dropOtherSenders_->isChecked() ? receptionRestricted : receptionUnrestricted;
+
+    const EditTexts texts = [this](Setting setting, std::size_t element) -> std::optional<TypedText> {
+        const auto encoded = [](const QLineEdit* edit) {
+            const std::optional<Text> text = encodeText(edit->text());
+            return text ? TypedText{*text} : TypedText{{}, false};
+        };
+        const Row& row = rows_[element];
+        switch (setting) {
+        case Setting::hostAddress:
+            return encoded(row.address);
+        case Setting::hostPort:
+            return TypedText{numberFieldText(row.port)};
+        case Setting::hostLocalPort:
+            return TypedText{numberFieldText(row.localPort)};
+        case Setting::hostInitialSend:
+            return encoded(row.initialSend);
+        case Setting::connectReconnectTime:
+            return TypedText{numberFieldText(reconnectTime_)};
+        default:
+            return std::nullopt;
+        }
+    };
+    const RefusalSink showFirst = [this](const ConfigurationRefusal& refusal) {
+        QString message = QCoreApplication::translate(refusal.context, refusal.message);
+        if (!refusal.argument.empty()) {
+            message = message.arg(QString::fromStdString(refusal.argument));
+        }
+        return refuse(message, findChild<QWidget*>(QString::fromLatin1(refusal.control)));
+    };
+    if (!checkSection(CheckSection::destinations, candidate, texts, showFirst)) {
         return;
     }
     edited_.connect = connect;
     QDialog::accept();
-}
-
-bool DestinationsDialog::readInto(DeviceSettings::Connect& connect) {
-    connect.protocol = isTcp() ? protocolTcp : protocolUdp;
-    for (int index = 0; index < DeviceSettings::maxHosts; ++index) {
-        if (!readRow(index, connect.hosts[static_cast<std::size_t>(index)])) {
-            return false;
-        }
-    }
-    connect.connections = std::max(order_->checkedId(), 0);
-
-    const std::optional<std::uint32_t> reconnectTime =
-        readSetting(reconnectTime_, Setting::connectReconnectTime);
-    if (!reconnectTime) {
-        return false;
-    }
-    connect.reconnectTime = static_cast<std::int32_t>(*reconnectTime);
-    connect.reception = dropOtherSenders_->isChecked() ? receptionRestricted : receptionUnrestricted;
-    return true;
-}
-
-bool DestinationsDialog::readRow(int index, HostEntry& host) {
-    const Row& row = rows_[static_cast<std::size_t>(index)];
-    const std::optional<Text> address = encodeText(row.address->text());
-    if (!address) {
-        return refuse(tr("接続先%1のアドレスに使用できない文字が含まれています。").arg(index + 1),
-                      row.address);
-    }
-    host.address = *address;
-
-    const std::optional<std::uint32_t> port = readSetting(row.port, Setting::hostPort);
-    if (!port) {
-        return false;
-    }
-    if (!host.address.empty() && *port == 0) {
-        return refuse(tr("ポート番号を設定してください"), row.port);
-    }
-    host.port = *port;
-
-    const std::optional<std::uint32_t> localPort = readSetting(row.localPort, Setting::hostLocalPort);
-    if (!localPort) {
-        return false;
-    }
-    host.localPort = static_cast<std::int32_t>(*localPort);
-
-    const std::optional<Text> initialSend = encodeText(row.initialSend->text());
-    if (!initialSend) {
-        return refuse(tr("接続先%1の接続時送信文字列に使用できない文字が含まれています。").arg(index + 1),
-                      row.initialSend);
-    }
-    host.initialSend = *initialSend;
-    return true;
-}
-
-std::optional<std::uint32_t> DestinationsDialog::readSetting(QLineEdit* edit, Setting setting) {
-    const auto read = readEdit(setting, numberFieldText(edit));
-    if (const auto* message = std::get_if<const char*>(&read)) {
-        refuse(QCoreApplication::translate("SettingsSchema", *message), edit);
-        return std::nullopt;
-    }
-    return std::get<std::uint32_t>(read);
 }
 
 bool DestinationsDialog::refuse(const QString& message, QWidget* control) {

@@ -46,11 +46,6 @@ private:
     // check box for UDP. Empty port boxes of rows 2 to 4 get their placeholders.
     void applyProtocolRule();
     bool isTcp() const;
-    // Checks the controls into `connect`; false after showing the first refusal.
-    bool readInto(DeviceSettings::Connect& connect);
-    bool readRow(int index, HostEntry& host);
-    // The number the edit holds when it passes its setting's check, else none after the message.
-    std::optional<std::uint32_t> readSetting(QLineEdit* edit, Setting setting);
     // Shows `message`, then gives `control`, whose value was refused, the focus for retyping.
     bool refuse(const QString& message, QWidget* control);
 

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <utility>
 
 namespace marlo {
 
@@ -45,6 +47,38 @@ constexpr const char* channelMessage =
     QT_TRANSLATE_NOOP("WirelessPage", "APモードの無線LANチャンネル設定が無線バント設定と合っていません。");
 constexpr std::array<const char*, 3> bandControls{"bandDual", "band5GHz", "band24GHz"};
 
+constexpr std::size_t ssidLimit = 32;
+constexpr std::size_t shortestPassphrase = 8;
+constexpr std::size_t longestPassphrase = 63;
+constexpr std::string_view ssidCharacters =
+    "1234567890abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
+constexpr const char* ssidLengthMessage = QT_TRANSLATE_NOOP("AccessPointDialog", "SSIDは最大32文字です。");
+constexpr const char* ssidCharacterMessage = QT_TRANSLATE_NOOP(
+    "AccessPointDialog", "SSIDは数字、アルファベット、ハイフン、アンダーバーのみ指定できます。");
+constexpr const char* passphraseLengthMessage =
+    QT_TRANSLATE_NOOP("AccessPointDialog", "パスワードは8文字以上、63文字以内である必要があります。");
+constexpr const char* passphraseCharacterMessage =
+    QT_TRANSLATE_NOOP("AccessPointDialog", "パスワードに使用できない文字が含まれています。");
+
+struct HostControls {
+    const char* address;
+    const char* port;
+    const char* localPort;
+    const char* initialSend;
+};
+constexpr std::array<HostControls, DeviceSettings::maxHosts> hostControls{{
+    {"hostAddress1", "hostPort1", "hostLocalPort1", "hostInitialSend1"},
+    {"hostAddress2", "hostPort2", "hostLocalPort2", "hostInitialSend2"},
+    {"hostAddress3", "hostPort3", "hostLocalPort3", "hostInitialSend3"},
+    {"hostAddress4", "hostPort4", "hostLocalPort4", "hostInitialSend4"},
+}};
+constexpr const char* hostAddressCharacterMessage =
+    QT_TRANSLATE_NOOP("DestinationsDialog", "接続先%1のアドレスに使用できない文字が含まれています。");
+constexpr const char* hostPortMissingMessage =
+    QT_TRANSLATE_NOOP("DestinationsDialog", "ポート番号を設定してください");
+constexpr const char* initialSendCharacterMessage =
+    QT_TRANSLATE_NOOP("DestinationsDialog", "接続先%1の接続時送信文字列に使用できない文字が含まれています。");
+
 constexpr const char* softwareFlowTooFast =
     QT_TRANSLATE_NOOP("SerialPage", "ソフトウェアフロー制御時は230400bpsが最大値です");
 constexpr const char* matchByteNotHex =
@@ -72,23 +106,34 @@ public:
     bool going() const { return going_; }
     // False when the sink stops the walk.
     bool refuse(const char* context, const char* message, const char* control, Setting setting,
-                std::size_t element = 0) {
+                std::size_t element = 0, std::string argument = {}) {
         passed_ = false;
-        going_ = sink_({context, message, area_, control, setting, element});
+        going_ = sink_({context, message, std::move(argument), area_, control, setting, element});
         return going_;
     }
 
     // An edit box bound to `setting`: its text, or the text the page shows for the value held, read
     // by the setting's rule and stored.
-    void edit(Setting setting, const char* control, std::size_t element = 0) {
+    // True when it passed.
+    bool edit(Setting setting, const char* control, std::size_t element = 0) {
         if (!going_) {
-            return;
+            return false;
         }
         const std::optional<TypedText> typed = texts_(setting, element);
         const std::string text = typed ? typed->text : formatForEdit(setting, settings_, element);
         if (const char* refusal = storeFromEdit(setting, text, settings_, element)) {
             refuse("SettingsSchema", refusal, control, setting, element);
+            return false;
         }
+        return true;
+    }
+    // A text setting's typed text, stored when code page 932 holds it; false when it does not.
+    bool text(Setting setting, std::size_t element = 0) {
+        const std::optional<TypedText> typed = texts_(setting, element);
+        if (typed && typed->writable) {
+            fieldOf<Text>(settingRow(setting), settings_, element) = typed->text;
+        }
+        return !typed || typed->writable;
     }
     // Whether the page gave a text for `setting`: the box is switched on.
     bool typed(Setting setting) const { return texts_(setting, 0).has_value(); }
@@ -214,6 +259,52 @@ void checkWirelessChannel(Checker& check) {
     }
 }
 
+void checkAccessPointEntry(Checker& check) {
+    DeviceSettings::AccessPoint& entry = check.settings().accessPoint;
+    const bool ssidWritable = check.text(Setting::accessPointSsid);
+    if (ssidWritable && entry.ssid.size() > ssidLimit) {
+        check.refuse("AccessPointDialog", ssidLengthMessage, "apSsid", Setting::accessPointSsid);
+    } else if (!ssidWritable || entry.ssid.find_first_not_of(ssidCharacters) != std::string::npos) {
+        check.refuse("AccessPointDialog", ssidCharacterMessage, "apSsid", Setting::accessPointSsid);
+    }
+    if (!check.going() || entry.suite == accessPointOpen) {
+        return;
+    }
+    if (!check.text(Setting::accessPointPassphrase)) {
+        check.refuse("AccessPointDialog", passphraseCharacterMessage, "apPassword",
+                     Setting::accessPointPassphrase);
+    } else if (entry.passphrase.size() < shortestPassphrase || entry.passphrase.size() > longestPassphrase) {
+        check.refuse("AccessPointDialog", passphraseLengthMessage, "apPassword",
+                     Setting::accessPointPassphrase);
+    }
+}
+
+void checkDestination(Checker& check, std::size_t index) {
+    HostEntry& host = check.settings().connect.hosts[index];
+    const HostControls& controls = hostControls[index];
+    const std::string number = std::to_string(index + 1);
+    if (!check.text(Setting::hostAddress, index) &&
+        !check.refuse("DestinationsDialog", hostAddressCharacterMessage, controls.address,
+                      Setting::hostAddress, index, number)) {
+        return;
+    }
+    if (check.edit(Setting::hostPort, controls.port, index) && !host.address.empty() && host.port == 0) {
+        check.refuse("DestinationsDialog", hostPortMissingMessage, controls.port, Setting::hostPort, index);
+    }
+    check.edit(Setting::hostLocalPort, controls.localPort, index);
+    if (check.going() && !check.text(Setting::hostInitialSend, index)) {
+        check.refuse("DestinationsDialog", initialSendCharacterMessage, controls.initialSend,
+                     Setting::hostInitialSend, index, number);
+    }
+}
+
+void checkDestinations(Checker& check) {
+    for (std::size_t index = 0; index < DeviceSettings::maxHosts && check.going(); ++index) {
+        checkDestination(check, index);
+    }
+    check.edit(Setting::connectReconnectTime, "reconnectTime");
+}
+
 void checkNetworkServer(Checker& check) {
     const DeviceSettings::Accept& accept = check.settings().accept;
     if (accept.mode == tunnelStartCharacter) {
@@ -312,11 +403,11 @@ void checkSerialQueue(Checker& check) {
     }
 }
 
-constexpr std::array sections{CheckSection::wirelessStation, CheckSection::wirelessAccessPoint,
-                              CheckSection::wirelessChannel, CheckSection::networkServer,
-                              CheckSection::networkClient,   CheckSection::networkStopCharacter,
-                              CheckSection::networkSilence,  CheckSection::serialLine,
-                              CheckSection::serialPacking,   CheckSection::serialQueue};
+constexpr std::array pageSections{CheckSection::wirelessStation, CheckSection::wirelessAccessPoint,
+                                  CheckSection::wirelessChannel, CheckSection::networkServer,
+                                  CheckSection::networkClient,   CheckSection::networkStopCharacter,
+                                  CheckSection::networkSilence,  CheckSection::serialLine,
+                                  CheckSection::serialPacking,   CheckSection::serialQueue};
 
 SettingsArea areaOf(CheckSection section) {
     switch (section) {
@@ -324,6 +415,10 @@ SettingsArea areaOf(CheckSection section) {
     case CheckSection::wirelessAccessPoint:
     case CheckSection::wirelessChannel:
         return SettingsArea::wirelessPage;
+    case CheckSection::accessPointEntry:
+        return SettingsArea::accessPointDialog;
+    case CheckSection::destinations:
+        return SettingsArea::destinationsDialog;
     case CheckSection::serialLine:
     case CheckSection::serialPacking:
     case CheckSection::serialQueue:
@@ -347,6 +442,12 @@ bool checkSection(CheckSection section, SettingsDocument& document, const EditTe
         break;
     case CheckSection::wirelessChannel:
         checkWirelessChannel(check);
+        break;
+    case CheckSection::accessPointEntry:
+        checkAccessPointEntry(check);
+        break;
+    case CheckSection::destinations:
+        checkDestinations(check);
         break;
     case CheckSection::networkServer:
         checkNetworkServer(check);
@@ -373,8 +474,13 @@ bool checkSection(CheckSection section, SettingsDocument& document, const EditTe
     return check.passed();
 }
 
-std::span<const CheckSection> checkSections() {
-    return sections;
+std::span<const CheckSection> pageCheckSections() {
+    return pageSections;
+}
+
+CheckSection dialogCheckSection(SettingsDialog dialog) {
+    return dialog == SettingsDialog::accessPoint ? CheckSection::accessPointEntry
+                                                 : CheckSection::destinations;
 }
 
 } // namespace marlo

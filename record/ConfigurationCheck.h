@@ -16,13 +16,14 @@ namespace marlo {
 // for the window and for marlo-cli.
 
 // Where the window shows a setting.
-enum class SettingsArea { wirelessPage, networkPage, serialPage };
+enum class SettingsArea { wirelessPage, accessPointDialog, networkPage, destinationsDialog, serialPage };
 
-// One refused setting: the message, to be translated in `context`, and the control that shows the
-// value, by its object name in `area`.
+// One refused setting: the message, to be translated in `context` with `argument` in place of its
+// %1, and the control that shows the value, by its object name in `area`.
 struct ConfigurationRefusal {
     const char* context = nullptr;
     const char* message = nullptr;
+    std::string argument;
     SettingsArea area = SettingsArea::serialPage;
     const char* control = nullptr;
     Setting setting = Setting::reboot;
@@ -34,10 +35,12 @@ enum class CheckSection {
     wirelessStation,
     wirelessAccessPoint,
     wirelessChannel,
+    accessPointEntry, // the access point dialog's OK
     networkServer,
     networkClient,
     networkStopCharacter,
     networkSilence,
+    destinations, // the destinations dialog's OK
     serialLine,
     serialPacking,
     serialQueue,
@@ -64,7 +67,9 @@ using RefusalSink = std::function<bool(const ConfigurationRefusal&)>;
 bool checkSection(CheckSection section, SettingsDocument& document, const EditTexts& texts,
                   const RefusalSink& sink);
 
-// Every section, in the order the window checks its pages.
-std::span<const CheckSection> checkSections();
+// The sections the window runs on every write and save, in the order it checks its pages.
+std::span<const CheckSection> pageCheckSections();
+// The section a dialog runs on its OK.
+CheckSection dialogCheckSection(SettingsDialog dialog);
 
 } // namespace marlo

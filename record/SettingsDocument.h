@@ -14,9 +14,8 @@ struct SettingsDocument {
     DeviceSettings loaded;
     DeviceSettings edited;
 
-    // Whether the access point dialog (for the access point's settings) or the destinations dialog
-    // (for the destinations, their protocol and reception) put the setting in `edited` with its
-    // OK, as `loaded` remembers.
+    // Whether the setting's dialog (see `dialogOf`) put it in `edited` with its OK, as `loaded`
+    // remembers.
     bool confirmedInDialog(Setting setting) const;
     // The copy that holds the setting's value now: `edited` once its dialog confirmed it, else
     // `loaded`, which the pages show until they store what was typed.

@@ -370,6 +370,30 @@ static_assert(eachSettingOnce());
 
 } // namespace
 
+SettingsDialog dialogOf(Setting setting) {
+    switch (setting) {
+    case Setting::accessPointSsid:
+    case Setting::accessPointGuest:
+    case Setting::accessPointChannel:
+    case Setting::accessPointSuite:
+    case Setting::accessPointCcmp:
+    case Setting::accessPointTkip:
+    case Setting::accessPointPassphrase:
+        return SettingsDialog::accessPoint;
+    case Setting::hostAddress:
+    case Setting::hostPort:
+    case Setting::hostLocalPort:
+    case Setting::hostInitialSend:
+    case Setting::connectProtocol:
+    case Setting::connectReception:
+    case Setting::connectConnections:
+    case Setting::connectReconnectTime:
+        return SettingsDialog::destinations;
+    default:
+        return SettingsDialog::none;
+    }
+}
+
 std::string settingName(const SettingRow& row, std::size_t element) {
     std::string name(row.name);
     if (const std::size_t index = name.find("[]"); index != std::string::npos) {

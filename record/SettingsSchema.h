@@ -212,6 +212,10 @@ template <class Value> Value& partnerOf(const SettingRow& row, DeviceSettings& s
 template <class Value> const Value& partnerOf(const SettingRow& row, const DeviceSettings& settings) {
     return fieldOf<Value>(settingRow(*row.partner), settings);
 }
+// The dialogs that edit settings of their own and put them in `edited` on their OK.
+enum class SettingsDialog { none, accessPoint, destinations };
+SettingsDialog dialogOf(Setting setting);
+
 // A setting's name as marlo-cli prints it, with the element's index in an array's brackets.
 std::string settingName(const SettingRow& row, std::size_t element);
 // The setting and element a printed name stands for.
