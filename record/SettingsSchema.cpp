@@ -445,12 +445,12 @@ bool setFromPrinted(const NamedSetting& named, std::string_view value, DeviceSet
                 }
                 return encoded.has_value();
             } else {
-                const auto number = printedNumber(value, std::numeric_limits<Value>::min(),
+                const auto parsed = printedNumber(value, std::numeric_limits<Value>::min(),
                                                   std::numeric_limits<Value>::max());
-                if (number) {
-                    *field = static_cast<Value>(*number);
+                if (parsed) {
+                    *field = static_cast<Value>(*parsed);
                 }
-                return number.has_value();
+                return parsed.has_value();
             }
         },
         settingRow(named.setting).field(settings, named.element));
