@@ -94,8 +94,9 @@ check "the cross-built tests" env MARLO_TEST_PORT=COM6 ctest --test-dir "$window
 device main COM5 --scan-delay 100
 # Stray bytes wait at this one's port, and its command line was left at "xml>".
 device left COM7 --scan-delay 100 --stray $'\r\nDevice>stale' --start-level xml
-# This one stops talking in the middle of the configuration dump.
+# These stop talking in the middle of the configuration dump, for good: one for each program.
 device silent COM8 --silence-after 1500
+device silentForLinux COM9 --silence-after 1500
 
 cd "$scratch"
 marlo_cli read --port "$main" >linux-read || true
@@ -136,7 +137,7 @@ started=$(date +%s)
 status=0
 marlo_cli_exe read --port COM8 >/dev/null 2>windows-silent || status=$?
 waited=$(($(date +%s) - started))
-marlo_cli read --port "$silent" >/dev/null 2>linux-silent || true
+marlo_cli read --port "$silentForLinux" >/dev/null 2>linux-silent || true
 check "a device that falls silent fails the read (exit $status)" test "$status" = 1
 check "at the idle limit, not later (${waited} s)" test "$waited" -lt 20
 check "with the message the Linux marlo-cli prints" same_as_linux linux-silent windows-silent
