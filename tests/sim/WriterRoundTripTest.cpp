@@ -28,7 +28,7 @@ void writeDevice(testing::LinkedDevice& linked, const SettingsDocument& document
 }
 
 void editEverything(DeviceSettings& s) {
-    s.radio = {2, 1};
+    s.radio = {.band = 2, .keepAlive = 1};
     s.sta.state = 1;
     s.sta.priority = 2;
     s.sta.dhcpClient = 0;
@@ -43,8 +43,21 @@ void editEverything(DeviceSettings& s) {
     s.ap.subnetMask = "255.255.0.0";
     s.ap.dhcpRangeStart = "10.0.0.100";
     s.ap.dhcpRangeEnd = "<Maximum>";
-    s.accessPoint = {"my-ap", 1, 6, 2, 1, 1, "new-passphrase", 0};
-    s.accept = {3, 2000, "", 0x02, 1, 0, 1};
+    s.accessPoint = {.ssid = "my-ap",
+                     .guest = 1,
+                     .channel = 6,
+                     .suite = 2,
+                     .ccmp = 1,
+                     .tkip = 1,
+                     .passphrase = "new-passphrase",
+                     .edited = 0};
+    s.accept = {.mode = 3,
+                .localPort = 2000,
+                .password = "",
+                .startCharacter = 0x02,
+                .flushLine = 1,
+                .flushStartCharacter = 0,
+                .multipleConnections = 1};
     s.connect.mode = 1;
     s.connect.connections = 2;
     s.connect.reconnectTime = 90;
@@ -53,9 +66,27 @@ void editEverything(DeviceSettings& s) {
     s.connect.reception = 0;
     s.connect.hosts = {
         {{"192.168.1.10", 10001, 0, "hello <you> & me"}, {"server.example", 8080, 5000, ""}, {}, {}}};
-    s.disconnect = {1, 0x03, 5000, 1, 0};
-    s.line = {115200, 8, 1, 1, 2, 0x11, 0x13, 0, 100, {0x0d, 0x41}, 2};
-    s.packing = {1, 1, 512, 1000, 0x0a, 1, 1, 0x0d};
+    s.disconnect = {
+        .stopCharacterEnabled = 1, .stopCharacter = 0x03, .timeout = 5000, .flushLine = 1, .modemControl = 0};
+    s.line = {.baudRate = 115200,
+              .dataBits = 8,
+              .stopBits = 1,
+              .parity = 1,
+              .flowControl = 2,
+              .xonChar = 0x11,
+              .xoffChar = 0x13,
+              .gapTimer = 0,
+              .threshold = 100,
+              .push = {0x0d, 0x41},
+              .pushCount = 2};
+    s.packing = {.enabled = 1,
+                 .mode = 1,
+                 .threshold = 512,
+                 .timeout = 1000,
+                 .sendCharacter = 0x0a,
+                 .flushSendCharacter = 1,
+                 .trailingCharacterEnabled = 1,
+                 .trailingCharacter = 0x0d};
 }
 
 TEST(WriterRoundTrip, UnchangedSettingsLeaveTheDeviceAsItWas) {
