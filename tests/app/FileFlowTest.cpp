@@ -1,4 +1,5 @@
 #include "tests/app/FlowWindow.h"
+#include "tests/support/DataFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,14 +20,6 @@ const QString importFailed = QStringLiteral("設定データの解析に失敗�
 const QString notRegular = QStringLiteral("Not a regular file");
 const QString serverPasswordPrompt =
     QStringLiteral("ファイルに保存する[ サーバモード 接続パスワード ]を入力してください。\n（31文字以内）");
-
-constexpr char serverPasswordRecord[] = R"(<?xml version="1.0" standalone="yes"?>
-<configrecord version = "0.1.0.1">
-<configgroup name = "Tunnel Accept" instance = "1">
-<configitem name = "Password"><value>hunter22</value></configitem>
-</configgroup>
-</configrecord>
-)";
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -276,7 +269,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("device.xml"));
         FlowWindow w;
-        QVERIFY(w.device.applyRecord(serverPasswordRecord).errors.empty());
+        QVERIFY(w.device.applyRecord(testing::dataFile("device/server-password.xml")).errors.empty());
         QVERIFY(w.window.initDialog());
         QVERIFY(w.read());
 

@@ -3,6 +3,7 @@
 #include "sim/SimulatedDevice.h"
 #include "tests/app/DeviceFailureTexts.h"
 #include "tests/support/Controls.h"
+#include "tests/support/DataFile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/Waiting.h"
 #include "ui/TabControl.h"
@@ -26,29 +27,6 @@ namespace {
 
 const QString readSucceeded = QStringLiteral("デバイスからデータを読み込みました。");
 const QString importFailed = QStringLiteral("設定データの解析に失敗しました。");
-
-constexpr char serialRecord[] = R"(<?xml version="1.0" standalone="yes"?>
-<configrecord version = "0.1.0.1">
-<configgroup name = "Line" instance = "1">
-<configitem name = "Baud Rate"><value>38400 bits per second</value></configitem>
-<configitem name = "Data Bits"><value>7</value></configitem>
-<configitem name = "Stop Bits"><value>2</value></configitem>
-<configitem name = "Parity"><value>Even</value></configitem>
-<configitem name = "Flow Control"><value>Software</value></configitem>
-<configitem name = "Xon Char"><value>0x11</value></configitem>
-<configitem name = "Gap Timer"><value>100 milliseconds</value></configitem>
-<configitem name = "Threshold"><value>200 bytes</value></configitem>
-<configitem name = "Push"><value>A</value></configitem>
-</configgroup>
-<configgroup name = "Tunnel Packing" instance = "1">
-<configitem name = "Mode"><value>Send Character</value></configitem>
-<configitem name = "Threshold"><value>700 bytes</value></configitem>
-<configitem name = "Send Character"><value>0x03</value></configitem>
-<configitem name = "Flush Send Character"><value>Enabled</value></configitem>
-<configitem name = "Trailing Character"><value>0x0a</value></configitem>
-</configgroup>
-</configrecord>
-)";
 
 // The main window on the simulated device, found the way `marlo --demo` finds it.
 struct DeviceWindow {
@@ -96,7 +74,7 @@ class ReadFlowTest : public QObject {
 private slots:
     void aReadFillsTheSerialPageAndEnablesWriting() {
         DeviceWindow w;
-        QVERIFY(w.device.applyRecord(serialRecord).errors.empty());
+        QVERIFY(w.device.applyRecord(testing::dataFile("device/serial-line.xml")).errors.empty());
         w.device.update([](sim::Behaviour& behaviour) { behaviour.firmwareVersion = "<b>2.1</b>"; });
         QVERIFY(w.window.initDialog());
         QCOMPARE(w.window.findChild<QComboBox*>()->currentText(),

@@ -3,6 +3,7 @@
 #include "record/SettingsImport.h"
 #include "tests/device/LinkTestSupport.h"
 #include "tests/support/Controls.h"
+#include "tests/support/DataFile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/Waiting.h"
 
@@ -15,23 +16,9 @@
 namespace marlo::testing {
 
 // Three profiles: on with WPA2, off without security, on with WEP.
-inline constexpr char threeProfiles[] = R"(<?xml version="1.0" standalone="yes"?>
-<configrecord version = "0.1.0.1">
-<configgroup name = "WLAN Profile" instance = "_ffice">
-<configitem name = "Basic"><value name = "Network Name">office</value><value name = "State">Enabled</value></configitem>
-<configitem name = "Security"><value name = "Suite">WPA2</value><value name = "WPAx Key Type">Passphrase</value>
-<value name = "WPAx Passphrase">office-pass</value></configitem>
-</configgroup>
-<configgroup name = "WLAN Profile" instance = "_uest">
-<configitem name = "Basic"><value name = "Network Name">guest</value><value name = "State">Disabled</value></configitem>
-</configgroup>
-<configgroup name = "WLAN Profile" instance = "_ab">
-<configitem name = "Basic"><value name = "Network Name">lab</value><value name = "State">Enabled</value></configitem>
-<configitem name = "Security"><value name = "Suite">WEP</value><value name = "WEP Key 1 Key">0123456789</value>
-</configitem>
-</configgroup>
-</configrecord>
-)";
+inline std::string threeProfiles() {
+    return dataFile("device/three-profiles.xml");
+}
 
 // What `sendRecord` hands back while the device refuses every import.
 inline const QString refusedReply = QStringLiteral("\r\nERROR: configuration import is locked\r\n>");

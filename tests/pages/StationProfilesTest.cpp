@@ -60,7 +60,7 @@ class StationProfilesTest : public QObject {
 private slots:
     void theListMirrorsTheDeviceProfiles() {
         StationDevice d;
-        QVERIFY(d.load(threeProfiles));
+        QVERIFY(d.load(threeProfiles()));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("接続先の設定"));
         QTreeWidget* profiles = listOf(&dialog, "profileList");
@@ -85,7 +85,7 @@ private slots:
 
     void closingTheProgramDuringAScanStopsIt() {
         StationDevice d;
-        QVERIFY(d.load(threeProfiles));
+        QVERIFY(d.load(threeProfiles()));
         d.linked.device.update([](sim::Behaviour& b) { b.scanDelay = std::chrono::hours(1); });
         auto dialog = std::make_unique<StationProfilesDialog>(d.document, d.linked.link, d.dialogs);
         buttonOf(dialog.get(), "scanButton")->click();
@@ -101,7 +101,7 @@ private slots:
 
     void switchingAsksSendsAndKeepsTheOldStateWhenRefused() {
         StationDevice d;
-        QVERIFY(d.load(threeProfiles));
+        QVERIFY(d.load(threeProfiles()));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
 
         buttonOf(&dialog, "profileSwitch")->click(); // nothing selected: nothing happens
@@ -143,7 +143,7 @@ private slots:
 
     void deletingTheFirstOfThreeMovesTheOthersUp() {
         StationDevice d;
-        QVERIFY(d.load(threeProfiles));
+        QVERIFY(d.load(threeProfiles()));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         const WlanProfile second = d.document.loaded.profiles[1];
         const WlanProfile third = d.document.loaded.profiles[2];
@@ -262,7 +262,7 @@ private slots:
 
     void addingFromTheScanPrefillsTheEditorAndAppendsTheProfile() {
         StationDevice d;
-        QVERIFY(d.load(threeProfiles));
+        QVERIFY(d.load(threeProfiles()));
         d.linked.device.update([](sim::Behaviour& b) {
             b.scanLines.push_back(sim::scanLine("old-ap", "00:00:00:00:00:01", 1, -80, "WEP"));
             b.scanLines.push_back(sim::scanLine("tkip-ap", "00:00:00:00:00:02", 11, -70, "WPA-PSK TKIP"));
@@ -328,7 +328,7 @@ private slots:
 
     void aNameTheDeviceHoldsChangesThatProfile() {
         StationDevice d;
-        QVERIFY(d.load(threeProfiles));
+        QVERIFY(d.load(threeProfiles()));
         StationProfilesDialog dialog(d.document, d.linked.link, d.dialogs);
         whenEditorOpens(&dialog, [](ProfileEditorDialog* editor) {
             QVERIFY(control<QLineEdit>(editor, "editorSsid")->text().isEmpty());

@@ -5,6 +5,7 @@
 #include "record/RecordFrame.h"
 #include "tests/record/SampleRecords.h"
 #include "tests/record/XmlValidation.h"
+#include "tests/support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 namespace marlo {
 namespace {
 
+using marlo::testing::testData;
 using samples::replaced;
 using testing::isValidXml;
 
@@ -65,170 +67,13 @@ SettingsDocument basicDocument() {
     return document;
 }
 
-constexpr std::string_view basicGroups = R"(   <configgroup name = "XML Import Control">
-      <configitem name = "Reboot">
-         <value>Disable</value>
-      </configitem>
-      <configitem name = "Missing Values">
-         <value>Unchanged</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Radio">
-      <configitem name = "Mode">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Band">
-         <value>Dual</value>
-      </configitem>
-      <configitem name = "Keep Alive">
-         <value>Enabled</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Interface" instance = "wlan0">
-      <configitem name = "State">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Priority">
-         <value>1</value>
-      </configitem>
-      <configitem name = "DHCP Client">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "IP Address">
-         <value>192.168.1.5/24</value>
-      </configitem>
-      <configitem name = "Default Gateway">
-         <value>192.168.1.1</value>
-      </configitem>
-      <configitem name = "Primary DNS">
-         <value>8.8.8.8</value>
-      </configitem>
-      <configitem name = "Secondary DNS">
-         <value></value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Interface" instance = "ap0">
-      <configitem name = "State">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "Priority">
-         <value>2</value>
-      </configitem>
-      <configitem name = "IP Address">
-         <value>&lt;None&gt;</value>
-      </configitem>
-      <configitem name = "Default Gateway">
-         <value>&lt;None&gt;</value>
-      </configitem>
-      <configitem name = "Primary DNS">
-         <value>&lt;None&gt;</value>
-      </configitem>
-      <configitem name = "Secondary DNS">
-         <value>&lt;None&gt;</value>
-      </configitem>
-      <configitem name = "DHCP IP Address Range">
-         <value name = "Start">192.168.0.2</value>
-         <value name = "End">192.168.0.20</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Accept" instance = "1">
-      <configitem name = "Mode">
-         <value>Always</value>
-      </configitem>
-      <configitem name = "Local Port">
-         <value>10001</value>
-      </configitem>
-      <configitem name = "Multiple Connections">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "Protocol">
-         <value>TCP</value>
-      </configitem>
-      <configitem name = "Flush Line">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Password">
-         <value></value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Connect" instance = "1">
-      <configitem name = "Mode">
-         <value>Disable</value>
-      </configitem>
-      <configitem name = "Flush Line">
-         <value>Disabled</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Disconnect" instance = "1">
-      <configitem name = "Modem Control">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Timeout">
-         <value>&lt;Disabled&gt;</value>
-      </configitem>
-      <configitem name = "Flush Line">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "Stop Character">
-         <value>&lt;None&gt;</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Line" instance = "1">
-      <configitem name = "State">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Protocol">
-         <value>Tunnel</value>
-      </configitem>
-      <configitem name = "Baud Rate">
-         <value>9600 bits per second</value>
-      </configitem>
-      <configitem name = "Parity">
-         <value>None</value>
-      </configitem>
-      <configitem name = "Data Bits">
-         <value>8</value>
-      </configitem>
-      <configitem name = "Stop Bits">
-         <value>1</value>
-      </configitem>
-      <configitem name = "Flow Control">
-         <value>None</value>
-      </configitem>
-      <configitem name = "Gap Timer">
-         <value>0</value>
-      </configitem>
-      <configitem name = "Threshold">
-         <value>56</value>
-      </configitem>
-      <configitem name = "Push">
-         <value></value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Packing" instance = "1">
-      <configitem name = "Mode">
-         <value>Disable</value>
-      </configitem>
-   </configgroup>
-</configrecord>
-)";
+std::string basicGroups() {
+    return crLines(testData("writer/basic-groups.txt"));
+}
 
-constexpr std::string_view expectedHeader = R"(<?xml version="1.0" standalone="yes"?>
-<!-- Automatically generated XML -->
-<!DOCTYPE configrecord [
-   <!ELEMENT configrecord (configgroup+)>
-   <!ELEMENT configgroup (configitem+)>
-   <!ELEMENT configitem (value+)>
-   <!ELEMENT value (#PCDATA)>
-   <!ATTLIST configrecord version CDATA #IMPLIED>
-   <!ATTLIST configgroup name CDATA #IMPLIED>
-   <!ATTLIST configgroup instance CDATA #IMPLIED>
-   <!ATTLIST configitem name CDATA #IMPLIED>
-   <!ATTLIST configitem instance CDATA #IMPLIED>
-   <!ATTLIST value name CDATA #IMPLIED>
-]>
-<configrecord version="0.1.0.1">
-)";
+std::string expectedHeader() {
+    return crLines(testData("writer/header.txt"));
+}
 
 const std::string labName = "\x8c\xa4\x8b\x86\x8e\xba"; // 研究室 in code page 932
 const std::string hexKey(64, 'a');
@@ -310,267 +155,12 @@ SettingsDocument richDocument() {
     return document;
 }
 
-constexpr std::string_view richFileGroups = R"(   <configgroup name = "XML Import Control">
-      <configitem name = "Reboot">
-         <value>Disable</value>
-      </configitem>
-      <configitem name = "Missing Values">
-         <value>Unchanged</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Radio">
-      <configitem name = "Mode">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Band">
-         <value>5 GHz Only</value>
-      </configitem>
-      <configitem name = "Keep Alive">
-         <value>Disabled</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Interface" instance = "wlan0">
-      <configitem name = "State">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Priority">
-         <value>3</value>
-      </configitem>
-      <configitem name = "DHCP Client">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "IP Address">
-         <value>192.168.1.5/16</value>
-      </configitem>
-      <configitem name = "Default Gateway">
-         <value>192.168.1.1</value>
-      </configitem>
-      <configitem name = "Primary DNS">
-         <value>8.8.4.4</value>
-      </configitem>
-      <configitem name = "Secondary DNS">
-         <value>&lt;None&gt;</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Interface" instance = "ap0">
-      <configitem name = "State">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Priority">
-         <value>4</value>
-      </configitem>
-      <configitem name = "IP Address">
-         <value>10.0.0.1/8</value>
-      </configitem>
-      <configitem name = "Default Gateway">
-         <value></value>
-      </configitem>
-      <configitem name = "Primary DNS">
-         <value></value>
-      </configitem>
-      <configitem name = "Secondary DNS">
-         <value></value>
-      </configitem>
-      <configitem name = "DHCP IP Address Range">
-         <value name = "Start">10.0.0.10</value>
-         <value name = "End">10.0.0.99</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Access Point" instance = "ap0">
-      <configitem name = "SSID">
-         <value>AP &amp; &lt;Guest&gt;</value>
-      </configitem>
-      <configitem name = "Guest">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Channel">
-         <value>&lt;Auto&gt;</value>
-      </configitem>
-      <configitem name = "Suite">
-         <value>WPA2</value>
-      </configitem>
-      <configitem name = "Encryption">
-         <value>CCMP, TKIP</value>
-      </configitem>
-      <configitem name = "Passphrase">
-         <value>pass&apos;word&amp;1</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Accept" instance = "1">
-      <configitem name = "Mode">
-         <value>Start Character</value>
-      </configitem>
-      <configitem name = "Local Port">
-         <value>2000</value>
-      </configitem>
-      <configitem name = "Multiple Connections">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Protocol">
-         <value>TCP</value>
-      </configitem>
-      <configitem name = "Flush Line">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "Start Character">
-         <value>0x02</value>
-      </configitem>
-      <configitem name = "Flush Start Character">
-         <value>Enabled</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Connect" instance = "1">
-      <configitem name = "Mode">
-         <value>Start Character</value>
-      </configitem>
-      <configitem name = "Flush Line">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Start Character">
-         <value>0x1b</value>
-      </configitem>
-      <configitem name = "Flush Start Character">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "Host" instance = "1">
-         <value name = "Address">host&lt;1&gt;&amp;co</value>
-         <value name = "Port">8000</value>
-         <value name = "Protocol">TCP</value>
-         <value name = "Credential"></value>
-         <value name = "Initial Send">hi &quot;there&quot;</value>
-         <value name = "Local Port">0</value>
-         <value name = "Reception">Unrestricted</value>
-      </configitem>
-      <configitem name = "Host" instance = "2">
-         <value name = "Address">10.0.0.2</value>
-         <value name = "Port">8001</value>
-         <value name = "Protocol">TCP</value>
-         <value name = "Credential"></value>
-         <value name = "Initial Send"></value>
-         <value name = "Local Port">-1</value>
-         <value name = "Reception">Restricted</value>
-      </configitem>
-      <configitem name = "Host" instance = "3">
-         <value name = "Address"></value>
-         <value name = "Port">0</value>
-         <value name = "Protocol">TCP</value>
-         <value name = "Credential"></value>
-         <value name = "Initial Send"></value>
-         <value name = "Local Port">0</value>
-         <value name = "Reception">Restricted</value>
-      </configitem>
-      <configitem name = "Host" instance = "4">
-         <value name = "Address"></value>
-         <value name = "Port">0</value>
-         <value name = "Protocol">TCP</value>
-         <value name = "Credential"></value>
-         <value name = "Initial Send"></value>
-         <value name = "Local Port">0</value>
-         <value name = "Reception">Restricted</value>
-      </configitem>
-      <configitem name = "Connections">
-         <value>Simultaneous</value>
-      </configitem>
-      <configitem name = "Reconnect Time">
-         <value>75</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Disconnect" instance = "1">
-      <configitem name = "Modem Control">
-         <value>Disabled</value>
-      </configitem>
-      <configitem name = "Timeout">
-         <value>5000</value>
-      </configitem>
-      <configitem name = "Flush Line">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Stop Character">
-         <value>0x03</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Line" instance = "1">
-      <configitem name = "State">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Protocol">
-         <value>Tunnel</value>
-      </configitem>
-      <configitem name = "Baud Rate">
-         <value>115200 bits per second</value>
-      </configitem>
-      <configitem name = "Parity">
-         <value>Odd</value>
-      </configitem>
-      <configitem name = "Data Bits">
-         <value>7</value>
-      </configitem>
-      <configitem name = "Stop Bits">
-         <value>2</value>
-      </configitem>
-      <configitem name = "Flow Control">
-         <value>Software</value>
-      </configitem>
-      <configitem name = "Gap Timer">
-         <value>10</value>
-      </configitem>
-      <configitem name = "Threshold">
-         <value>200</value>
-      </configitem>
-      <configitem name = "Push">
-         <value>&lt;control&gt;M&amp;</value>
-      </configitem>
-      <configitem name = "Xon Char">
-         <value>0x11</value>
-      </configitem>
-      <configitem name = "Xoff Char">
-         <value>0x13</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "Tunnel Packing" instance = "1">
-      <configitem name = "Mode">
-         <value>Send Character</value>
-      </configitem>
-      <configitem name = "Threshold">
-         <value>256 bytes</value>
-      </configitem>
-      <configitem name = "Send Character">
-         <value>0x0a</value>
-      </configitem>
-      <configitem name = "Flush Send Character">
-         <value>Enabled</value>
-      </configitem>
-      <configitem name = "Trailing Character">
-         <value>0x0d</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "WLAN Profile" instance = "home&amp;lab">
-      <configitem name = "Basic">
-         <value name = "Network Name">Home&quot;Net</value>
-         <value name = "State">Enabled</value>
-      </configitem>
-      <configitem name = "Security">
-         <value name = "Suite">WPA2</value>
-         <value name = "WPAx Key Type">Hex</value>
-         <value name = "WPAx Passphrase"></value>
-         <value name = "WPAx Key">@KEY@</value>
-      </configitem>
-   </configgroup>
-   <configgroup name = "WLAN Profile" instance = "lab">
-      <configitem name = "Basic">
-         <value name = "Network Name">@LAB@</value>
-         <value name = "State">Disabled</value>
-      </configitem>
-      <configitem name = "Security">
-         <value name = "Suite">None</value>
-      </configitem>
-   </configgroup>
-</configrecord>
-)";
+std::string richFileGroups() {
+    return crLines(testData("writer/rich-file-groups.txt"));
+}
 
 std::string richFileRecord() {
-    return crLines(expectedHeader) +
-           replaced(replaced(crLines(richFileGroups), "@KEY@", hexKey), "@LAB@", labName);
+    return expectedHeader() + replaced(replaced(richFileGroups(), "@KEY@", hexKey), "@LAB@", labName);
 }
 
 // The group that starts with `groupStart` in a record, through its end line.
@@ -585,7 +175,7 @@ std::string groupOf(const std::string& record, std::string_view groupStart) {
 
 TEST(RecordFrame, HeaderAndClosingLine) {
     EXPECT_EQ(recordHeader().size(), 563u);
-    EXPECT_EQ(recordHeader(), crLines(expectedHeader));
+    EXPECT_EQ(recordHeader(), expectedHeader());
     EXPECT_EQ(recordClosingLine(), "</configrecord>\r");
 }
 
@@ -601,7 +191,7 @@ TEST(RecordFrame, TheValidationRefusesWhatBreaksTheDocumentType) {
 TEST(RecordWriter, DeviceRecordByteForByte) {
     const auto record = buildRecord(basicDocument(), RecordTarget::device);
     ASSERT_TRUE(record);
-    EXPECT_EQ(*record, crLines(expectedHeader) + crLines(basicGroups));
+    EXPECT_EQ(*record, expectedHeader() + basicGroups());
     EXPECT_EQ(record->find('\n'), std::string::npos);
     EXPECT_TRUE(isValidXml(*record));
 }
@@ -620,7 +210,7 @@ TEST(RecordWriter, FileRecordOfABasicDocumentWritesAnEmptyPasswordAndNoProfiles)
     ScriptedPrompt prompt;
     const auto record = buildRecord(basicDocument(), RecordTarget::file, &prompt);
     ASSERT_TRUE(record);
-    EXPECT_EQ(*record, crLines(expectedHeader) + crLines(basicGroups));
+    EXPECT_EQ(*record, expectedHeader() + basicGroups());
     EXPECT_TRUE(prompt.requests.empty());
 }
 
