@@ -3,6 +3,7 @@
 #include "record/Codecs.h"
 #include "record/RecordBuilder.h"
 #include "record/RecordFrame.h"
+#include "record/SettingsSchema.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,7 +13,16 @@ namespace marlo {
 
 namespace {
 
-constexpr std::string_view profileGroup = "WLAN Profile";
+namespace keyValues = profileKeyValues;
+
+// The profile group's item and value names, as the schema spells them.
+std::string_view itemNameOf(Setting setting) {
+    return settingRow(setting).place.item;
+}
+std::string_view valueNameOf(Setting setting) {
+    return *settingRow(setting).place.value;
+}
+
 constexpr std::size_t minPassphrase = 8;
 constexpr std::size_t maxPassphrase = 63;
 constexpr std::array<int, 2> wpaHexLengths{64, 91};
@@ -73,12 +83,12 @@ std::optional<ProfileRefusal> appendWpaSecurity(const ProfileForm& form, EditedP
         return ProfileRefusal{ProfileRefusal::passphraseLength};
     }
     const std::string escapedKey = escapeText(key);
-    out.itemStart("Security");
-    out.namedValue("Suite", enumerationName(tables::profileSuite, profile.suite));
-    out.namedValue("WPAx Authentication", "PSK");
-    out.namedValue("WPAx Key Type", enumerationName(tables::keyType, profile.keyType));
-    out.namedValue("WPAx Passphrase", profile.keyType == keyPassphrase ? escapedKey : "");
-    out.namedValue("WPAx Key", profile.keyType == keyHex ? escapedKey : "");
+    out.itemStart(itemNameOf(Setting::profileSuite));
+    out.namedValue(valueNameOf(Setting::profileSuite), enumerationName(tables::profileSuite, profile.suite));
+    out.namedValue(keyValues::wpaAuthentication, "PSK");
+    out.namedValue(valueNameOf(Setting::profileKeyType), enumerationName(tables::keyType, profile.keyType));
+    out.namedValue(keyValues::wpaPassphrase, profile.keyType == keyPassphrase ? escapedKey : "");
+    out.namedValue(keyValues::wpaKey, profile.keyType == keyHex ? escapedKey : "");
     out.itemEnd();
     return std::nullopt;
 }
@@ -106,12 +116,13 @@ std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedP
     if (form.transmitRow < 0 || form.transmitRow >= keyRows || keys[form.transmitRow].empty()) {
         return ProfileRefusal{ProfileRefusal::noTransmitKey};
     }
-    out.itemStart("Security");
-    out.namedValue("Suite", enumerationName(tables::profileSuite, profileWep));
-    out.namedValue("WEP Key Size", keyLength == static_cast<std::size_t>(wepHexLengths[0]) ? "40" : "104");
-    out.namedValue("WEP TX Key Index", std::to_string(form.transmitRow + 1));
+    out.itemStart(itemNameOf(Setting::profileSuite));
+    out.namedValue(valueNameOf(Setting::profileSuite), enumerationName(tables::profileSuite, profileWep));
+    out.namedValue(keyValues::wepKeySize,
+                   keyLength == static_cast<std::size_t>(wepHexLengths[0]) ? "40" : "104");
+    out.namedValue(keyValues::wepTransmitKeyIndex, std::to_string(form.transmitRow + 1));
     for (int row = 0; row < keyRows; ++row) {
-        out.namedValue("WEP Key " + std::to_string(row + 1) + " Key", escapeText(keys[row]));
+        out.namedValue(keyValues::wepKey(row), escapeText(keys[row]));
     }
     out.itemEnd();
     return std::nullopt;
@@ -122,9 +133,9 @@ std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedP
 std::string profileStateRecord(std::string_view name, bool on) {
     RecordBuilder out;
     startRecord(out);
-    out.groupStart(profileGroup, escapeText(name));
-    out.itemStart("Basic");
-    out.namedValue("State", onOffWord(on));
+    out.groupStart(groups::wlanProfile.name, escapeText(name));
+    out.itemStart(itemNameOf(Setting::profileState));
+    out.namedValue(valueNameOf(Setting::profileState), onOffWord(on));
     out.itemEnd();
     endRecord(out);
     return out.take();
@@ -165,10 +176,10 @@ std::variant<ProfileRegistration, ProfileRefusal> composeProfile(const ProfileFo
     startRecord(out);
     // The device has always been sent this group line with one blank more than the others.
     out.append(" ");
-    out.groupStart(profileGroup, escapeText(profile.name));
-    out.itemStart("Basic");
-    out.namedValue("Network Name", escapeText(profile.ssid));
-    out.namedValue("State", onOffWord(form.on));
+    out.groupStart(groups::wlanProfile.name, escapeText(profile.name));
+    out.itemStart(itemNameOf(Setting::profileNetworkName));
+    out.namedValue(valueNameOf(Setting::profileNetworkName), escapeText(profile.ssid));
+    out.namedValue(valueNameOf(Setting::profileState), onOffWord(form.on));
     out.itemEnd();
     if (form.encryption) {
         const auto refusal =

@@ -400,8 +400,8 @@ private:
                 noted(Setting::profileName, index, key);
                 namedValue(Setting::profileKeyType,
                            enumerationName(tables::keyType, hex ? keyHex : keyPassphrase));
-                out_.namedValue("WPAx Passphrase", hex ? "" : key);
-                out_.namedValue("WPAx Key", hex ? key : "");
+                out_.namedValue(profileKeyValues::wpaPassphrase, hex ? "" : key);
+                out_.namedValue(profileKeyValues::wpaKey, hex ? key : "");
             }
         }
         out_.itemEnd();

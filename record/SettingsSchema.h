@@ -120,6 +120,20 @@ inline constexpr RecordGroup wlanProfile{"WLAN Profile"};
 inline constexpr RecordGroup stationStatus{"Interface", "wlan0"};
 } // namespace groups
 
+// The values of a station profile's "Security" item that no setting holds: the keys, which are only
+// ever written.
+namespace profileKeyValues {
+inline constexpr std::string_view wpaAuthentication = "WPAx Authentication";
+inline constexpr std::string_view wpaPassphrase = "WPAx Passphrase";
+inline constexpr std::string_view wpaKey = "WPAx Key";
+inline constexpr std::string_view wepKeySize = "WEP Key Size";
+inline constexpr std::string_view wepTransmitKeyIndex = "WEP TX Key Index";
+// "WEP Key 1 Key" to "WEP Key 4 Key", for `row` 0 to 3.
+inline std::string wepKey(int row) {
+    return "WEP Key " + std::to_string(row + 1) + " Key";
+}
+} // namespace profileKeyValues
+
 // Where a value lives in the record.
 struct RecordPlace {
     const RecordGroup* group = nullptr;
