@@ -7,7 +7,7 @@
 #include "record/SettingsSchema.h"
 #include "record/TextArguments.h"
 #include "record/TranslatableText.h"
-#include "record/ValueRendering.h"
+#include "record/ValueCodecs.h"
 
 #include <algorithm>
 #include <optional>
