@@ -54,6 +54,8 @@ SerialPage::SerialPage(SettingsDocument& document, UserDialogs& dialogs, QWidget
         setTabOrder(controls_[i - 1], controls_[i]);
     }
 
+    bindFlag(packing_, Setting::packingEnabled);
+
     connect(flowControl_, &QButtonGroup::buttonClicked, this, [this] { applyFlowRule(); });
     connect(packing_, &QCheckBox::clicked, this, [this] { applyPackingRule(); });
     connect(packingMode_, &QButtonGroup::buttonClicked, this, [this] { applyPackingRule(); });
@@ -342,7 +344,7 @@ void SerialPage::loadFromSettings() {
     }
 
     const DeviceSettings::Packing& packing = loaded_.packing;
-    packing_->setChecked(packing.enabled != 0);
+    showBound();
     untickAll(packingMode_);
     flushSendCharacter_->setChecked(false);
     trailingEnabled_->setChecked(false);
@@ -413,7 +415,7 @@ void SerialPage::storeChoices() {
     line.flowControl = flow == hardwareFlowControl || flow == softwareFlowControl ? flow : noFlowControl;
 
     DeviceSettings::Packing& packing = edited_.packing;
-    packing.enabled = packing_->isChecked() ? 1 : 0;
+    storeBoundFlags();
     if (!packing_->isChecked()) {
         return;
     }

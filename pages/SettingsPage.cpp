@@ -1,10 +1,14 @@
 #include "pages/SettingsPage.h"
 
 #include "pages/PageFields.h"
+#include "pages/TrimmedText.h"
 #include "record/SettingEdits.h"
 #include "ui/UserDialogs.h"
+#include "ui/WidgetText.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <algorithm>
 
 namespace marlo {
@@ -30,6 +34,39 @@ void SettingsPage::focusRefusedControl() {
 
 void SettingsPage::showSetting(QLineEdit* edit, Setting setting, std::size_t element) {
     setFieldText(edit, formatForEdit(setting, loaded_, element));
+}
+
+void SettingsPage::bindFlag(QCheckBox* box, Setting setting) {
+    flags_.emplace_back(box, setting);
+}
+
+void SettingsPage::bindText(QLineEdit* edit, Setting setting) {
+    texts_.emplace_back(edit, setting);
+}
+
+void SettingsPage::showBound() {
+    for (const auto& [box, setting] : flags_) {
+        box->setChecked(fieldOf<Flag>(settingRow(setting), loaded_) != 0);
+    }
+    for (const auto& [edit, setting] : texts_) {
+        edit->setText(displayText(fieldOf<Text>(settingRow(setting), loaded_)));
+    }
+}
+
+void SettingsPage::storeBoundFlags() {
+    for (const auto& [box, setting] : flags_) {
+        fieldOf<Flag>(settingRow(setting), edited_) = box->isChecked() ? 1 : 0;
+    }
+}
+
+std::optional<TypedText> SettingsPage::boundText(Setting setting) const {
+    const auto bound = std::find_if(texts_.begin(), texts_.end(),
+                                    [setting](const auto& text) { return text.second == setting; });
+    if (bound == texts_.end()) {
+        return std::nullopt;
+    }
+    const std::optional<Text> text = trimmedText(bound->first->text());
+    return text ? TypedText{*text} : TypedText{{}, false};
 }
 
 bool SettingsPage::passes(std::initializer_list<CheckSection> sections, const EditTexts& texts) {

@@ -9,8 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace marlo {
@@ -40,6 +44,18 @@ protected:
     bool refuse(const QString& message, QWidget* control = nullptr);
     // An edit box bound to a setting: shows the `loaded` value as the setting's row shows it.
     void showSetting(QLineEdit* edit, Setting setting, std::size_t element = 0);
+
+    // Binds a check box that stands for one flag: shown ticked for any value but 0, stored as 1 or 0.
+    void bindFlag(QCheckBox* box, Setting setting);
+    // Binds an edit box that shows a text setting as it stands.
+    void bindText(QLineEdit* edit, Setting setting);
+    // Shows the `loaded` value of every bound control.
+    void showBound();
+    // Stores every bound check box into `edited`; the texts are stored by the configuration checks.
+    void storeBoundFlags();
+    // What the edit box bound to the text setting holds, for the configuration checks; no value
+    // for a setting no edit box is bound to.
+    std::optional<TypedText> boundText(Setting setting) const;
     // Runs the configuration checks of `sections` over `edited` with the texts the page's edit
     // boxes hold, storing what passes; shows the first refusal with its control.
     bool passes(std::initializer_list<CheckSection> sections, const EditTexts& texts);
@@ -51,6 +67,8 @@ protected:
 
 private:
     QWidget* refusedControl_ = nullptr;
+    std::vector<std::pair<QCheckBox*, Setting>> flags_;
+    std::vector<std::pair<QLineEdit*, Setting>> texts_;
 };
 
 } // namespace marlo

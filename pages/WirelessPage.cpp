@@ -3,7 +3,6 @@
 #include "pages/AccessPointDialog.h"
 #include "pages/PageFields.h"
 #include "pages/StationProfilesDialog.h"
-#include "pages/TrimmedText.h"
 #include "record/Codecs.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -49,10 +48,6 @@ std::uint32_t selectedPriority(const QComboBox* list) {
     return static_cast<std::uint32_t>(list->currentIndex() + 1);
 }
 
-Flag ticked(const QCheckBox* box) {
-    return box->isChecked() ? 1 : 0;
-}
-
 } // namespace
 
 WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDialogs& dialogs,
@@ -95,6 +90,23 @@ WirelessPage::WirelessPage(SettingsDocument& document, DeviceLink& link, UserDia
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
+
+    bindFlag(stationEnabled_, Setting::staState);
+    bindFlag(keepAlive_, Setting::radioKeepAlive);
+    bindFlag(dhcpClient_, Setting::staDhcpClient);
+    bindFlag(accessPointEnabled_, Setting::apState);
+    const Setting stationAddressSettings[] = {Setting::staIpAddress, Setting::staSubnetMask,
+                                              Setting::staDefaultGateway, Setting::staPrimaryDns,
+                                              Setting::staSecondaryDns};
+    const Setting accessPointAddressSettings[] = {Setting::apIpAddress, Setting::apSubnetMask,
+                                                  Setting::apDefaultGateway, Setting::apPrimaryDns,
+                                                  Setting::apSecondaryDns};
+    for (int i = 0; i < addressCount; ++i) {
+        bindText(stationAddresses_[i], stationAddressSettings[i]);
+        bindText(accessPointAddresses_[i], accessPointAddressSettings[i]);
+    }
+    bindText(dhcpRangeStart_, Setting::apDhcpRangeStart);
+    bindText(dhcpRangeEnd_, Setting::apDhcpRangeEnd);
 
     connect(stationEnabled_, &QCheckBox::clicked, this, &WirelessPage::applyStationRule);
     connect(dhcpClient_, &QCheckBox::clicked, this, &WirelessPage::applyDhcpRule);
@@ -285,28 +297,9 @@ void WirelessPage::applyAccessPointRule() {
 
 void WirelessPage::loadFromSettings() {
     tickValue(band_, loaded_.radio.band);
-
-    const DeviceSettings::Station& sta = loaded_.sta;
-    stationEnabled_->setChecked(sta.state != 0);
-    selectPriority(stationPriority_, sta.priority);
-    keepAlive_->setChecked(loaded_.radio.keepAlive != 0);
-    dhcpClient_->setChecked(sta.dhcpClient != 0);
-    const Text* stationFields[] = {&sta.ipAddress, &sta.subnetMask, &sta.defaultGateway, &sta.primaryDns,
-                                   &sta.secondaryDns};
-    for (int i = 0; i < addressCount; ++i) {
-        stationAddresses_[i]->setText(displayText(*stationFields[i]));
-    }
-
-    const DeviceSettings::AccessPointInterface& ap = loaded_.ap;
-    accessPointEnabled_->setChecked(ap.state != 0);
-    selectPriority(accessPointPriority_, ap.priority);
-    dhcpRangeStart_->setText(displayText(ap.dhcpRangeStart));
-    dhcpRangeEnd_->setText(displayText(ap.dhcpRangeEnd));
-    const Text* accessPointFields[] = {&ap.ipAddress, &ap.subnetMask, &ap.defaultGateway, &ap.primaryDns,
-                                       &ap.secondaryDns};
-    for (int i = 0; i < addressCount; ++i) {
-        accessPointAddresses_[i]->setText(displayText(*accessPointFields[i]));
-    }
+    showBound();
+    selectPriority(stationPriority_, loaded_.sta.priority);
+    selectPriority(accessPointPriority_, loaded_.ap.priority);
 
     showCurrentAddress();
     enableAll(true);
@@ -325,56 +318,23 @@ void WirelessPage::showCurrentAddress() {
 
 bool WirelessPage::validateAndStore() {
     storeChoices();
-    const EditTexts texts = [this](Setting setting, std::size_t) -> std::optional<TypedText> {
-        const QLineEdit* edit = addressEdit(setting);
-        if (edit == nullptr) {
-            return std::nullopt;
-        }
-        const std::optional<Text> text = trimmedText(edit->text());
-        return text ? TypedText{*text} : TypedText{{}, false};
-    };
     return passes(
         {CheckSection::wirelessStation, CheckSection::wirelessAccessPoint, CheckSection::wirelessChannel},
-        texts);
+        [this](Setting setting, std::size_t) { return boundText(setting); });
 }
 
 void WirelessPage::storeChoices() {
     const int band = band_->checkedId();
     edited_.radio.band = band == band5GHzOnly || band == band24GHzOnly ? band : dualBand;
+    storeBoundFlags();
+    edited_.sta.priority = selectedPriority(stationPriority_);
+    edited_.ap.priority = selectedPriority(accessPointPriority_);
 
     DeviceSettings::Station& sta = edited_.sta;
-    sta.state = ticked(stationEnabled_);
-    sta.priority = selectedPriority(stationPriority_);
-    edited_.radio.keepAlive = ticked(keepAlive_);
-    sta.dhcpClient = ticked(dhcpClient_);
     for (Text* field :
          {&sta.ipAddress, &sta.subnetMask, &sta.defaultGateway, &sta.primaryDns, &sta.secondaryDns}) {
         field->clear();
     }
-
-    DeviceSettings::AccessPointInterface& ap = edited_.ap;
-    ap.state = ticked(accessPointEnabled_);
-    ap.priority = selectedPriority(accessPointPriority_);
-}
-
-const QLineEdit* WirelessPage::addressEdit(Setting setting) const {
-    const std::pair<Setting, const QLineEdit*> edits[] = {
-        {Setting::staIpAddress, stationAddresses_[0]},
-        {Setting::staSubnetMask, stationAddresses_[1]},
-        {Setting::staDefaultGateway, stationAddresses_[2]},
-        {Setting::staPrimaryDns, stationAddresses_[3]},
-        {Setting::staSecondaryDns, stationAddresses_[4]},
-        {Setting::apDhcpRangeStart, dhcpRangeStart_},
-        {Setting::apDhcpRangeEnd, dhcpRangeEnd_},
-        {Setting::apIpAddress, accessPointAddresses_[0]},
-        {Setting::apSubnetMask, accessPointAddresses_[1]},
-        {Setting::apDefaultGateway, accessPointAddresses_[2]},
-        {Setting::apPrimaryDns, accessPointAddresses_[3]},
-        {Setting::apSecondaryDns, accessPointAddresses_[4]},
-    };
-    const auto* bound = std::find_if(std::begin(edits), std::end(edits),
-                                     [setting](const auto& edit) { return edit.first == setting; });
-    return bound != std::end(edits) ? bound->second : nullptr;
 }
 
 void WirelessPage::openStationProfilesDialog() {

@@ -55,8 +55,6 @@ private:
     // Stores the band, the check boxes and the priorities into `edited`; the addresses are stored
     // by the checks.
     void storeChoices();
-    // The address edit bound to `setting`, if any.
-    const QLineEdit* addressEdit(Setting setting) const;
 
     void openStationProfilesDialog();
     void openAccessPointDialog();
