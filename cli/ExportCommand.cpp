@@ -132,13 +132,8 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     SettingsDocument document;
-    const FileImportResult result = importRecordFile(document, parsed->file, std::nullopt, err);
-    if (result == FileImportResult::unreadable) {
-        return exitUsage;
-    }
-    if (result == FileImportResult::importFailed) {
-        err << translated("SettingsImport", importFailedMessage) << "\n";
-        return exitFailure;
+    if (const std::optional<int> failed = importRecordFile(document, parsed->file, std::nullopt, err)) {
+        return *failed;
     }
     if (const auto unknown = keyWithoutProfile(parsed->secrets, document.loaded)) {
         err << "marlo-cli: --secret profile=" << displayText(*unknown) << ": "

@@ -32,13 +32,8 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return exitUsage;
     }
     SettingsDocument document;
-    const FileImportResult result = importRecordFile(document, *file, statusFile, err);
-    if (result == FileImportResult::unreadable) {
-        return exitUsage;
-    }
-    if (result == FileImportResult::importFailed) {
-        err << translated("SettingsImport", importFailedMessage) << "\n";
-        return exitFailure;
+    if (const std::optional<int> failed = importRecordFile(document, *file, statusFile, err)) {
+        return *failed;
     }
     printSettings(document.loaded, out);
     return flushOutput(out, err) ? exitSuccess : exitFailure;

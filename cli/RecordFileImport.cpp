@@ -1,21 +1,23 @@
 #include "cli/RecordFileImport.h"
 
+#include "cli/Command.h"
 #include "cli/Console.h"
+#include "cli/Translation.h"
 #include "record/SettingsImport.h"
 
 namespace marlo::cli {
 
-FileImportResult importRecordFile(SettingsDocument& document, const std::string& file,
-                                  const std::optional<std::string>& statusFile, std::ostream& err) {
+std::optional<int> importRecordFile(SettingsDocument& document, const std::string& file,
+                                    const std::optional<std::string>& statusFile, std::ostream& err) {
     auto record = readRecordText(file, err);
     if (!record) {
-        return FileImportResult::unreadable;
+        return exitUsage;
     }
     std::string status;
     if (statusFile) {
         auto statusRecord = readRecordText(*statusFile, err);
         if (!statusRecord) {
-            return FileImportResult::unreadable;
+            return exitUsage;
         }
         status = std::move(*statusRecord);
     }
@@ -24,7 +26,11 @@ FileImportResult importRecordFile(SettingsDocument& document, const std::string&
     document.loadedFromFile = 1;
     const bool imported = importSettings(
         document, 1, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
-    return imported ? FileImportResult::imported : FileImportResult::importFailed;
+    if (!imported) {
+        err << translated("SettingsImport", importFailedMessage) << "\n";
+        return exitFailure;
+    }
+    return std::nullopt;
 }
 
 } // namespace marlo::cli

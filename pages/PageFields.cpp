@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 
 namespace marlo {
 
@@ -29,12 +28,6 @@ std::string trimmedBytes(const QString& text) {
 }
 
 } // namespace
-
-bool isHexDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
-}
 
 std::string numberFieldText(const QLineEdit* edit) {
     return trimmedBytes(edit->text());

@@ -15,9 +15,6 @@ namespace marlo {
 
 // Reading and filling the controls of the settings pages.
 
-// True when every character is a hexadecimal digit; the empty text passes.
-bool isHexDigits(std::string_view text);
-
 // A number field's text, trimmed of blanks at both ends, as bytes. A character outside ASCII
 // stands as one byte that is neither digit, blank nor sign: the number parser and the digit
 // checks stop at it, just as they stop at any code page 932 character.

@@ -434,6 +434,12 @@ std::string escapeText(std::string_view text) {
     return result;
 }
 
+bool isHexDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    });
+}
+
 std::string formatNumberOrPlaceholder(std::uint32_t value, int base, std::string_view placeholder) {
     if (value == 0 && !placeholder.empty()) {
         return std::string(placeholder);

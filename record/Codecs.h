@@ -62,6 +62,8 @@ std::uint32_t parseNumber(std::string_view text);
 // skipped (a minus wraps modulo 2^32), digits are read up to the first other byte, no digits give
 // 0 and a number above 4294967295 gives 4294967295.
 std::uint32_t parseUnsigned(std::string_view text, int base);
+// True when every character is a hexadecimal digit; the empty text passes.
+bool isHexDigits(std::string_view text);
 std::int32_t parseLocalPort(std::string_view text);
 
 struct ParsedCharacter {

@@ -365,11 +365,8 @@ void checkSerialPacking(Checker& check) {
 
 void checkMatchByte(Checker& check, std::size_t element, const std::string& text) {
     static constexpr std::array<const char*, 2> controls{"firstMatchByte", "secondMatchByte"};
-    const bool hexDigits = std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
     const std::uint32_t value = parseUnsigned(text, 16);
-    if (!hexDigits) {
+    if (!isHexDigits(text)) {
         check.refuse("SerialPage", matchByteNotHex, controls[element], Setting::linePush, element);
     } else if (!isMatchByte(value)) {
         check.refuse("SerialPage", matchByteOutOfRange, controls[element], Setting::linePush, element);

@@ -2,7 +2,6 @@
 
 #include "record/Codecs.h"
 
-#include <algorithm>
 #include <optional>
 #include <type_traits>
 
@@ -25,11 +24,8 @@ bool isCharacter(const SettingRow& row) {
 
 // A character typed as hexadecimal digits only, at most ff; the empty text gives 0.
 std::optional<std::uint8_t> hexCharacter(std::string_view text) {
-    const bool hexDigits = std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
     const std::uint32_t value = parseUnsigned(text, 16);
-    if (!hexDigits || value > 0xff) {
+    if (!isHexDigits(text) || value > 0xff) {
         return std::nullopt;
     }
     return static_cast<std::uint8_t>(value);
