@@ -5,7 +5,7 @@
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/SettingsChecks.h"
 #include "record/Codecs.h"
-#include "record/ValueDispatch.h"
+#include "record/ValueCodecs.h"
 
 #include <algorithm>
 #include <array>
@@ -100,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) {
         return 0;
     }
-    const std::int32_t formatNumber = data[0] % 72;
-    const std::int32_t index = data[1] % 6 - 1;
+    const auto rows = settingsSchema();
+    const SettingRow& row = rows[data[0] % rows.size()];
+    const std::size_t element = data[1] % std::max<std::size_t>(1, elementCount(row.array));
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
     enumerations(text);
     numbers(text);
@@ -109,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     addressPrefix(text);
     modesAndTexts(text);
     DeviceSettings settings;
-    storeValue(settings, formatNumber, index, text);
+    decodeValue(row, settings, element, text);
     require(fuzz::keepsItsInvariants(settings), "a stored value keeps the settings valid");
     return 0;
 }

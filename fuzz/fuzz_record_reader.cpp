@@ -1,5 +1,6 @@
 // The record reader's value lookup on a record of outside bytes. The record is the input; its last
-// bytes pick the lookup: flavour, format number, index and names from the record's own words.
+// bytes pick the tags of a bare scan from the record's own words, and the setting, element and
+// flavour of a lookup.
 
 #include "fuzz/FuzzCheck.h"
 #include "record/RecordReader.h"
@@ -18,7 +19,6 @@ using marlo::fuzz::require;
 constexpr std::array<std::string_view, 10> groups{
     "Radio", "Interface",      "Access Point", "Tunnel Accept",     "Tunnel Connect", "Tunnel Disconnect",
     "Line",  "Tunnel Packing", "WLAN Profile", "XML Import Control"};
-constexpr std::array<std::string_view, 5> instances{"", "wlan0", "ap0", "1", "2"};
 constexpr std::array<std::string_view, 14> items{
     "Band", "State", "Priority", "IP Address",      "DHCP IP Address Range",
     "SSID", "Mode",  "Host",     "Start Character", "Reconnect Time",
@@ -40,19 +40,21 @@ std::string_view pick(FuzzedDataProvider& input, const std::array<std::string_vi
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const int flavour = input.ConsumeIntegralInRange(0, 3);
-    const auto formatNumber = input.ConsumeIntegralInRange<std::int32_t>(0, 70);
-    const auto index = input.ConsumeIntegralInRange<std::int32_t>(-1, 4);
+    const int flavour = input.ConsumeIntegralInRange(0, 2);
+    const auto rows = marlo::settingsSchema();
+    const marlo::SettingRow& row = rows[input.ConsumeIntegralInRange<std::size_t>(0, rows.size() - 1)];
+    const auto element = input.ConsumeIntegralInRange<std::size_t>(0, marlo::elementCount(row.array) - 1);
     const bool required = input.ConsumeBool();
-    const marlo::ValuePath path{pick(input, groups), attribute(pick(input, instances)), pick(input, items),
-                                attribute(pick(input, instances)), attribute(pick(input, values))};
+    const std::string group(pick(input, groups));
+    const std::string item(pick(input, items));
+    const auto value = attribute(pick(input, values));
     const std::string record = input.ConsumeRemainingBytesAsString();
 
-    const marlo::ValueTags tags{"<configgroup name = \"" + std::string(path.group) + "\">",
+    const marlo::ValueTags tags{"<configgroup name = \"" + group + "\">",
                                 "</configgroup>",
-                                "<configitem name = \"" + std::string(path.item) + "\">",
+                                "<configitem name = \"" + item + "\">",
                                 "</configitem>",
-                                "<value>",
+                                value ? "<value name = \"" + std::string(*value) + "\">" : "<value>",
                                 "</value>"};
     if (const auto found = marlo::findValue(record, tags)) {
         require(found->data() >= record.data() &&
@@ -66,18 +68,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const marlo::RecordReader reader(settings, [](const std::string& message) {
         require(message.starts_with("*** "), "a diagnostic says what went wrong");
     });
+    if (!row.place.group) {
+        return 0;
+    }
     switch (flavour) {
     case 0:
-        reader.lookup(record, formatNumber, path, required);
+        reader.lookup(record, row, required);
         break;
     case 1:
-        reader.lookup(record, formatNumber, path, required, marlo::RecordKind::status);
-        break;
-    case 2:
-        reader.lookupAnyInstance(record, formatNumber, index, path, required);
+        reader.lookupAnyInstance(record, row, element, required);
         break;
     default:
-        reader.lookupDestination(record, formatNumber, index, path.value.value_or("Address"), required);
+        reader.lookupDestination(record, row, element, required);
         break;
     }
     return 0;

@@ -1,6 +1,6 @@
 #include "record/RecordReader.h"
 
-#include "record/ValueDispatch.h"
+#include "record/ValueCodecs.h"
 
 #include <utility>
 
@@ -30,6 +30,23 @@ std::string valueStartTag(std::optional<std::string_view> name) {
 ValueTags configurationTags(std::string groupStart, std::string itemStart, std::string valueStart) {
     return {std::move(groupStart), "</configgroup>",      std::move(itemStart),
             "</configitem>",       std::move(valueStart), "</value>"};
+}
+
+// Names a value by its group, item and name attribute; an absent instance or name is left out
+// of the tag.
+struct ValuePath {
+    std::string_view group{};
+    std::optional<std::string_view> groupInstance{};
+    std::string_view item{};
+    std::optional<std::string_view> itemInstance{};
+    std::optional<std::string_view> value{};
+};
+
+ValuePath pathOf(const SettingRow& row) {
+    return {.group = row.place.group->name,
+            .groupInstance = row.place.group->instance,
+            .item = row.place.item,
+            .value = row.place.value};
 }
 
 bool contains(std::string_view line, std::string_view tag) {
@@ -83,8 +100,8 @@ RecordReader::RecordReader(DeviceSettings& target, MessageSink sink)
     : target_(target)
     , sink_(std::move(sink)) {}
 
-bool RecordReader::resolve(std::string_view record, const ValueTags& tags, std::int32_t formatNumber,
-                           std::int32_t index, bool required, const Diagnostics& diagnostics) const {
+bool RecordReader::resolve(std::string_view record, const ValueTags& tags, const SettingRow& row,
+                           std::size_t element, bool required, const Diagnostics& diagnostics) const {
     const auto value = findValue(record, tags);
     if (!value) {
         if (required && sink_) {
@@ -92,7 +109,7 @@ bool RecordReader::resolve(std::string_view record, const ValueTags& tags, std::
         }
         return false;
     }
-    if (!storeValue(target_, formatNumber, index, *value)) {
+    if (!decodeValue(row, target_, element, *value)) {
         if (sink_) {
             sink_(diagnostics.formatError(*value));
         }
@@ -101,9 +118,9 @@ bool RecordReader::resolve(std::string_view record, const ValueTags& tags, std::
     return true;
 }
 
-bool RecordReader::lookup(std::string_view record, std::int32_t formatNumber, const ValuePath& path,
-                          bool required, RecordKind kind) const {
-    const bool status = kind == RecordKind::status;
+bool RecordReader::lookup(std::string_view record, const SettingRow& row, bool required) const {
+    const bool status = row.place.group == &groups::stationStatus;
+    const ValuePath path = pathOf(row);
     const ValueTags tags{startTag(status ? "statusgroup" : "configgroup", path.group, path.groupInstance),
                          status ? "</statusgroup>" : "</configgroup>",
                          startTag(status ? "statusitem" : "configitem", path.item, path.itemInstance),
@@ -112,44 +129,46 @@ bool RecordReader::lookup(std::string_view record, std::int32_t formatNumber, co
                          "</value>"};
     const std::string where =
         "group: " + tags.groupStart + "\nitem: " + tags.itemStart + "\nvalue: " + tags.valueStart;
-    return resolve(record, tags, formatNumber, 0, required,
+    return resolve(record, tags, row, 0, required,
                    {[&] { return "*** not found ***\n" + where; },
                     [&](std::string_view value) {
                         return "*** format error ***" + where +
-                               "\nformat no: " + std::to_string(formatNumber) + "\n[ " + std::string(value) +
-                               " ]";
+                               "\nformat no: " + std::to_string(row.formatNumber) + "\n[ " +
+                               std::string(value) + " ]";
                     }});
 }
 
-bool RecordReader::lookupAnyInstance(std::string_view record, std::int32_t formatNumber, std::int32_t index,
-                                     const ValuePath& path, bool required) const {
+bool RecordReader::lookupAnyInstance(std::string_view record, const SettingRow& row, std::size_t profile,
+                                     bool required) const {
+    const ValuePath path = pathOf(row);
     const ValueTags tags =
         configurationTags("<configgroup name = " + quoted(path.group),
                           startTag("configitem", path.item, path.itemInstance), valueStartTag(path.value));
     const std::string where = "configgroup: " + tags.groupStart + "\nconfigitem: " + tags.itemStart +
-                              "\nvalue: " + tags.valueStart + "\nsubnum: " + std::to_string(index);
-    return resolve(record, tags, formatNumber, index, required,
+                              "\nvalue: " + tags.valueStart + "\nsubnum: " + std::to_string(profile);
+    return resolve(record, tags, row, profile, required,
                    {[&] { return "*** AnyInstance: not found ***\n" + where; },
                     [&](std::string_view value) {
                         return "*** AnyInstance: format error ***" + where +
-                               "format no: " + std::to_string(formatNumber) + "\n[ " + std::string(value) +
-                               " ]";
+                               "format no: " + std::to_string(row.formatNumber) + "\n[ " +
+                               std::string(value) + " ]";
                     }});
 }
 
-bool RecordReader::lookupDestination(std::string_view record, std::int32_t formatNumber, std::int32_t index,
-                                     std::string_view valueName, bool required) const {
-    const ValueTags tags = configurationTags(startTag("configgroup", "Tunnel Connect", "1"),
-                                             startTag("configitem", "Host", std::to_string(index + 1)),
-                                             valueStartTag(valueName));
+bool RecordReader::lookupDestination(std::string_view record, const SettingRow& row, std::size_t host,
+                                     bool required) const {
+    const ValuePath path = pathOf(row);
+    const ValueTags tags = configurationTags(startTag("configgroup", path.group, path.groupInstance),
+                                             startTag("configitem", path.item, std::to_string(host + 1)),
+                                             valueStartTag(path.value));
     const std::string where = "configgroup: " + tags.groupStart + "\nconfigitem: " + tags.itemStart +
-                              "\nvalue: " + tags.valueStart + "\nsubnum: " + std::to_string(index);
-    return resolve(record, tags, formatNumber, index, required,
+                              "\nvalue: " + tags.valueStart + "\nsubnum: " + std::to_string(host);
+    return resolve(record, tags, row, host, required,
                    {[&] { return "*** Host: not found ***\n" + where; },
                     [&](std::string_view value) {
                         return "*** Host: format error ***" + where +
-                               "\nformat no: " + std::to_string(formatNumber) + "\n[ " + std::string(value) +
-                               " ]";
+                               "\nformat no: " + std::to_string(row.formatNumber) + "\n[ " +
+                               std::string(value) + " ]";
                     }});
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "record/DeviceSettings.h"
+#include "record/SettingsSchema.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,8 +14,6 @@ namespace marlo {
 // Receives the reader's diagnostics; the windows show them in a box and put them on the
 // clipboard, the command line prints them.
 using MessageSink = std::function<void(const std::string&)>;
-
-enum class RecordKind { configuration, status };
 
 // The exact substrings that mark a value's surroundings, one element a line.
 struct ValueTags {
@@ -31,42 +30,30 @@ struct ValueTags {
 // end is never examined, and nothing beyond the end of the record is read.
 std::optional<std::string_view> findValue(std::string_view record, const ValueTags& tags);
 
-// Names a value by its group, item and name attribute; an absent instance or name is left out
-// of the tag.
-struct ValuePath {
-    std::string_view group{};
-    std::optional<std::string_view> groupInstance{};
-    std::string_view item{};
-    std::optional<std::string_view> itemInstance{};
-    std::optional<std::string_view> value{};
-};
-
-// Finds one value in a record and stores it into `target` through the codec that the format
-// number selects. A lookup fails when the value is missing (reported only when required) or
-// malformed (always reported).
+// Finds a setting's value where its row places it in a record and stores it into `target` through
+// the row's codec. A lookup fails when the value is missing (reported only when required) or
+// malformed (always reported). A row of the station's status group is looked up in a status record.
 class RecordReader {
 public:
     RecordReader(DeviceSettings& target, MessageSink sink);
 
-    bool lookup(std::string_view record, std::int32_t formatNumber, const ValuePath& path, bool required,
-                RecordKind kind = RecordKind::configuration) const;
+    bool lookup(std::string_view record, const SettingRow& row, bool required) const;
 
-    // Matches the group by its name only, whatever its instance; `path.groupInstance` is not used.
-    // `index` picks the station profile.
-    bool lookupAnyInstance(std::string_view record, std::int32_t formatNumber, std::int32_t index,
-                           const ValuePath& path, bool required) const;
+    // Matches the row's group by its name only, whatever its instance, for station profile `profile`.
+    bool lookupAnyInstance(std::string_view record, const SettingRow& row, std::size_t profile,
+                           bool required) const;
 
-    // The named value of destination index + 1 in "Tunnel Connect" instance "1".
-    bool lookupDestination(std::string_view record, std::int32_t formatNumber, std::int32_t index,
-                           std::string_view valueName, bool required) const;
+    // The row's named value in the item instance `host` + 1, the destination's.
+    bool lookupDestination(std::string_view record, const SettingRow& row, std::size_t host,
+                           bool required) const;
 
 private:
     struct Diagnostics {
         std::function<std::string()> notFound;
         std::function<std::string(std::string_view value)> formatError;
     };
-    bool resolve(std::string_view record, const ValueTags& tags, std::int32_t formatNumber,
-                 std::int32_t index, bool required, const Diagnostics& diagnostics) const;
+    bool resolve(std::string_view record, const ValueTags& tags, const SettingRow& row, std::size_t element,
+                 bool required, const Diagnostics& diagnostics) const;
 
     DeviceSettings& target_;
     MessageSink sink_;

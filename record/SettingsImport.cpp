@@ -18,17 +18,9 @@ struct Import {
     bool copyToEdited;
     RecordReader reader;
 
-    static ValuePath pathOf(const SettingRow& row) {
-        return {.group = row.place.group->name,
-                .groupInstance = row.place.group->instance,
-                .item = row.place.item,
-                .value = row.place.value};
-    }
-
     // A lookup of the setting where its row places it in the configuration record.
     bool read(Setting setting, bool isRequired) const {
-        const SettingRow& row = settingRow(setting);
-        return reader.lookup(document.configRecord, row.formatNumber, pathOf(row), isRequired);
+        return reader.lookup(document.configRecord, settingRow(setting), isRequired);
     }
 
     // The rows of these groups that are read in turn, each required, in the schema's order.
@@ -42,10 +34,8 @@ struct Import {
         return true;
     }
 
-    bool readDestination(Setting setting, std::int32_t index, bool isRequired) const {
-        const SettingRow& row = settingRow(setting);
-        return reader.lookupDestination(document.configRecord, row.formatNumber, index, *row.place.value,
-                                        isRequired);
+    bool readDestination(Setting setting, std::size_t host, bool isRequired) const {
+        return reader.lookupDestination(document.configRecord, settingRow(setting), host, isRequired);
     }
 
     bool radioAndInterfaces() const {
@@ -129,7 +119,7 @@ struct Import {
             target.reconnectTime = connect.reconnectTime;
         }
         connect.edited = copyToEdited ? 1 : 0;
-        for (std::int32_t i = 0; i < DeviceSettings::maxHosts; ++i) {
+        for (std::size_t i = 0; i < connect.hosts.size(); ++i) {
             if (!readDestination(Setting::hostAddress, i, optional)) {
                 break;
             }
@@ -141,7 +131,7 @@ struct Import {
                 return false;
             }
             if (copyToEdited) {
-                target.hosts[static_cast<std::size_t>(i)] = connect.hosts[static_cast<std::size_t>(i)];
+                target.hosts[i] = connect.hosts[i];
             }
             if (i == 0 && connect.protocol == protocolUdp) {
                 break; // a UDP connection has one destination
@@ -242,8 +232,8 @@ struct Import {
             }
             WlanProfile& profile = loaded.profiles[static_cast<std::size_t>(count)];
             const auto readProfile = [&](Setting setting, bool isRequired) {
-                const SettingRow& row = settingRow(setting);
-                return reader.lookupAnyInstance(group, row.formatNumber, count, pathOf(row), isRequired);
+                return reader.lookupAnyInstance(group, settingRow(setting), static_cast<std::size_t>(count),
+                                                isRequired);
             };
             if (!readProfile(Setting::profileNetworkName, required) ||
                 !readProfile(Setting::profileState, required) ||
@@ -264,8 +254,7 @@ struct Import {
     }
 
     void stationAddress() const {
-        const SettingRow& row = settingRow(Setting::staCurrentIpAddress);
-        reader.lookup(document.statusRecord, row.formatNumber, pathOf(row), optional, RecordKind::status);
+        reader.lookup(document.statusRecord, settingRow(Setting::staCurrentIpAddress), optional);
     }
 };
 

@@ -485,16 +485,6 @@ const SettingRow& settingRow(Setting setting) {
     return *bySetting[static_cast<std::size_t>(setting)];
 }
 
-const SettingRow* settingRowByNumber(std::int32_t formatNumber) {
-    if (formatNumber == 0) {
-        return nullptr;
-    }
-    const auto found = std::find_if(std::begin(rows), std::end(rows), [formatNumber](const SettingRow& row) {
-        return row.formatNumber == formatNumber;
-    });
-    return found == std::end(rows) ? nullptr : &*found;
-}
-
 FieldValue valueOf(const SettingRow& row, const DeviceSettings& settings, std::size_t element) {
     // Only read: the accessors are written once, for a settings object that may change.
     return std::visit([](const auto* value) -> FieldValue { return *value; },

@@ -206,8 +206,6 @@ struct SettingRow {
 // The rows in the order the import reads them.
 std::span<const SettingRow> settingsSchema();
 const SettingRow& settingRow(Setting setting);
-// The row the format number names, if any.
-const SettingRow* settingRowByNumber(std::int32_t formatNumber);
 
 FieldValue valueOf(const SettingRow& row, const DeviceSettings& settings, std::size_t element = 0);
 template <class Value>
