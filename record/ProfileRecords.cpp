@@ -1,6 +1,7 @@
 #include "record/ProfileRecords.h"
 
 #include "record/Codecs.h"
+#include "record/ProfileGroup.h"
 #include "record/RecordBuilder.h"
 #include "record/RecordFrame.h"
 #include "record/SettingsSchema.h"
@@ -12,16 +13,6 @@
 namespace marlo {
 
 namespace {
-
-namespace keyValues = profileKeyValues;
-
-// The profile group's item and value names, as the schema spells them.
-std::string_view itemNameOf(Setting setting) {
-    return settingRow(setting).place.item;
-}
-std::string_view valueNameOf(Setting setting) {
-    return *settingRow(setting).place.value;
-}
 
 constexpr std::size_t minPassphrase = 8;
 constexpr std::size_t maxPassphrase = 63;
@@ -63,69 +54,49 @@ void startRecord(RecordBuilder& out) {
 }
 
 void endRecord(RecordBuilder& out) {
-    out.groupEnd();
     out.append(recordClosingLine());
 }
 
-std::optional<ProfileRefusal> appendWpaSecurity(const ProfileForm& form, EditedProfile& profile,
-                                                RecordBuilder& out) {
-    profile.suite = form.wpa2 ? profileWpa2 : profileWpaWpa2Mixed;
-    profile.keyType = form.hex ? keyHex : keyPassphrase;
+// The key of a WPA profile, escaped, or why the form's key cannot be registered.
+std::variant<std::string, ProfileRefusal> wpaKey(const ProfileForm& form) {
     const std::string_view key = trimmed(form.keys[0]);
     if (key.empty()) {
         return ProfileRefusal{ProfileRefusal::noPassword};
     }
-    if (profile.keyType == keyHex) {
+    if (form.hex) {
         if (auto refusal = checkHexKey(key, wpaHexLengths)) {
-            return refusal;
+            return *refusal;
         }
     } else if (key.size() < minPassphrase || key.size() > maxPassphrase) {
         return ProfileRefusal{ProfileRefusal::passphraseLength};
     }
-    const std::string escapedKey = escapeText(key);
-    out.itemStart(itemNameOf(Setting::profileSuite));
-    out.namedValue(valueNameOf(Setting::profileSuite), enumerationName(tables::profileSuite, profile.suite));
-    out.namedValue(keyValues::wpaAuthentication, "PSK");
-    out.namedValue(valueNameOf(Setting::profileKeyType), enumerationName(tables::keyType, profile.keyType));
-    out.namedValue(keyValues::wpaPassphrase, profile.keyType == keyPassphrase ? escapedKey : "");
-    out.namedValue(keyValues::wpaKey, profile.keyType == keyHex ? escapedKey : "");
-    out.itemEnd();
-    return std::nullopt;
+    return escapeText(key);
 }
 
-std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedProfile& profile,
-                                                RecordBuilder& out) {
-    profile.suite = profileWep;
-    profile.keyType = keyHex;
-    std::array<std::string_view, keyRows> keys{};
+// The four WEP key rows, escaped, or why the form's keys cannot be registered.
+std::variant<std::array<std::string, keyRows>, ProfileRefusal> wepKeys(const ProfileForm& form) {
+    std::array<std::string, keyRows> keys{};
     std::size_t keyLength = 0;
-    for (int row = 0; row < keyRows; ++row) {
-        keys[row] = trimmed(form.keys[row]);
-        if (keys[row].empty()) {
+    for (std::size_t row = 0; row < keys.size(); ++row) {
+        const std::string_view key = trimmed(form.keys[row]);
+        if (key.empty()) {
             continue;
         }
-        if (auto refusal = checkHexKey(keys[row], wepHexLengths)) {
-            return refusal;
+        if (auto refusal = checkHexKey(key, wepHexLengths)) {
+            return *refusal;
         }
         if (keyLength == 0) {
-            keyLength = keys[row].size();
-        } else if (keys[row].size() != keyLength) {
+            keyLength = key.size();
+        } else if (key.size() != keyLength) {
             return ProfileRefusal{ProfileRefusal::wepKeyLengthsDiffer};
         }
+        keys[row] = escapeText(key);
     }
-    if (form.transmitRow < 0 || form.transmitRow >= keyRows || keys[form.transmitRow].empty()) {
+    if (form.transmitRow < 0 || form.transmitRow >= keyRows ||
+        keys[static_cast<std::size_t>(form.transmitRow)].empty()) {
         return ProfileRefusal{ProfileRefusal::noTransmitKey};
     }
-    out.itemStart(itemNameOf(Setting::profileSuite));
-    out.namedValue(valueNameOf(Setting::profileSuite), enumerationName(tables::profileSuite, profileWep));
-    out.namedValue(keyValues::wepKeySize,
-                   keyLength == static_cast<std::size_t>(wepHexLengths[0]) ? "40" : "104");
-    out.namedValue(keyValues::wepTransmitKeyIndex, std::to_string(form.transmitRow + 1));
-    for (int row = 0; row < keyRows; ++row) {
-        out.namedValue(keyValues::wepKey(row), escapeText(keys[row]));
-    }
-    out.itemEnd();
-    return std::nullopt;
+    return keys;
 }
 
 } // namespace
@@ -133,10 +104,8 @@ std::optional<ProfileRefusal> appendWepSecurity(const ProfileForm& form, EditedP
 std::string profileStateRecord(std::string_view name, bool on) {
     RecordBuilder out;
     startRecord(out);
-    out.groupStart(groups::wlanProfile.name, escapeText(name));
-    out.itemStart(itemNameOf(Setting::profileState));
-    out.namedValue(valueNameOf(Setting::profileState), onOffWord(on));
-    out.itemEnd();
+    appendProfileGroup(out,
+                       {.instance = escapeText(name), .networkName = std::nullopt, .state = onOffWord(on)});
     endRecord(out);
     return out.take();
 }
@@ -148,6 +117,7 @@ std::string profileDeleteRecord(std::string_view name) {
     out.itemStart("WLAN Profile delete");
     out.namedValue("name", escapeText(name));
     out.itemEnd();
+    out.groupEnd();
     endRecord(out);
     return out.take();
 }
@@ -172,22 +142,44 @@ std::variant<ProfileRegistration, ProfileRefusal> composeProfile(const ProfileFo
     profile.suite = profileOpen;
     profile.keyType = form.keyType;
 
+    const std::string instance = escapeText(profile.name);
+    const std::string ssid = escapeText(profile.ssid);
+    ProfileGroupText group{.instance = instance, .networkName = ssid, .state = onOffWord(form.on)};
+    std::string key;
+    std::array<std::string, keyRows> keys{};
+    const std::string transmitIndex = std::to_string(form.transmitRow + 1);
+    if (form.encryption && form.wep) {
+        auto composed = wepKeys(form);
+        if (const auto* refusal = std::get_if<ProfileRefusal>(&composed)) {
+            return *refusal;
+        }
+        keys = std::move(std::get<0>(composed));
+        profile.suite = profileWep;
+        profile.keyType = keyHex;
+        const bool shortKeys = std::any_of(keys.begin(), keys.end(), [](const std::string& row) {
+            return row.size() == static_cast<std::size_t>(wepHexLengths[0]);
+        });
+        group.suite = profileWep;
+        group.wepKeys =
+            WepKeysText{shortKeys ? "40" : "104", transmitIndex, {keys[0], keys[1], keys[2], keys[3]}};
+    } else if (form.encryption) {
+        auto composed = wpaKey(form);
+        if (const auto* refusal = std::get_if<ProfileRefusal>(&composed)) {
+            return *refusal;
+        }
+        key = std::move(std::get<0>(composed));
+        profile.suite = form.wpa2 ? profileWpa2 : profileWpaWpa2Mixed;
+        profile.keyType = form.hex ? keyHex : keyPassphrase;
+        group.suite = profile.suite;
+        group.authentication = true;
+        group.wpaKey = WpaKeyText{profile.keyType, key};
+    }
+
     RecordBuilder out;
     startRecord(out);
     // The device has always been sent this group line with one blank more than the others.
     out.append(" ");
-    out.groupStart(groups::wlanProfile.name, escapeText(profile.name));
-    out.itemStart(itemNameOf(Setting::profileNetworkName));
-    out.namedValue(valueNameOf(Setting::profileNetworkName), escapeText(profile.ssid));
-    out.namedValue(valueNameOf(Setting::profileState), onOffWord(form.on));
-    out.itemEnd();
-    if (form.encryption) {
-        const auto refusal =
-            form.wep ? appendWepSecurity(form, profile, out) : appendWpaSecurity(form, profile, out);
-        if (refusal) {
-            return *refusal;
-        }
-    }
+    appendProfileGroup(out, group);
     endRecord(out);
     return ProfileRegistration{std::move(profile), out.take()};
 }

@@ -2,6 +2,7 @@
 
 #include "record/Codecs.h"
 #include "record/DeviceSettings.h"
+#include "record/ProfileGroup.h"
 
 #include <array>
 #include <cstdint>
@@ -30,8 +31,6 @@ struct EditedProfile {
 
     bool operator==(const EditedProfile&) const = default;
 };
-
-inline constexpr int keyRows = 4;
 
 // What the profile editor's controls hold when the user asks to register.
 struct ProfileForm {

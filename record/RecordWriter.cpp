@@ -2,6 +2,7 @@
 
 #include "record/AddressRefusal.h"
 #include "record/Codecs.h"
+#include "record/ProfileGroup.h"
 #include "record/RecordBuilder.h"
 #include "record/RecordFrame.h"
 #include "record/SettingsSchema.h"
@@ -137,6 +138,13 @@ private:
         }
     }
     void value(Setting setting, std::size_t element = 0) { value(settingRow(setting), edited_, element); }
+
+    // The record text of a loaded setting, noted as `value` notes it.
+    std::string rendered(Setting setting, std::size_t element) {
+        std::string text = renderValue(settingRow(setting), loaded_, element);
+        noted(setting, element, text);
+        return text;
+    }
 
     // A named value of the setting's item with a text of its own.
     void namedValue(Setting setting, std::string_view text) {
@@ -364,14 +372,13 @@ private:
 
     bool stationProfile(std::size_t index) {
         const WlanProfile& profile = loaded_.profiles[index];
-        out_.groupStart(groups::wlanProfile.name,
-                        noted(Setting::profileName, index, escapeText(profile.name)));
-        out_.itemStart(settingRow(Setting::profileNetworkName).place.item);
-        value(settingRow(Setting::profileNetworkName), loaded_, index);
-        value(settingRow(Setting::profileState), loaded_, index);
-        out_.itemEnd();
-        out_.itemStart(settingRow(Setting::profileSuite).place.item);
-        value(settingRow(Setting::profileSuite), loaded_, index);
+        const std::string instance = escapeText(profile.name);
+        noted(Setting::profileName, index, instance);
+        const std::string networkName = rendered(Setting::profileNetworkName, index);
+        const std::string state = rendered(Setting::profileState, index);
+        ProfileGroupText group{
+            .instance = instance, .networkName = networkName, .state = state, .suite = profile.suite};
+        std::string key;
         if (profile.suite != profileOpen) {
             const bool hex = profile.keyType == keyHex;
             const PasswordRequest request{
@@ -396,16 +403,12 @@ private:
             }
             if (answer.result == promptEntered) {
                 // The key is named by its profile, as the prompt for it was.
-                const std::string key = escapeText(answer.enteredPassword);
+                key = escapeText(answer.enteredPassword);
                 noted(Setting::profileName, index, key);
-                namedValue(Setting::profileKeyType,
-                           enumerationName(tables::keyType, hex ? keyHex : keyPassphrase));
-                out_.namedValue(profileKeyValues::wpaPassphrase, hex ? "" : key);
-                out_.namedValue(profileKeyValues::wpaKey, hex ? key : "");
+                group.wpaKey = WpaKeyText{hex ? keyHex : keyPassphrase, key};
             }
         }
-        out_.itemEnd();
-        out_.groupEnd();
+        appendProfileGroup(out_, group);
         return true;
     }
 
