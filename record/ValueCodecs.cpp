@@ -17,14 +17,55 @@ std::string decimal(std::uint32_t value) {
     return decimal(static_cast<std::int32_t>(value));
 }
 
-// One struct per kind of codec: `decode` reads the record text into the field, `render` writes it.
+std::string_view trimmed(std::string_view text) {
+    constexpr std::string_view blanks = " \t\n\v\f\r";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
 
-struct NoCodec {
+// The field's value as an edit box's number, its rule's zero text for 0.
+std::string editNumber(const SettingRow& row, std::uint32_t value, int base) {
+    const EditRule& rule = row.edit.value();
+    if (value == 0 && rule.zeroText) {
+        return std::string(*rule.zeroText);
+    }
+    return formatNumberOrPlaceholder(value, base, "");
+}
+
+// How a codec's field shows in an edit box: in decimal, read as `parseNumber` reads it and checked
+// against the rule's range.
+template <class Value> struct DecimalEdit {
+    static std::string editText(const SettingRow& row, const S& s, Element element) {
+        return editNumber(row, static_cast<std::uint32_t>(fieldOf<Value>(row, s, element)), 10);
+    }
+    static EditReading readEdit(const SettingRow& row, std::string_view text) {
+        const EditRule& rule = row.edit.value();
+        const std::uint32_t number = parseNumber(trimmed(text));
+        if (number < rule.min || number > rule.max) {
+            return rule.outOfRange;
+        }
+        return number;
+    }
+};
+
+// A codec whose field no edit box shows.
+struct NoEdit {
+    static std::string editText(const SettingRow&, const S&, Element) { return {}; }
+    static EditReading readEdit(const SettingRow& row, std::string_view) { return row.edit.value().invalid; }
+};
+
+// One struct per kind of codec: `decode` reads the record text into the field, `render` writes it,
+// `editText` and `readEdit` show it in an edit box and read it back.
+
+struct NoCodec : NoEdit {
     static bool decode(const SettingRow&, S&, Element, std::string_view) { return true; }
     static std::string render(const SettingRow&, const S&, Element) { return {}; }
 };
 
-struct EnumerationCodec {
+struct EnumerationCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element element, std::string_view value) {
         const auto index = parseEnumeration(row.codec.table, value);
         if (index) {
@@ -38,7 +79,7 @@ struct EnumerationCodec {
 };
 
 // Decimal, read by `parseNumber`; the unit word and the placeholder for 0 are only written.
-struct NumberCodec {
+struct NumberCodec : DecimalEdit<std::uint32_t> {
     static bool decode(const SettingRow& row, S& s, Element element, std::string_view value) {
         fieldOf<std::uint32_t>(row, s, element) = parseNumber(value);
         return true;
@@ -56,7 +97,7 @@ struct NumberCodec {
     }
 };
 
-struct LocalPortCodec {
+struct LocalPortCodec : DecimalEdit<std::int32_t> {
     static bool decode(const SettingRow& row, S& s, Element element, std::string_view value) {
         fieldOf<std::int32_t>(row, s, element) = parseLocalPort(value);
         return true;
@@ -66,7 +107,7 @@ struct LocalPortCodec {
     }
 };
 
-struct DurationCodec {
+struct DurationCodec : DecimalEdit<std::int32_t> {
     static bool decode(const SettingRow& row, S& s, Element element, std::string_view value) {
         fieldOf<std::int32_t>(row, s, element) = parseDuration(value);
         return true;
@@ -93,9 +134,26 @@ struct CharacterCodec {
         const bool present = row.codec.kind == CodecKind::character || partnerOf<Flag>(row, s) != 0;
         return present ? formatCharacter(fieldOf<std::uint8_t>(row, s, element)) : "&lt;None&gt;";
     }
+    // Up to two hexadecimal digits, at most ff; an empty box or "<None>" is the rule's missing
+    // character, or 0 when the rule has none.
+    static std::string editText(const SettingRow& row, const S& s, Element element) {
+        return editNumber(row, fieldOf<std::uint8_t>(row, s, element), 16);
+    }
+    static EditReading readEdit(const SettingRow& row, std::string_view text) {
+        const EditRule& rule = row.edit.value();
+        text = trimmed(text);
+        if (rule.missing && (text.empty() || text == "<None>")) {
+            return rule.missing;
+        }
+        const std::uint32_t value = parseUnsigned(text, 16);
+        if (!isHexDigits(text) || value > 0xff) {
+            return rule.invalid;
+        }
+        return value;
+    }
 };
 
-struct TextCodec {
+struct TextCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element element, std::string_view value) {
         fieldOf<Text>(row, s, element) = unescapeText(value);
         return true;
@@ -105,7 +163,7 @@ struct TextCodec {
     }
 };
 
-struct RawTextCodec {
+struct RawTextCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element element, std::string_view value) {
         fieldOf<Text>(row, s, element) = value;
         return true;
@@ -115,7 +173,7 @@ struct RawTextCodec {
     }
 };
 
-struct AddressPrefixCodec {
+struct AddressPrefixCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element, std::string_view value) {
         return parseAddressPrefix(value, fieldOf<Text>(row, s), partnerOf<Text>(row, s));
     }
@@ -124,7 +182,7 @@ struct AddressPrefixCodec {
     }
 };
 
-struct CipherCodec {
+struct CipherCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element, std::string_view value) {
         const Cipher cipher = parseCipher(value);
         fieldOf<Flag>(row, s) = cipher.ccmp ? 1 : 0;
@@ -137,7 +195,7 @@ struct CipherCodec {
 };
 
 // The whole array in one value, its partner holding the count.
-struct PushCodec {
+struct PushCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element, std::string_view value) {
         PushCharacters characters{};
         std::int32_t count = 0;
@@ -154,7 +212,7 @@ struct PushCodec {
     }
 };
 
-struct PackingModeCodec {
+struct PackingModeCodec : NoEdit {
     static bool decode(const SettingRow& row, S& s, Element, std::string_view value) {
         return parsePackingMode(value, partnerOf<Flag>(row, s), fieldOf<std::int32_t>(row, s));
     }
@@ -208,6 +266,15 @@ bool decodeValue(const SettingRow& row, DeviceSettings& settings, std::size_t el
 std::string renderValue(const SettingRow& row, const DeviceSettings& settings, std::size_t element) {
     return withCodec(row.codec.kind,
                      [&](auto codec) { return decltype(codec)::render(row, settings, element); });
+}
+
+std::string editText(const SettingRow& row, const DeviceSettings& settings, std::size_t element) {
+    return withCodec(row.codec.kind,
+                     [&](auto codec) { return decltype(codec)::editText(row, settings, element); });
+}
+
+EditReading readEdit(const SettingRow& row, std::string_view text) {
+    return withCodec(row.codec.kind, [&](auto codec) { return decltype(codec)::readEdit(row, text); });
 }
 
 } // namespace marlo

@@ -3,8 +3,10 @@
 #include "record/SettingsSchema.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace marlo {
 
@@ -19,5 +21,16 @@ bool decodeValue(const SettingRow& row, DeviceSettings& settings, std::size_t el
 // The record text of a setting's value, as the writer puts it between the value's tags. An address
 // and mask that cannot be written as "address/prefix" give the empty text.
 std::string renderValue(const SettingRow& row, const DeviceSettings& settings, std::size_t element = 0);
+
+// What an edit box's text gives: the value, or the message of the edit rule it fails, in UTF-8,
+// to be translated in the context "SettingsSchema".
+using EditReading = std::variant<std::uint32_t, const char*>;
+
+// The text of a row with an edit rule in its edit box: a number in decimal, a character in two
+// hexadecimal digits, 0 as the rule's zero text.
+std::string editText(const SettingRow& row, const DeviceSettings& settings, std::size_t element = 0);
+
+// Reads an edit box's text by the row's rule; blanks around it do not count.
+EditReading readEdit(const SettingRow& row, std::string_view text);
 
 } // namespace marlo

@@ -13,7 +13,7 @@ struct EditCase {
 };
 
 std::variant<std::uint32_t, std::string_view> read(Setting setting, std::string_view text) {
-    const auto result = readEdit(setting, text);
+    const auto result = readEdit(settingRow(setting), text);
     if (const auto* message = std::get_if<const char*>(&result)) {
         return std::string_view(*message);
     }
