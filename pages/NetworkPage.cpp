@@ -65,6 +65,12 @@ NetworkPage::NetworkPage(SettingsDocument& document, UserDialogs& dialogs, QWidg
     layout->addWidget(createDisconnectGroup());
     layout->addStretch(1);
 
+    bindFlag(multipleConnections_, Setting::acceptMultipleConnections);
+    bindFlag(serverFlushLine_, Setting::acceptFlushLine);
+    bindFlag(clientFlushLine_, Setting::connectFlushLine);
+    bindFlag(disconnectOnModemControl_, Setting::disconnectModemControl);
+    bindFlag(disconnectFlushLine_, Setting::disconnectFlushLine);
+
     for (qsizetype i = 1; i < controls_.size(); ++i) {
         setTabOrder(controls_[i - 1], controls_[i]);
     }
@@ -319,10 +325,8 @@ void NetworkPage::loadFromSettings() {
     applyServerRules();
 
     showSetting(localPort_, Setting::acceptLocalPort);
-    multipleConnections_->setChecked(accept.multipleConnections != 0);
     usePassword_->setChecked(!accept.password.empty());
     password_->setText(displayText(accept.password));
-    serverFlushLine_->setChecked(accept.flushLine != 0);
     applyPasswordRule();
 
     const DeviceSettings::Connect& client = loaded_.connect;
@@ -338,7 +342,6 @@ void NetworkPage::loadFromSettings() {
         }
     }
     applyClientRules();
-    clientFlushLine_->setChecked(client.flushLine != 0);
     showDestinations();
 
     const DeviceSettings::Disconnect& disconnect = loaded_.disconnect;
@@ -352,9 +355,8 @@ void NetworkPage::loadFromSettings() {
     if (disconnect.timeout != 0) {
         setFieldText(silence_, std::to_string(disconnect.timeout));
     }
-    disconnectOnModemControl_->setChecked(disconnect.modemControl != 0);
-    disconnectFlushLine_->setChecked(disconnect.flushLine != 0);
     applyDisconnectRules();
+    showBound();
 }
 
 bool NetworkPage::validateAndStore() {
@@ -388,7 +390,7 @@ bool NetworkPage::storeServer() {
         return false;
     }
 
-    accept.multipleConnections = flag(multipleConnections_);
+    storeBound({Setting::acceptMultipleConnections});
     accept.password.clear();
     if (usePassword_->isChecked()) {
         const std::optional<Text> password = encodeText(password_->text());
@@ -397,7 +399,7 @@ bool NetworkPage::storeServer() {
         }
         accept.password = *password;
     }
-    accept.flushLine = flag(serverFlushLine_);
+    storeBound({Setting::acceptFlushLine});
     accept.flushStartCharacter = flag(serverFlushStart_);
     return true;
 }
@@ -413,7 +415,7 @@ bool NetworkPage::storeClient() {
     if (!passes({CheckSection::networkClient}, editTexts())) {
         return false;
     }
-    client.flushLine = flag(clientFlushLine_);
+    storeBound({Setting::connectFlushLine});
     return true;
 }
 
@@ -428,8 +430,7 @@ bool NetworkPage::storeDisconnect() {
     if (!passes({CheckSection::networkSilence}, editTexts())) {
         return false;
     }
-    disconnect.modemControl = flag(disconnectOnModemControl_);
-    disconnect.flushLine = flag(disconnectFlushLine_);
+    storeBound({Setting::disconnectModemControl, Setting::disconnectFlushLine});
     return true;
 }
 

@@ -105,22 +105,32 @@ QWidget* SerialPage::createLineGroup() {
     };
     struct RadioRow {
         QButtonGroup*& group;
+        Setting setting;
+        int fallback; // stored while no button is ticked
         const char* label;
         std::vector<Radio> radios;
     };
     const RadioRow rows[] = {
         {dataBits_,
+         Setting::lineDataBits,
+         8,
          QT_TRANSLATE_NOOP("SerialPage", "データビット:"),
          {{7, "dataBits7", "7bit"}, {8, "dataBits8", "8bit"}}},
         {stopBits_,
+         Setting::lineStopBits,
+         1,
          QT_TRANSLATE_NOOP("SerialPage", "ストップビット:"),
          {{1, "stopBits1", "1"}, {2, "stopBits2", "2"}}},
         {parity_,
+         Setting::lineParity,
+         noParity,
          QT_TRANSLATE_NOOP("SerialPage", "パリティ:"),
          {{noParity, "parityNone", QT_TRANSLATE_NOOP("SerialPage", "なし")},
           {evenParity, "parityEven", QT_TRANSLATE_NOOP("SerialPage", "偶数")},
           {oddParity, "parityOdd", QT_TRANSLATE_NOOP("SerialPage", "奇数")}}},
         {flowControl_,
+         Setting::lineFlowControl,
+         noFlowControl,
          QT_TRANSLATE_NOOP("SerialPage", "フロー制御:"),
          {{noFlowControl, "flowNone", QT_TRANSLATE_NOOP("SerialPage", "なし")},
           {hardwareFlowControl, "flowHardware", QT_TRANSLATE_NOOP("SerialPage", "ハードウェア")},
@@ -129,6 +139,7 @@ QWidget* SerialPage::createLineGroup() {
     int row = 1;
     for (const RadioRow& radioRow : rows) {
         radioRow.group = new QButtonGroup(this);
+        bindChoice(radioRow.group, radioRow.setting, radioRow.fallback);
         const QString label = tr(radioRow.label);
         grid->addWidget(new QLabel(label), row, 0);
         int column = 1;
@@ -330,10 +341,7 @@ void SerialPage::loadFromSettings() {
     enableAll(true);
     const DeviceSettings::Line& line = loaded_.line;
     baudRate_->setEditText(QString::fromStdString(decimal(line.baudRate)));
-    tickValue(dataBits_, static_cast<int>(line.dataBits));
-    tickValue(stopBits_, static_cast<int>(line.stopBits));
-    tickValue(parity_, line.parity);
-    tickValue(flowControl_, line.flowControl);
+    showBound();
 
     xon_->clear();
     xoff_->clear();
@@ -344,7 +352,6 @@ void SerialPage::loadFromSettings() {
     }
 
     const DeviceSettings::Packing& packing = loaded_.packing;
-    showBound();
     untickAll(packingMode_);
     flushSendCharacter_->setChecked(false);
     trailingEnabled_->setChecked(false);
@@ -407,15 +414,8 @@ bool SerialPage::validateAndStore() {
 }
 
 void SerialPage::storeChoices() {
-    DeviceSettings::Line& line = edited_.line;
-    line.dataBits = dataBits_->checkedId() == 7 ? 7 : 8;
-    line.stopBits = stopBits_->checkedId() == 2 ? 2 : 1;
-    line.parity = parity_->checkedId() == -1 ? noParity : parity_->checkedId();
-    const int flow = flowControl_->checkedId();
-    line.flowControl = flow == hardwareFlowControl || flow == softwareFlowControl ? flow : noFlowControl;
-
+    storeBound();
     DeviceSettings::Packing& packing = edited_.packing;
-    storeBoundFlags();
     if (!packing_->isChecked()) {
         return;
     }

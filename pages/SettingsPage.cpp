@@ -6,6 +6,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -40,6 +41,10 @@ void SettingsPage::bindFlag(QCheckBox* box, Setting setting) {
     flags_.emplace_back(box, setting);
 }
 
+void SettingsPage::bindChoice(QButtonGroup* group, Setting setting, int fallback) {
+    choices_.push_back({group, setting, fallback});
+}
+
 void SettingsPage::bindText(QLineEdit* edit, Setting setting) {
     texts_.emplace_back(edit, setting);
 }
@@ -48,14 +53,30 @@ void SettingsPage::showBound() {
     for (const auto& [box, setting] : flags_) {
         box->setChecked(fieldOf<Flag>(settingRow(setting), loaded_) != 0);
     }
+    for (const Choice& choice : choices_) {
+        tickValue(choice.group, static_cast<int>(numberOf(settingRow(choice.setting), loaded_)));
+    }
     for (const auto& [edit, setting] : texts_) {
         edit->setText(displayText(fieldOf<Text>(settingRow(setting), loaded_)));
     }
 }
 
-void SettingsPage::storeBoundFlags() {
+void SettingsPage::storeBound(std::initializer_list<Setting> settings) {
+    const auto named = [settings](Setting setting) {
+        return settings.size() == 0 || std::find(settings.begin(), settings.end(), setting) != settings.end();
+    };
     for (const auto& [box, setting] : flags_) {
-        fieldOf<Flag>(settingRow(setting), edited_) = box->isChecked() ? 1 : 0;
+        if (named(setting)) {
+            fieldOf<Flag>(settingRow(setting), edited_) = box->isChecked() ? 1 : 0;
+        }
+    }
+    for (const Choice& choice : choices_) {
+        if (!named(choice.setting)) {
+            continue;
+        }
+        const int ticked = choice.group->checkedId();
+        const int value = ticked != -1 ? ticked : choice.fallback;
+        storeNumber(settingRow(choice.setting), edited_, 0, value);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 
@@ -47,12 +48,16 @@ protected:
 
     // Binds a check box that stands for one flag: shown ticked for any value but 0, stored as 1 or 0.
     void bindFlag(QCheckBox* box, Setting setting);
+    // Binds a group of radio buttons whose ids are the setting's values; a group with no button
+    // ticked stores `fallback`.
+    void bindChoice(QButtonGroup* group, Setting setting, int fallback);
     // Binds an edit box that shows a text setting as it stands.
     void bindText(QLineEdit* edit, Setting setting);
     // Shows the `loaded` value of every bound control.
     void showBound();
-    // Stores every bound check box into `edited`; the texts are stored by the configuration checks.
-    void storeBoundFlags();
+    // Stores the bound check boxes and radio groups of `settings` into `edited`, or all of them when
+    // none are named; the texts are stored by the configuration checks.
+    void storeBound(std::initializer_list<Setting> settings = {});
     // What the edit box bound to the text setting holds, for the configuration checks; no value
     // for a setting no edit box is bound to.
     std::optional<TypedText> boundText(Setting setting) const;
@@ -67,7 +72,13 @@ protected:
 
 private:
     QWidget* refusedControl_ = nullptr;
+    struct Choice {
+        QButtonGroup* group;
+        Setting setting;
+        int fallback;
+    };
     std::vector<std::pair<QCheckBox*, Setting>> flags_;
+    std::vector<Choice> choices_;
     std::vector<std::pair<QLineEdit*, Setting>> texts_;
 };
 

@@ -127,6 +127,7 @@ QWidget* WirelessPage::createBandGroup() {
     row->addWidget(new QLabel(title));
     row->addSpacing(12);
     band_ = new QButtonGroup(this);
+    bindChoice(band_, Setting::radioBand, dualBand);
     const std::pair<RadioBand, const char*> radios[] = {
         {dualBand, "bandDual"}, {band5GHzOnly, "band5GHz"}, {band24GHzOnly, "band24GHz"}};
     const QString texts[] = {tr("デュアル"), QStringLiteral("5GHz"), QStringLiteral("2.4GHz")};
@@ -296,7 +297,6 @@ void WirelessPage::applyAccessPointRule() {
 }
 
 void WirelessPage::loadFromSettings() {
-    tickValue(band_, loaded_.radio.band);
     showBound();
     selectPriority(stationPriority_, loaded_.sta.priority);
     selectPriority(accessPointPriority_, loaded_.ap.priority);
@@ -324,9 +324,7 @@ bool WirelessPage::validateAndStore() {
 }
 
 void WirelessPage::storeChoices() {
-    const int band = band_->checkedId();
-    edited_.radio.band = band == band5GHzOnly || band == band24GHzOnly ? band : dualBand;
-    storeBoundFlags();
+    storeBound();
     edited_.sta.priority = selectedPriority(stationPriority_);
     edited_.ap.priority = selectedPriority(accessPointPriority_);
 

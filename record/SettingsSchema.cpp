@@ -434,6 +434,29 @@ std::optional<std::int64_t> printedNumber(std::string_view printed, std::int64_t
 
 } // namespace
 
+std::int64_t numberOf(const SettingRow& row, const DeviceSettings& settings, std::size_t element) {
+    return std::visit(
+        [](const auto& value) -> std::int64_t {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, Text>) {
+                return 0;
+            } else {
+                return value;
+            }
+        },
+        valueOf(row, settings, element));
+}
+
+void storeNumber(const SettingRow& row, DeviceSettings& settings, std::size_t element, std::int64_t value) {
+    std::visit(
+        [value](auto* field) {
+            using Value = std::decay_t<decltype(*field)>;
+            if constexpr (!std::is_same_v<Value, Text>) {
+                *field = static_cast<Value>(value);
+            }
+        },
+        row.field(settings, element));
+}
+
 bool setFromPrinted(const NamedSetting& named, std::string_view value, DeviceSettings& settings) {
     return std::visit(
         [value](auto* field) {

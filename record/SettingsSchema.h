@@ -217,6 +217,10 @@ const Value& fieldOf(const SettingRow& row, const DeviceSettings& settings, std:
     // Only read: the accessors are written once, for a settings object that may change.
     return fieldOf<Value>(row, const_cast<DeviceSettings&>(settings), element);
 }
+// A numeric field's value; 0 for a text field.
+std::int64_t numberOf(const SettingRow& row, const DeviceSettings& settings, std::size_t element = 0);
+// Stores a number into a numeric field as the field's type holds it; a text field is left as it is.
+void storeNumber(const SettingRow& row, DeviceSettings& settings, std::size_t element, std::int64_t value);
 // The second field of a codec that fills two.
 template <class Value> Value& partnerOf(const SettingRow& row, DeviceSettings& settings) {
     return fieldOf<Value>(settingRow(*row.partner), settings);
