@@ -1,7 +1,10 @@
+#include "app/HistoryDialog.h"
 #include "app/MainWindow.h"
+#include "device/DeviceBackups.h"
 #include "pages/SettingsPage.h"
 #include "record/RecordFile.h"
 #include "record/RecordWriter.h"
+#include "record/SettingsComparison.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
 
@@ -65,19 +68,22 @@ void MainWindow::saveToFile() {
         dialogs_.warning(this, fileErrorText(error));
         return;
     }
+    settleChanges();
     dialogs_.message(this, tr(savedMessage));
 }
 
 void MainWindow::loadFromFile() {
-    if (worker_.busy()) {
+    if (worker_.busy() || !mayDiscardChanges()) {
         return;
     }
-    const std::optional<QString> path = dialogs_.openRecordFile(this);
-    if (!path) {
-        return;
+    if (const std::optional<QString> path = dialogs_.openRecordFile(this)) {
+        loadRecordFile(*path);
     }
+}
+
+void MainWindow::loadRecordFile(const QString& path) {
     std::string text;
-    if (const int error = readRecordFile(localPath(*path), text); error != 0) {
+    if (const int error = readRecordFile(localPath(path), text); error != 0) {
         dialogs_.warning(this, fileErrorText(error));
         return;
     }
@@ -94,7 +100,42 @@ void MainWindow::loadFromFile() {
         page->loadFromSettings();
     }
     setFirmwareLine(QString());
+    settleChanges();
     dialogs_.message(this, tr(loadedMessage));
+}
+
+void MainWindow::showHistory() {
+    const PortEntry* port = selectedPort();
+    if (worker_.busy() || port == nullptr) {
+        return;
+    }
+    const auto listed = backupsOfPort(port->path);
+    if (const auto* failure = std::get_if<BackupFailure>(&listed)) {
+        dialogs_.warning(this, QString::fromStdString(backupFailureText(
+                                   *failure, QCoreApplication::translate("ConfigurationBackups",
+                                                                         backupFailureTemplate(*failure))
+                                                 .toStdString())));
+        return;
+    }
+    const DeviceSettings shown = shownSettings();
+    std::vector<HistoryRow> rows;
+    for (const BackupEntry& backup : std::get<std::vector<BackupEntry>>(listed)) {
+        HistoryRow row{backup, std::nullopt};
+        std::string text;
+        if (readRecordFile(backup.path, text) == 0) {
+            if (const auto settings = settingsOfRecord(backupRecord(text))) {
+                row.differences = static_cast<int>(differingSettings(*settings, shown).size());
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    HistoryDialog history(rows, this);
+    if (history.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (const std::optional<std::string> chosen = history.chosenBackup(); chosen && mayDiscardChanges()) {
+        loadRecordFile(QFile::decodeName(QByteArray::fromStdString(*chosen)));
+    }
 }
 
 } // namespace marlo

@@ -1,10 +1,13 @@
 #include "app/MainWindow.h"
 
+#include "app/SettingChanges.h"
 #include "app/VersionText.h"
+#include "device/DeviceBackups.h"
 #include "device/DeviceMessages.h"
 #include "pages/NetworkPage.h"
 #include "pages/SerialPage.h"
 #include "pages/WirelessPage.h"
+#include "record/SettingsComparison.h"
 #include "record/SettingsImport.h"
 #include "resources/AppIcon.h"
 #include "ui/DialogUnits.h"
@@ -35,6 +38,9 @@ constexpr const char* readSucceededMessage =
 constexpr const char* firmwarePrefix = "Firmware version : ";
 constexpr const char* firmwareName = QT_TRANSLATE_NOOP("marlo::MainWindow", "ファームウェア");
 constexpr const char* versionName = QT_TRANSLATE_NOOP("marlo::MainWindow", "バージョン");
+constexpr const char* backupName = QT_TRANSLATE_NOOP("marlo::MainWindow", "バックアップ");
+constexpr const char* discardQuestion =
+    QT_TRANSLATE_NOOP("marlo::MainWindow", "書き込みも保存もしていない変更があります。変更を破棄しますか?");
 
 // A screen reader reads a status line's name, then what the line shows.
 void showStatusLine(QLabel* line, const char* name, const QString& text) {
@@ -57,7 +63,7 @@ MainWindow::MainWindow(UserDialogs& dialogs, PortDiscovery& discovery, QWidget* 
             [this, shown = QString::fromLocal8Bit(text)] { dialogs_.copyToClipboard(shown); });
     })
     , worker_(link_, this) {
-    setWindowTitle(QString::fromLatin1(applicationTitle));
+    setWindowTitle(QString::fromLatin1(applicationTitle) + QStringLiteral("[*]"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
@@ -112,6 +118,7 @@ void MainWindow::createControls() {
     tabs_->addTab(tr("ネットワーク"), connectionPage_);
     tabs_->addTab(tr("シリアルポート"), serialPage_);
 
+    historyButton_ = addButton(tr("履歴…"), "historyButton", 25, 415);
     loadButton_ = addButton(tr("ファイルから読み込み"), "loadButton", 120, 415);
     saveButton_ = addButton(tr("ファイルに保存"), "saveButton", 215, 415);
 
@@ -148,7 +155,15 @@ void MainWindow::createControls() {
         const PortEntry* port = selectedPort();
         link_.setPortPath(port != nullptr ? port->path : std::string());
     });
-    connect(readButton_, &QPushButton::clicked, this, [this] { readFromDevice(false); });
+    connect(readButton_, &QPushButton::clicked, this, [this] {
+        if (mayDiscardChanges()) {
+            readFromDevice(false);
+        }
+    });
+    connect(historyButton_, &QPushButton::clicked, this, &MainWindow::showHistory);
+    for (SettingsPage* page : pages()) {
+        page->watchUserEdits([this] { updatePendingMark(); });
+    }
     connect(writeButton_, &QPushButton::clicked, this, &MainWindow::writeToDevice);
     connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveToFile);
     connect(loadButton_, &QPushButton::clicked, this, &MainWindow::loadFromFile);
@@ -254,6 +269,8 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
         page->loadFromSettings();
     }
     setFirmwareLine(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
+    keepBackupOfRead();
+    settleChanges();
     if (!quiet) {
         dialogs_.message(this, tr(readSucceededMessage));
     }
@@ -321,6 +338,7 @@ void MainWindow::updateControls() {
     portSelector_->setEnabled(idle && portsPresent_);
     readButton_->setEnabled(idle);
     loadButton_->setEnabled(idle);
+    historyButton_->setEnabled(idle && selectedPort() != nullptr);
     saveButton_->setEnabled(idle && recordsReady_);
     writeButton_->setEnabled(idle && recordsReady_);
     tabs_->pageArea()->setEnabled(idle);
@@ -328,6 +346,79 @@ void MainWindow::updateControls() {
 
 QList<SettingsPage*> MainWindow::pages() const {
     return {wirelessPage_, connectionPage_, serialPage_};
+}
+
+void MainWindow::keepBackupOfRead() {
+    const PortEntry* port = selectedPort();
+    if (port == nullptr) {
+        return;
+    }
+    const auto backup = keepReadBackup(port->path, document_.configRecord, document_.firmwareVersion);
+    if (const auto* failure = std::get_if<BackupFailure>(&backup)) {
+        const QString reason = QString::fromStdString(backupFailureText(
+            *failure, QCoreApplication::translate("ConfigurationBackups", backupFailureTemplate(*failure))
+                          .toStdString()));
+        showStatusLine(versionLine_, backupName, reason);
+        versionLine_->setToolTip(reason);
+    } else {
+        showStatusLine(versionLine_, versionName, programVersionText());
+        versionLine_->setToolTip(QString());
+    }
+}
+
+DeviceSettings MainWindow::shownSettings(bool* refused) {
+    const SettingsDocument kept = document_;
+    bool anyRefused = false;
+    for (SettingsPage* page : pages()) {
+        anyRefused = !page->storeQuietly() || anyRefused;
+    }
+    DeviceSettings shown = settingsToWrite(document_);
+    document_ = kept;
+    if (refused != nullptr) {
+        *refused = anyRefused;
+    }
+    return shown;
+}
+
+QStringList MainWindow::pendingChanges(bool* refused) {
+    *refused = false;
+    if (!recordsReady_) {
+        return {};
+    }
+    // Station profiles go to the device at once and are never pending.
+    DeviceSettings settled = settled_;
+    settled.profiles = document_.loaded.profiles;
+    settled.profileCount = document_.loaded.profileCount;
+    return changeLines(settled, shownSettings(refused));
+}
+
+void MainWindow::updatePendingMark() {
+    bool refused = false;
+    setWindowModified(!pendingChanges(&refused).isEmpty() || refused);
+}
+
+bool MainWindow::mayDiscardChanges() {
+    bool refused = false;
+    const QStringList changes = pendingChanges(&refused);
+    if (changes.isEmpty() && !refused) {
+        return true;
+    }
+    QString question = tr(discardQuestion);
+    if (!changes.isEmpty()) {
+        question += QStringLiteral("\n\n") + changes.join(QLatin1Char('\n'));
+    }
+    return dialogs_.confirm(this, question);
+}
+
+void MainWindow::settleChanges() {
+    settled_ = shownSettings();
+    setWindowModified(false);
+}
+
+void MainWindow::reject() {
+    if (mayDiscardChanges()) {
+        QDialog::reject();
+    }
 }
 
 } // namespace marlo

@@ -87,6 +87,14 @@ private:
                      const std::optional<PortOpenFailure>& reachFailure);
     void saveToFile();
     void loadFromFile();
+    // Loads a record file as the file button does; the history restores a backup through it.
+    void loadRecordFile(const QString& path);
+    // The history button: lists the backups of the device on the selected port and restores the
+    // one chosen.
+    void showHistory();
+    // Keeps the record just read among the backups of the device on the selected port; the status
+    // line says why when it could not.
+    void keepBackupOfRead();
     void finishRead(const ReadResult& result, bool quiet);
     // Shows `text` in the firmware line, named for a screen reader.
     void setFirmwareLine(const QString& text);
@@ -94,6 +102,20 @@ private:
     void forgetRecords();
     // Enables the port selector and buttons from the window's state.
     void updateControls();
+
+    // The settings the pages and dialogs show now, as a write would put them on the device;
+    // `refused` tells whether a page holds a value its checks refuse.
+    DeviceSettings shownSettings(bool* refused = nullptr);
+    // What the pages hold that was neither written nor saved, one line a setting; `refused` as above.
+    QStringList pendingChanges(bool* refused);
+    // The window's title marks pending changes.
+    void updatePendingMark();
+    // True when nothing is pending or the user agrees to discard it.
+    bool mayDiscardChanges();
+    // What is written, saved or read now counts as nothing pending.
+    void settleChanges();
+    // Closing the window (its close box) asks before pending changes are lost.
+    void reject() override;
     QList<SettingsPage*> pages() const;
 
     UserDialogs& dialogs_;
@@ -105,12 +127,15 @@ private:
 
     bool portsPresent_ = true;  // false once a refresh found no port, until a write ends
     bool recordsReady_ = false; // after a successful read or file load
+    // What was last read, loaded, written or saved: pending changes differ from it.
+    DeviceSettings settled_;
 
     QComboBox* portSelector_ = nullptr;
     QPushButton* readButton_ = nullptr;
     QPushButton* writeButton_ = nullptr;
     QPushButton* loadButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
+    QPushButton* historyButton_ = nullptr;
     QLabel* firmwareLine_ = nullptr;
     QLabel* versionLine_ = nullptr;
     QProgressBar* progressBar_ = nullptr;

@@ -66,8 +66,8 @@ std::optional<QString> WindowDialogs::saveRecordFile(QWidget* owner) {
     return pickRecordFile(owner, QFileDialog::AcceptSave);
 }
 
-std::optional<WriteMode> WindowDialogs::confirmWrite(QWidget* owner) {
-    WriteConfirmationDialog confirmation(owner);
+std::optional<WriteMode> WindowDialogs::confirmWrite(QWidget* owner, const QStringList& changes) {
+    WriteConfirmationDialog confirmation(changes, owner);
     if (confirmation.exec() == WriteConfirmationDialog::cancelResult) {
         return std::nullopt;
     }

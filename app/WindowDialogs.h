@@ -14,7 +14,7 @@ public:
     void copyToClipboard(const QString& text) override;
     std::optional<QString> openRecordFile(QWidget* owner) override;
     std::optional<QString> saveRecordFile(QWidget* owner) override;
-    std::optional<WriteMode> confirmWrite(QWidget* owner) override;
+    std::optional<WriteMode> confirmWrite(QWidget* owner, const QStringList& changes) override;
     PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) override;
 };
 

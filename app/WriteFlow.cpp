@@ -1,7 +1,9 @@
 #include "app/MainWindow.h"
+#include "app/SettingChanges.h"
 #include "device/DeviceMessages.h"
 #include "pages/SettingsPage.h"
 #include "record/RecordWriter.h"
+#include "record/SettingsComparison.h"
 #include "ui/OpenFailureMessage.h"
 #include "ui/UserDialogs.h"
 #include "ui/WidgetText.h"
@@ -30,7 +32,8 @@ void MainWindow::writeToDevice() {
     if (document_.configRecord.empty() || !validatePages()) {
         return;
     }
-    const std::optional<WriteMode> mode = dialogs_.confirmWrite(this);
+    const std::optional<WriteMode> mode =
+        dialogs_.confirmWrite(this, changeLines(document_.loaded, settingsToWrite(document_)));
     if (!mode) {
         return;
     }
@@ -79,6 +82,7 @@ void MainWindow::finishWrite(bool succeeded, const std::string& reply,
         emit writeFinished(false);
         return;
     }
+    settleChanges();
     dialogs_.message(this, tr(writeSucceededMessage));
     updateControls();
     emit writeFinished(true);

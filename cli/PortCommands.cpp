@@ -2,6 +2,7 @@
 
 #include "cli/CliMessages.h"
 #include "cli/Console.h"
+#include "cli/DeviceRead.h"
 #include "cli/RecordFileImport.h"
 #include "cli/SettingsPrinter.h"
 #include "cli/Translation.h"
@@ -62,20 +63,6 @@ int usageError(std::string_view name, std::string_view usage, std::ostream& err)
     return exitUsage;
 }
 
-// The system's text about a failed read or write on the port: there is no clipboard here.
-ClipboardSink systemTextTo(std::ostream& err) {
-    return [&err](const std::string& text) { err << said(portFailure, {text}) << "\n"; };
-}
-
-// `message`, and under it why the port did not open when that is what failed the operation.
-void reportFailure(std::string_view message, const DeviceLink& link, std::ostream& err) {
-    err << message << "\n";
-    if (const auto failure = link.reachFailure()) {
-        const std::string_view reason = translated("PortOpenFailure", portOpenFailureTemplate(*failure));
-        err << "\n" << displayUtf8(portOpenFailureText(*failure, reason)) << "\n";
-    }
-}
-
 // A device reply for the terminal: the program's own texts in its language; the device's answer
 // with its CR LF line ends as line feeds.
 std::string replyText(std::string_view reply) {
@@ -107,11 +94,8 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (!parsed) {
         return usageError("read", readUsage, err);
     }
-    DeviceLink link(systemTextTo(err));
-    link.setPortPath(parsed->port);
     SettingsDocument document;
-    if (!link.readRecords(document.configRecord, document.statusRecord, document.firmwareVersion)) {
-        reportFailure(message(communicationFailedMessage), link, err);
+    if (!readDeviceRecords(parsed->port, document, err)) {
         return exitFailure;
     }
     for (const auto& [option, record] : {std::pair{"--config-out", &document.configRecord},
@@ -121,13 +105,13 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
             return exitUsage;
         }
     }
-    document.loadedFromFile = 0;
     const bool imported = importSettings(
         document, 0, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
     if (!imported) {
         err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;
     }
+    keepBackupOfRead(parsed->port, document, err);
     out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
     printSettings(document.loaded, out);
     return flushOutput(out, err) ? exitSuccess : exitFailure;

@@ -1,6 +1,7 @@
 #include "cli/CheckCommand.h"
 #include "cli/CliMessages.h"
 #include "cli/Command.h"
+#include "cli/DiffCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/PortCommands.h"
@@ -14,7 +15,7 @@ namespace {
 const marlo::cli::Command* const commands[] = {
     &marlo::cli::importCommand, &marlo::cli::exportCommand, &marlo::cli::readCommand,
     &marlo::cli::sendCommand,   &marlo::cli::scanCommand,   &marlo::cli::portsCommand,
-    &marlo::cli::checkCommand,
+    &marlo::cli::checkCommand,  &marlo::cli::diffCommand,
 };
 
 void printUsage(std::ostream& stream) {

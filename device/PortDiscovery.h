@@ -33,6 +33,9 @@ public:
 // The system's own discovery: udev on Linux, the device installation functions on Windows.
 std::unique_ptr<PortDiscovery> systemPortDiscovery();
 
+// The serial number of the USB device behind a port, when the system knows one.
+std::optional<std::string> usbSerialNumber(const std::string& portPath);
+
 // The entry to select in a freshly filled port selector: the first whose name contains "USB";
 // else the last entry with `rememberedPath`, the port selected before the refresh; else entry 0.
 // No value for an empty list.

@@ -70,4 +70,8 @@ std::unique_ptr<PortDiscovery> systemPortDiscovery() {
     return std::make_unique<SetupApiPortDiscovery>();
 }
 
+std::optional<std::string> usbSerialNumber(const std::string&) {
+    return std::nullopt;
+}
+
 } // namespace marlo

@@ -2,6 +2,7 @@
 
 #include <libudev.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace marlo {
 
@@ -128,6 +129,20 @@ bool UdevPortDiscovery::discoverPorts(std::vector<PortEntry>& ports) {
 
 std::unique_ptr<PortDiscovery> systemPortDiscovery() {
     return std::make_unique<UdevPortDiscovery>();
+}
+
+std::optional<std::string> usbSerialNumber(const std::string& portPath) {
+    struct stat status {};
+    if (::stat(portPath.c_str(), &status) != 0 || !S_ISCHR(status.st_mode)) {
+        return std::nullopt;
+    }
+    const UdevPtr<udev> context(udev_new());
+    const UdevPtr<udev_device> device(
+        context ? udev_device_new_from_devnum(context.get(), 'c', status.st_rdev) : nullptr);
+    udev_device* usb =
+        device ? udev_device_get_parent_with_subsystem_devtype(device.get(), "usb", "usb_device") : nullptr;
+    const std::string_view serial = usb ? orEmpty(udev_device_get_sysattr_value(usb, "serial")) : "";
+    return serial.empty() ? std::nullopt : std::optional(std::string(serial));
 }
 
 } // namespace marlo

@@ -8,6 +8,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <algorithm>
@@ -23,8 +24,30 @@ SettingsPage::SettingsPage(SettingsDocument& document, UserDialogs& dialogs, QWi
 
 bool SettingsPage::refuse(const QString& message, QWidget* control) {
     refusedControl_ = control;
-    dialogs_.warning(this, message);
+    if (!quiet_) {
+        dialogs_.warning(this, message);
+    }
     return false;
+}
+
+bool SettingsPage::storeQuietly() {
+    quiet_ = true;
+    const bool stored = validateAndStore();
+    quiet_ = false;
+    return stored;
+}
+
+void SettingsPage::watchUserEdits(const std::function<void()>& edited) {
+    // Signals of the user's own changes only: loading the page changes nothing the user did.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        connect(edit, &QLineEdit::textEdited, this, edited);
+    }
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        connect(button, &QAbstractButton::clicked, this, edited);
+    }
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::activated, this, edited);
+    }
 }
 
 void SettingsPage::focusRefusedControl() {

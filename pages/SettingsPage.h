@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -38,6 +39,11 @@ public:
     // Once the page is shown after a refused validation: the control whose value was refused
     // takes the focus, its text selected for typing over.
     void focusRefusedControl();
+    // The same checks and stores with no message shown; false when a value was refused.
+    bool storeQuietly();
+    // Calls `edited` after each change the user makes on the page, a dialog it opens included
+    // (once the dialog is closed).
+    void watchUserEdits(const std::function<void()>& edited);
 
 protected:
     // Shows `message` in a box owned by the page and remembers `control` as the one refused;
@@ -72,6 +78,7 @@ protected:
 
 private:
     QWidget* refusedControl_ = nullptr;
+    bool quiet_ = false;
     struct Choice {
         QButtonGroup* group;
         Setting setting;

@@ -72,6 +72,25 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationBackups</name>
+    <message>
+        <source>バックアップを保存するフォルダがありません (HOME が設定されていません)。</source>
+        <translation>There is no folder to keep backups in: HOME is not set.</translation>
+    </message>
+    <message>
+        <source>%1 のバックアップを一覧できません: %2</source>
+        <translation>The backups in %1 cannot be listed: %2.</translation>
+    </message>
+    <message>
+        <source>バックアップフォルダ %1 は他のユーザーも読み取れるため使用しません。所有者だけが読めるようにしてください (chmod 700)。</source>
+        <translation>The backup folder %1 can be read by other users, so it is not used. Make it readable by its owner only (chmod 700).</translation>
+    </message>
+    <message>
+        <source>バックアップを %1 に保存できません: %2</source>
+        <translation>The backup cannot be kept in %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>DestinationsDialog</name>
     <message>
         <source>接続先の編集</source>
@@ -194,6 +213,49 @@ Or close the application and start again.</translation>
     <message>
         <source>対象と通信できません</source>
         <translation>The device could not be reached.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>このデバイスのバックアップはまだありません。</source>
+        <translation>There are no backups of this device yet.</translation>
+    </message>
+    <message>
+        <source>このデバイスから読み込んだ設定 (新しい順):</source>
+        <translation>Settings read from this device, newest first:</translation>
+    </message>
+    <message>
+        <source>読み込んだ日時</source>
+        <translation>Read At</translation>
+    </message>
+    <message>
+        <source>ファームウェア</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>現在との違い</source>
+        <translation>Differences from Now</translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>読み込めません</source>
+        <translation>Does not load</translation>
+    </message>
+    <message>
+        <source>復元</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -659,6 +721,52 @@ of 4 characters</translation>
     </message>
 </context>
 <context>
+    <name>SettingLabels</name>
+    <message>
+        <source>SSID:</source>
+        <translation>SSID:</translation>
+    </message>
+    <message>
+        <source>CCMP</source>
+        <translation>CCMP</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>キーの形式:</source>
+        <translation>Key format:</translation>
+    </message>
+    <message>
+        <source>Xon Char:</source>
+        <translation>Xon character:</translation>
+    </message>
+    <message>
+        <source>Xoff Char:</source>
+        <translation>Xoff character:</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsComparison</name>
+    <message>
+        <source>オン</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>オフ</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>(なし)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>変更あり</source>
+        <translation>changed</translation>
+    </message>
+</context>
+<context>
     <name>SettingsImport</name>
     <message>
         <source>設定データの解析に失敗しました。</source>
@@ -1025,6 +1133,14 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
         <source>キャンセル</source>
         <translation>&amp;Cancel</translation>
     </message>
+    <message>
+        <source>書き込みで変わる設定はありません。</source>
+        <translation>The write changes no setting.</translation>
+    </message>
+    <message>
+        <source>書き込みで変わる設定 (%1 件):</source>
+        <translation>Settings the write changes (%1):</translation>
+    </message>
 </context>
 <context>
     <name>marlo-cli</name>
@@ -1142,6 +1258,18 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     <message>
         <source>デバイスに設定を書き込みました。</source>
         <translation>The settings were written to the device.</translation>
+    </message>
+    <message>
+        <source>バックアップ</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>書き込みも保存もしていない変更があります。変更を破棄しますか?</source>
+        <translation>Some changes were neither written nor saved. Discard the changes?</translation>
+    </message>
+    <message>
+        <source>履歴…</source>
+        <translation>History…</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "record/PasswordPrompt.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -34,8 +35,9 @@ public:
     virtual std::optional<QString> openRecordFile(QWidget* owner) = 0;
     virtual std::optional<QString> saveRecordFile(QWidget* owner) = 0;
 
-    // The write confirmation; no value when the user cancels.
-    virtual std::optional<WriteMode> confirmWrite(QWidget* owner) = 0;
+    // The write confirmation, listing what the write changes, one setting a line (empty when
+    // nothing does); no value when the user cancels.
+    virtual std::optional<WriteMode> confirmWrite(QWidget* owner, const QStringList& changes) = 0;
 
     // The record writer's prompt for a secret the device does not show.
     virtual PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) = 0;

@@ -108,6 +108,10 @@ private slots:
         QCOMPARE(entries(folder), QStringList{"device.xml"});
 
         w.serialEdit("gapTime")->setText(QStringLiteral("99"));
+        w.dialogs.expectConfirm(
+            QStringLiteral("書き込みも保存もしていない変更があります。変更を破棄しますか?\n\n"
+                           "シリアルポート > 受信データキュー更新条件 > ギャップ時間: 321 → 99"),
+            true);
         w.dialogs.expectOpenFile(path);
         w.dialogs.expectMessage(loaded, &w.window);
         w.click("loadButton");

@@ -80,7 +80,8 @@ private slots:
                  QStringLiteral("バージョン Version 1.06"));
         QCOMPARE(versionText(1, 0, 6, 1), QStringLiteral("Version 1.061"));
         QCOMPARE(control<QLabel>(&w.window, "firmwareLine")->text(), QString());
-        QCOMPARE(w.window.windowTitle(), QStringLiteral("Marlo"));
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("Marlo[*]"));
+        QVERIFY(!w.window.isWindowModified());
         QVERIFY(w.widget("progressBar")->isHidden());
         QVERIFY(!w.widget("versionLine")->isHidden());
         QVERIFY(!w.widget("saveButton")->isEnabled());
@@ -228,8 +229,8 @@ private slots:
             }
             widget = widget->nextInFocusChain();
         } while (widget != start);
-        QCOMPARE(order,
-                 QStringList({"portSelector", "readButton", "writeButton", "loadButton", "saveButton"}));
+        QCOMPARE(order, QStringList({"portSelector", "readButton", "writeButton", "historyButton",
+                                     "loadButton", "saveButton"}));
         const auto label = w.window.findChild<QLabel*>();
         QCOMPARE(label->buddy(), w.selector());
         QCOMPARE(label->text(), QStringLiteral("接続USB-COM"));

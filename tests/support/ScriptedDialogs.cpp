@@ -132,8 +132,9 @@ std::optional<QString> ScriptedDialogs::saveRecordFile(QWidget* owner) {
     return expected ? expected->fileAnswer : std::nullopt;
 }
 
-std::optional<WriteMode> ScriptedDialogs::confirmWrite(QWidget* owner) {
-    const std::optional<Expected> expected = take(Kind::writeConfirmation, owner, {});
+std::optional<WriteMode> ScriptedDialogs::confirmWrite(QWidget* owner, const QStringList& changes) {
+    const std::optional<Expected> expected =
+        take(Kind::writeConfirmation, owner, changes.join(QLatin1Char('\n')));
     return expected ? expected->writeAnswer : std::nullopt;
 }
 

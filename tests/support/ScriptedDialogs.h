@@ -47,7 +47,8 @@ public:
     void copyToClipboard(const QString& text) override;
     std::optional<QString> openRecordFile(QWidget* owner) override;
     std::optional<QString> saveRecordFile(QWidget* owner) override;
-    std::optional<WriteMode> confirmWrite(QWidget* owner) override;
+    // Recorded with the changes listed, one a line.
+    std::optional<WriteMode> confirmWrite(QWidget* owner, const QStringList& changes) override;
     PasswordAnswer askPassword(QWidget* owner, const PasswordRequest& request) override;
 
 private:

@@ -1,0 +1,43 @@
+#include "cli/DeviceRead.h"
+
+#include "cli/CliMessages.h"
+#include "cli/Console.h"
+#include "cli/Translation.h"
+#include "device/DeviceBackups.h"
+#include "device/DeviceMessages.h"
+#include "device/PortOpenFailure.h"
+
+namespace marlo::cli {
+
+ClipboardSink systemTextTo(std::ostream& err) {
+    return [&err](const std::string& text) { err << said(portFailure, {text}) << "\n"; };
+}
+
+void reportFailure(std::string_view message, const DeviceLink& link, std::ostream& err) {
+    err << message << "\n";
+    if (const auto failure = link.reachFailure()) {
+        const std::string_view reason = translated("PortOpenFailure", portOpenFailureTemplate(*failure));
+        err << "\n" << displayUtf8(portOpenFailureText(*failure, reason)) << "\n";
+    }
+}
+
+bool readDeviceRecords(const std::string& port, SettingsDocument& document, std::ostream& err) {
+    DeviceLink link(systemTextTo(err));
+    link.setPortPath(port);
+    if (!link.readRecords(document.configRecord, document.statusRecord, document.firmwareVersion)) {
+        reportFailure(translated("DeviceMessages", communicationFailedMessage), link, err);
+        return false;
+    }
+    document.loadedFromFile = 0;
+    return true;
+}
+
+void keepBackupOfRead(const std::string& port, const SettingsDocument& document, std::ostream& err) {
+    const auto backup = keepReadBackup(port, document.configRecord, document.firmwareVersion);
+    if (const auto* failure = std::get_if<BackupFailure>(&backup)) {
+        const std::string_view text = translated("ConfigurationBackups", backupFailureTemplate(*failure));
+        err << "marlo-cli: " << displayUtf8(backupFailureText(*failure, text)) << "\n";
+    }
+}
+
+} // namespace marlo::cli
