@@ -81,7 +81,8 @@ void MainWindow::loadFromFile() {
     }
 }
 
-void MainWindow::loadRecordFile(const QString& path) {
+void MainWindow::loadRecordFile(const QString& path, bool restoring) {
+    const bool keepsBaseline = restoring && recordsReady_;
     std::string text;
     if (const int error = readRecordFile(localPath(path), text); error != 0) {
         dialogs_.warning(this, fileErrorText(error));
@@ -100,6 +101,9 @@ void MainWindow::loadRecordFile(const QString& path) {
         page->loadFromSettings();
     }
     setFirmwareLine(QString());
+    if (!keepsBaseline) {
+        writeBaseline_ = document_.loaded;
+    }
     settleChanges();
     dialogs_.message(this, tr(loadedMessage));
 }
@@ -134,7 +138,7 @@ void MainWindow::showHistory() {
         return;
     }
     if (const std::optional<std::string> chosen = history.chosenBackup(); chosen && mayDiscardChanges()) {
-        loadRecordFile(QFile::decodeName(QByteArray::fromStdString(*chosen)));
+        loadRecordFile(QFile::decodeName(QByteArray::fromStdString(*chosen)), true);
     }
 }
 

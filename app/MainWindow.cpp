@@ -270,6 +270,7 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
     }
     setFirmwareLine(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
     keepBackupOfRead();
+    writeBaseline_ = document_.loaded;
     settleChanges();
     if (!quiet) {
         dialogs_.message(this, tr(readSucceededMessage));

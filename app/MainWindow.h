@@ -87,8 +87,9 @@ private:
                      const std::optional<PortOpenFailure>& reachFailure);
     void saveToFile();
     void loadFromFile();
-    // Loads a record file as the file button does; the history restores a backup through it.
-    void loadRecordFile(const QString& path);
+    // Loads a record file as the file button does; the history restores a backup through it,
+    // keeping what was last read from the device as what a write changes.
+    void loadRecordFile(const QString& path, bool restoring = false);
     // The history button: lists the backups of the device on the selected port and restores the
     // one chosen.
     void showHistory();
@@ -129,6 +130,9 @@ private:
     bool recordsReady_ = false; // after a successful read or file load
     // What was last read, loaded, written or saved: pending changes differ from it.
     DeviceSettings settled_;
+    // What the write confirmation lists changes from: the device's settings as last read, or the
+    // file's as loaded.
+    DeviceSettings writeBaseline_;
 
     QComboBox* portSelector_ = nullptr;
     QPushButton* readButton_ = nullptr;

@@ -32,8 +32,12 @@ void MainWindow::writeToDevice() {
     if (document_.configRecord.empty() || !validatePages()) {
         return;
     }
+    // Station profiles go to the device at once: the write never changes them.
+    DeviceSettings before = writeBaseline_;
+    before.profiles = document_.loaded.profiles;
+    before.profileCount = document_.loaded.profileCount;
     const std::optional<WriteMode> mode =
-        dialogs_.confirmWrite(this, changeLines(document_.loaded, settingsToWrite(document_)));
+        dialogs_.confirmWrite(this, changeLines(before, settingsToWrite(document_)));
     if (!mode) {
         return;
     }

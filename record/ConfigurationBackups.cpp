@@ -97,6 +97,9 @@ std::error_code makeFolders(const fs::path& folder) {
     if (fs::is_directory(folder, error)) {
         return {};
     }
+    if (fs::exists(folder, error)) {
+        return std::make_error_code(std::errc::not_a_directory);
+    }
     if (folder.has_parent_path() && folder.parent_path() != folder) {
         if (const std::error_code above = makeFolders(folder.parent_path())) {
             return above;

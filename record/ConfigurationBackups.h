@@ -32,6 +32,8 @@ struct BackupFailure {
     enum Reason { noFolder, cannotWrite, cannotList, folderNotPrivate } reason = cannotWrite;
     std::string folder;
     int error = 0;
+
+    bool operator==(const BackupFailure&) const = default;
 };
 
 // Keeps `configRecord` as the device's newest backup unless the newest one holds the same record,

@@ -157,7 +157,8 @@ bool isSecret(Setting setting) {
 std::vector<SettingDifference> differingSettings(const DeviceSettings& before, const DeviceSettings& after) {
     std::vector<SettingDifference> differences;
     for (const SettingRow& row : settingsSchema()) {
-        if (!settingLabel(row.setting)) {
+        // The status the device reports is no setting of its configuration.
+        if (!settingLabel(row.setting) || row.place.group == &groups::stationStatus) {
             continue;
         }
         for (std::size_t element = 0; element < elementCount(row.array); ++element) {

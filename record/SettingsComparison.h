@@ -21,7 +21,8 @@ struct SettingDifference {
     bool operator==(const SettingDifference&) const = default;
 };
 
-// Every setting a control of the window shows whose value differs, in the order of the schema.
+// Every setting of the configuration a control of the window shows whose value differs, in the
+// order of the schema.
 // Station profiles are compared up to the larger of the two counts, destinations and match bytes
 // element by element.
 std::vector<SettingDifference> differingSettings(const DeviceSettings& before, const DeviceSettings& after);
