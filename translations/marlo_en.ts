@@ -1269,7 +1269,7 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
     </message>
     <message>
         <source>履歴…</source>
-        <translation>History…</translation>
+        <translation>&amp;History…</translation>
     </message>
 </context>
 </TS>
