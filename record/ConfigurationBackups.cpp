@@ -94,21 +94,17 @@ bool isShared(const fs::path& folder) {
 // Creates the folder and those above it that are missing, each new one owner-only.
 std::error_code makeFolders(const fs::path& folder) {
     std::error_code error;
-    if (fs::is_directory(folder, error)) {
-        return {};
-    }
-    if (fs::exists(folder, error)) {
-        return std::make_error_code(std::errc::not_a_directory);
-    }
-    if (folder.has_parent_path() && folder.parent_path() != folder) {
-        if (const std::error_code above = makeFolders(folder.parent_path())) {
-            return above;
+    std::vector<fs::path> missing;
+    for (fs::path above = folder; !fs::exists(above, error); above = above.parent_path()) {
+        missing.push_back(above);
+        if (!above.has_relative_path()) {
+            break;
         }
     }
-    if (!fs::create_directory(folder, error) && error) {
-        return error;
+    fs::create_directories(folder, error);
+    for (auto made = missing.begin(); !error && made != missing.end(); ++made) {
+        fs::permissions(*made, fs::perms::owner_all, fs::perm_options::replace, error);
     }
-    fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
     return error;
 }
 
@@ -135,8 +131,9 @@ std::string firmwareOf(std::string_view backupText) {
     return std::string(end == std::string_view::npos ? std::string_view{} : rest.substr(0, end));
 }
 
+// The error as the system's error number, which every system's error text knows.
 BackupFailure failure(BackupFailure::Reason reason, const fs::path& folder, const std::error_code& error) {
-    return {reason, folder.string(), error.value()};
+    return {reason, folder.string(), error.default_error_condition().value()};
 }
 
 } // namespace
@@ -178,10 +175,8 @@ std::string deviceFolderName(const std::optional<std::string>& usbSerialNumber, 
             std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '_' || c == '.';
         name += kept ? c : '_';
     }
-    if (name.empty() || name.find_first_not_of('.') == std::string::npos) {
-        name = "port" + name;
-    }
-    return usbSerialNumber && !usbSerialNumber->empty() ? "usb-" + name : name;
+    // The prefix also keeps a port's name from being one Windows reserves for a device, as COM5 is.
+    return (usbSerialNumber && !usbSerialNumber->empty() ? "usb-" : "port-") + name;
 }
 
 const char* backupFailureTemplate(const BackupFailure& failure) {
