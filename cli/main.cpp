@@ -1,3 +1,4 @@
+#include "cli/ApplyCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/CliMessages.h"
 #include "cli/Command.h"
@@ -15,7 +16,7 @@ namespace {
 const marlo::cli::Command* const commands[] = {
     &marlo::cli::importCommand, &marlo::cli::exportCommand, &marlo::cli::readCommand,
     &marlo::cli::sendCommand,   &marlo::cli::scanCommand,   &marlo::cli::portsCommand,
-    &marlo::cli::checkCommand,  &marlo::cli::diffCommand,
+    &marlo::cli::checkCommand,  &marlo::cli::diffCommand,   &marlo::cli::applyCommand,
 };
 
 void printUsage(std::ostream& stream) {

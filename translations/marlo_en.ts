@@ -1192,6 +1192,46 @@ Wireless, station and AP mode settings take effect after a reset.</translation>
         <source>marlo-cli: --set %1: 値 %2 は設定できません</source>
         <translation>marlo-cli: --set %1: the value %2 cannot be taken</translation>
     </message>
+    <message>
+        <source>書き込んだ設定をデバイスが保持していません。</source>
+        <translation>The device does not hold what was written.</translation>
+    </message>
+    <message>
+        <source>書き込みの後、デバイスから設定を読み込めませんでした。</source>
+        <translation>The settings could not be read from the device after the write.</translation>
+    </message>
+    <message>
+        <source>読み込み中…</source>
+        <translation>reading…</translation>
+    </message>
+    <message>
+        <source>書き込み中…</source>
+        <translation>writing…</translation>
+    </message>
+    <message>
+        <source>確認中…</source>
+        <translation>checking…</translation>
+    </message>
+    <message>
+        <source>変更なし</source>
+        <translation>unchanged</translation>
+    </message>
+    <message>
+        <source>変更しました</source>
+        <translation>changed</translation>
+    </message>
+    <message>
+        <source>変更されます (試行)</source>
+        <translation>would change (dry run)</translation>
+    </message>
+    <message>
+        <source>設定が拒否されました</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>失敗しました</source>
+        <translation>failed</translation>
+    </message>
 </context>
 <context>
     <name>marlo::MainWindow</name>
