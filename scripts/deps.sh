@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n libxml2-utils fonts-noto-cjk xvfb xauth
   dpkg-dev file desktop-file-utils appstream lintian
+  ansible-core
 )
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix wine64 googletest)
