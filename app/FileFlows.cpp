@@ -115,10 +115,7 @@ void MainWindow::showHistory() {
     }
     const auto listed = backupsOfPort(port->path);
     if (const auto* failure = std::get_if<BackupFailure>(&listed)) {
-        dialogs_.warning(this, QString::fromStdString(backupFailureText(
-                                   *failure, QCoreApplication::translate("ConfigurationBackups",
-                                                                         backupFailureTemplate(*failure))
-                                                 .toStdString())));
+        dialogs_.warning(this, backupFailureMessage(*failure));
         return;
     }
     const DeviceSettings shown = shownSettings();

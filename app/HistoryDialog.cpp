@@ -1,5 +1,7 @@
 #include "app/HistoryDialog.h"
 
+#include "ui/WidgetText.h"
+
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -21,6 +23,13 @@ QString localTime(std::chrono::system_clock::time_point when) {
 }
 
 } // namespace
+
+QString backupFailureMessage(const BackupFailure& failure) {
+    const QByteArray text =
+        QCoreApplication::translate("ConfigurationBackups", backupFailureTemplate(failure)).toUtf8();
+    return QString::fromStdString(
+        backupFailureText(failure, std::string_view(text.constData(), text.size())));
+}
 
 HistoryDialog::HistoryDialog(const std::vector<HistoryRow>& rows, QWidget* parent)
     : QDialog(parent)
@@ -44,7 +53,7 @@ HistoryDialog::HistoryDialog(const std::vector<HistoryRow>& rows, QWidget* paren
         const QString differences =
             row.differences ? tr("%1 件").arg(*row.differences) : tr("読み込めません");
         list_->addTopLevelItem(new QTreeWidgetItem(QStringList{
-            localTime(row.backup.takenAt), QString::fromStdString(row.backup.firmwareVersion), differences}));
+            localTime(row.backup.takenAt), displayText(row.backup.firmwareVersion), differences}));
     }
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (!rows.empty()) {
@@ -61,7 +70,7 @@ HistoryDialog::HistoryDialog(const std::vector<HistoryRow>& rows, QWidget* paren
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_, &QTreeWidget::itemActivated, this, &QDialog::accept);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     resize(520, 320);
 }
 

@@ -12,6 +12,9 @@ class QTreeWidget;
 
 namespace marlo {
 
+// Why backups could not be kept or listed, in the language shown.
+QString backupFailureMessage(const BackupFailure& failure);
+
 // One backup as the history lists it.
 struct HistoryRow {
     BackupEntry backup;

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/HistoryDialog.h"
 #include "app/SettingChanges.h"
 #include "app/VersionText.h"
 #include "device/DeviceBackups.h"
@@ -227,6 +228,7 @@ void MainWindow::readFromDevice(bool quiet) {
     }
     auto result = std::make_shared<ReadResult>();
     result->firmwareVersion = document_.firmwareVersion;
+    result->portPath = port->path;
     startProgress(readProgressSeconds);
     worker_.start(
         [this, result] {
@@ -269,7 +271,7 @@ void MainWindow::finishRead(const ReadResult& result, bool quiet) {
         page->loadFromSettings();
     }
     setFirmwareLine(QString::fromLatin1(firmwarePrefix) + displayText(document_.firmwareVersion));
-    keepBackupOfRead();
+    keepBackupOfRead(result.portPath);
     writeBaseline_ = document_.loaded;
     settleChanges();
     if (!quiet) {
@@ -349,16 +351,10 @@ QList<SettingsPage*> MainWindow::pages() const {
     return {wirelessPage_, connectionPage_, serialPage_};
 }
 
-void MainWindow::keepBackupOfRead() {
-    const PortEntry* port = selectedPort();
-    if (port == nullptr) {
-        return;
-    }
-    const auto backup = keepReadBackup(port->path, document_.configRecord, document_.firmwareVersion);
+void MainWindow::keepBackupOfRead(const std::string& portPath) {
+    const auto backup = keepReadBackup(portPath, document_.configRecord, document_.firmwareVersion);
     if (const auto* failure = std::get_if<BackupFailure>(&backup)) {
-        const QString reason = QString::fromStdString(backupFailureText(
-            *failure, QCoreApplication::translate("ConfigurationBackups", backupFailureTemplate(*failure))
-                          .toStdString()));
+        const QString reason = backupFailureMessage(*failure);
         showStatusLine(versionLine_, backupName, reason);
         versionLine_->setToolTip(reason);
     } else {
@@ -386,11 +382,10 @@ QStringList MainWindow::pendingChanges(bool* refused) {
     if (!recordsReady_) {
         return {};
     }
-    // Station profiles go to the device at once and are never pending.
-    DeviceSettings settled = settled_;
-    settled.profiles = document_.loaded.profiles;
-    settled.profileCount = document_.loaded.profileCount;
-    return changeLines(settled, shownSettings(refused));
+    const QStringList changes = changeLines(withCurrentProfiles(settled_), shownSettings(refused));
+    // A value refused since the last read or save is a change; one refused then already is not.
+    *refused = *refused && !settledRefused_;
+    return changes;
 }
 
 void MainWindow::updatePendingMark() {
@@ -412,8 +407,14 @@ bool MainWindow::mayDiscardChanges() {
 }
 
 void MainWindow::settleChanges() {
-    settled_ = shownSettings();
+    settled_ = shownSettings(&settledRefused_);
     setWindowModified(false);
+}
+
+DeviceSettings MainWindow::withCurrentProfiles(DeviceSettings settings) const {
+    settings.profiles = document_.loaded.profiles;
+    settings.profileCount = document_.loaded.profileCount;
+    return settings;
 }
 
 void MainWindow::reject() {

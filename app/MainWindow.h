@@ -63,6 +63,7 @@ private:
         std::string statusRecord;
         std::string firmwareVersion;
         std::optional<PortOpenFailure> reachFailure;
+        std::string portPath; // the port read, whatever the selector shows by the end
     };
 
     void createControls();
@@ -93,9 +94,9 @@ private:
     // The history button: lists the backups of the device on the selected port and restores the
     // one chosen.
     void showHistory();
-    // Keeps the record just read among the backups of the device on the selected port; the status
-    // line says why when it could not.
-    void keepBackupOfRead();
+    // Keeps the record just read among the backups of the device on the port; the status line says
+    // why when it could not.
+    void keepBackupOfRead(const std::string& portPath);
     void finishRead(const ReadResult& result, bool quiet);
     // Shows `text` in the firmware line, named for a screen reader.
     void setFirmwareLine(const QString& text);
@@ -130,6 +131,10 @@ private:
     bool recordsReady_ = false; // after a successful read or file load
     // What was last read, loaded, written or saved: pending changes differ from it.
     DeviceSettings settled_;
+    bool settledRefused_ = false; // a page refused a value of what was settled
+    // `settings` with the station profiles the device has now: they change on the device at once,
+    // are never written with the record and never pending.
+    DeviceSettings withCurrentProfiles(DeviceSettings settings) const;
     // What the write confirmation lists changes from: the device's settings as last read, or the
     // file's as loaded.
     DeviceSettings writeBaseline_;

@@ -32,12 +32,8 @@ void MainWindow::writeToDevice() {
     if (document_.configRecord.empty() || !validatePages()) {
         return;
     }
-    // Station profiles go to the device at once: the write never changes them.
-    DeviceSettings before = writeBaseline_;
-    before.profiles = document_.loaded.profiles;
-    before.profileCount = document_.loaded.profileCount;
-    const std::optional<WriteMode> mode =
-        dialogs_.confirmWrite(this, changeLines(before, settingsToWrite(document_)));
+    const std::optional<WriteMode> mode = dialogs_.confirmWrite(
+        this, changeLines(withCurrentProfiles(writeBaseline_), settingsToWrite(document_)));
     if (!mode) {
         return;
     }

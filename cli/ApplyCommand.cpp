@@ -12,10 +12,11 @@
 #include "record/Cp932.h"
 #include "record/RecordWriter.h"
 #include "record/SettingsComparison.h"
-#include "record/SettingsImport.h"
 #include "record/TextArguments.h"
 
+#include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <map>
 #include <sstream>
 #include <thread>
@@ -28,7 +29,7 @@ using namespace std::chrono_literals;
 
 constexpr std::string_view usage =
     "FILE --port PATH [--port PATH]... [--set NAME=VALUE]... [--port-set PATH:NAME=VALUE]... "
-    "[--secret ap=TEXT] [--secret server=TEXT] [--reboot] [--dry-run] [--json]";
+    "[--secret ap=TEXT] [--secret server=TEXT] [--secrets-stdin] [--reboot] [--dry-run] [--json]";
 
 constexpr const char* notHeldMessage =
     QT_TRANSLATE_NOOP("marlo-cli", "書き込んだ設定をデバイスが保持していません。");
@@ -91,6 +92,13 @@ std::optional<ApplyArguments> parse(const std::vector<std::string>& arguments) {
             if (!takeSecret(arguments[++i], parsed)) {
                 return std::nullopt;
             }
+        } else if (argument == "--secrets-stdin") {
+            // One "ap=TEXT" or "server=TEXT" a line: kept off the command line other users can see.
+            for (std::string line; std::getline(std::cin, line);) {
+                if (!line.empty() && !takeSecret(line, parsed)) {
+                    return std::nullopt;
+                }
+            }
         } else if (argument == "--reboot") {
             parsed.reboot = true;
         } else if (argument == "--dry-run") {
@@ -108,7 +116,10 @@ std::optional<ApplyArguments> parse(const std::vector<std::string>& arguments) {
         std::all_of(parsed.portValues.begin(), parsed.portValues.end(), [&](const auto& port) {
             return std::find(parsed.ports.begin(), parsed.ports.end(), port.first) != parsed.ports.end();
         });
-    if (!hasFile || parsed.ports.empty() || !portSetsKnown) {
+    std::vector<std::string> sorted = parsed.ports;
+    std::sort(sorted.begin(), sorted.end());
+    const bool portsDistinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+    if (!hasFile || parsed.ports.empty() || !portSetsKnown || !portsDistinct) {
         return std::nullopt;
     }
     return parsed;
@@ -118,12 +129,22 @@ const TranslateText translate = [](const WindowText& text) {
     return std::string(translated(text.context, text.text));
 };
 
-// The changes from the device's settings to the ones to write, secrets left out: the device never
-// shows one, so a secret is written with the other changes but is never one by itself.
+// Whether the secret is a change: the device shows a secret it holds only as set, so one that is
+// set on both sides may or may not differ and is written with the other changes, never alone;
+// setting one where none is, or clearing one, is a change.
+bool secretChanges(const SettingDifference& difference, const DeviceSettings& device,
+                   const DeviceSettings& wanted) {
+    const auto isSet = [&](const DeviceSettings& settings) {
+        return !fieldOf<Text>(settingRow(difference.setting), settings).empty();
+    };
+    return isSet(device) != isSet(wanted);
+}
+
+// The changes from the device's settings to the ones to write, a secret only as changed.
 std::vector<SettingChange> changesBetween(const DeviceSettings& device, const DeviceSettings& wanted) {
     std::vector<SettingChange> changes;
     for (const SettingDifference& difference : differingSettings(device, wanted)) {
-        if (isSecret(difference.setting)) {
+        if (isSecret(difference.setting) && !secretChanges(difference, device, wanted)) {
             continue;
         }
         changes.push_back({settingName(settingRow(difference.setting), difference.element),
@@ -134,24 +155,11 @@ std::vector<SettingChange> changesBetween(const DeviceSettings& device, const De
     return changes;
 }
 
-// Reads the device into `document` and keeps the backup; the reason when it could not be read.
-std::optional<std::string> readDevice(const std::string& port, SettingsDocument& document,
-                                      PortOutcome& outcome) {
+// Reads the device into `document`, keeping its backup; the reason when it could not be read.
+std::optional<std::string> readDevice(const std::string& port, SettingsDocument& document, KeptBackup& kept) {
     std::ostringstream said;
-    if (!readDeviceRecords(port, document, said)) {
+    if (!readDeviceSettings(port, document, said, &kept)) {
         return said.str();
-    }
-    if (!importSettings(document, 0,
-                        [&said](const std::string& message) { said << displayMessage(message) << "\n"; })) {
-        return said.str() + std::string(translated("SettingsImport", importFailedMessage)) + "\n";
-    }
-    const auto backup = keepReadBackup(port, document.configRecord, document.firmwareVersion);
-    if (const auto* path = std::get_if<std::string>(&backup)) {
-        outcome.backup = *path;
-    } else {
-        const auto& failure = std::get<BackupFailure>(backup);
-        outcome.warning =
-            backupFailureText(failure, translated("ConfigurationBackups", backupFailureTemplate(failure)));
     }
     return std::nullopt;
 }
@@ -183,11 +191,23 @@ PortOutcome applyToPort(const SettingsDocument& file, const ApplyArguments& pars
     outcome.device = deviceOfPort(port);
     progress.show(line, port, translated("marlo-cli", readingStep));
     SettingsDocument device;
-    if (auto reason = readDevice(port, device, outcome)) {
+    KeptBackup kept;
+    if (auto reason = readDevice(port, device, kept)) {
         return outcome.fail(std::move(*reason));
     }
+    // The backup of the device as it was, the one to go back to.
+    outcome.backup = kept.path;
+    outcome.warning = kept.warning;
     SettingsDocument wanted = wantedDocument(file, parsed, port);
-    const bool passed = judgeSettings(wanted, parsed.values, [&](const ConfigurationRefusal& refusal) {
+    Assignments given = parsed.values;
+    if (const auto own = parsed.portValues.find(port); own != parsed.portValues.end()) {
+        given.insert(given.end(), own->second.begin(), own->second.end());
+    }
+    if (parsed.accessPointPassphrase) {
+        // Typed in the access point dialog, whose OK judges it.
+        given.emplace_back(settingName(settingRow(Setting::accessPointPassphrase), 0), std::string());
+    }
+    const bool passed = judgeSettings(wanted, given, [&](const ConfigurationRefusal& refusal) {
         outcome.refusals.push_back(
             {settingName(settingRow(refusal.setting), refusal.element),
              withArguments(translated(refusal.context, refusal.message), {refusal.argument})});
@@ -216,25 +236,26 @@ PortOutcome applyToPort(const SettingsDocument& file, const ApplyArguments& pars
     if (!record) {
         return outcome.fail(recordRefusalText(refusal, translated(refusal.context, refusal.message)));
     }
-    DeviceLink link([](const std::string&) {});
+    std::ostringstream said;
+    DeviceLink link(systemTextTo(said));
     link.setPortPath(port);
     std::string reply;
     if (!link.sendRecord(*record, reply)) {
-        std::ostringstream said;
         reportFailure(std::string(translated("DeviceMessages", writeFailedMessage)) + "\n\n" +
                           displayMessage(reply),
                       link, said);
         return outcome.fail(said.str());
     }
 
+    outcome.written = true;
     progress.show(line, port, translated("marlo-cli", checkingStep));
     link.pause(settleTime);
     SettingsDocument written;
-    std::optional<std::string> reason = readDevice(port, written, outcome);
+    std::optional<std::string> reason = readDevice(port, written, kept);
     for (int attempt = 1; reason && parsed.reboot && attempt < readsAfterReset; ++attempt) {
         link.pause(settleTime);
         written = SettingsDocument{};
-        reason = readDevice(port, written, outcome);
+        reason = readDevice(port, written, kept);
     }
     if (reason) {
         return outcome.fail(std::string(translated("marlo-cli", noAnswerAfterWriteMessage)) + "\n" + *reason);

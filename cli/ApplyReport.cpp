@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <iostream>
 
-#ifdef _WIN32
-#include <io.h>
-#else
+#ifndef _WIN32
 #include <unistd.h>
 #endif
 
@@ -113,14 +111,17 @@ std::string jsonLine(const PortOutcome& outcome) {
         line += std::string(i == 0 ? "" : ", ") + "{\"setting\": " + jsonString(outcome.refusals[i].first) +
                 ", \"message\": " + jsonString(outcome.refusals[i].second) + "}";
     }
-    line += "], \"reason\": " + jsonString(outcome.reason) + ", \"backup\": " + jsonString(outcome.backup) +
+    line += std::string("], \"written\": ") + (outcome.written ? "true" : "false") +
+            ", \"reason\": " + jsonString(outcome.reason) + ", \"backup\": " + jsonString(outcome.backup) +
             ", \"warning\": " + jsonString(outcome.warning) + "}";
     return line;
 }
 
 bool isTerminal(const std::ostream& stream) {
 #ifdef _WIN32
-    return &stream == &std::cerr && _isatty(_fileno(stderr)) != 0;
+    // The progress lines move the cursor with escape sequences, which not every Windows console takes.
+    (void)stream;
+    return false;
 #else
     return &stream == &std::cerr && ::isatty(STDERR_FILENO) != 0;
 #endif

@@ -28,7 +28,8 @@ struct PortOutcome {
     std::vector<SettingChange> changes; // made, to be made, or still missing after a write
     std::vector<std::pair<std::string, std::string>> refusals; // setting name and message
     std::string reason;                                        // why it failed
-    std::string backup;                                        // the backup of the last read
+    std::string backup;                                        // the device's backup before any write
+    bool written = false;                                      // a record was sent to the device
     std::string warning;                                       // why no backup was kept
 
     PortOutcome& fail(std::string why) {

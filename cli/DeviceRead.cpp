@@ -6,6 +6,7 @@
 #include "device/DeviceBackups.h"
 #include "device/DeviceMessages.h"
 #include "device/PortOpenFailure.h"
+#include "record/SettingsImport.h"
 
 namespace marlo::cli {
 
@@ -32,12 +33,36 @@ bool readDeviceRecords(const std::string& port, SettingsDocument& document, std:
     return true;
 }
 
-void keepBackupOfRead(const std::string& port, const SettingsDocument& document, std::ostream& err) {
+bool importDeviceRecords(SettingsDocument& document, std::ostream& err) {
+    if (!importSettings(document, 0,
+                        [&err](const std::string& message) { err << displayMessage(message) << "\n"; })) {
+        err << translated("SettingsImport", importFailedMessage) << "\n";
+        return false;
+    }
+    return true;
+}
+
+KeptBackup keepBackupOfRead(const std::string& port, const SettingsDocument& document) {
     const auto backup = keepReadBackup(port, document.configRecord, document.firmwareVersion);
     if (const auto* failure = std::get_if<BackupFailure>(&backup)) {
         const std::string_view text = translated("ConfigurationBackups", backupFailureTemplate(*failure));
-        err << "marlo-cli: " << displayUtf8(backupFailureText(*failure, text)) << "\n";
+        return {{}, displayUtf8(backupFailureText(*failure, text))};
     }
+    return {std::get<std::string>(backup), {}};
+}
+
+bool readDeviceSettings(const std::string& port, SettingsDocument& document, std::ostream& err,
+                        KeptBackup* kept) {
+    if (!readDeviceRecords(port, document, err) || !importDeviceRecords(document, err)) {
+        return false;
+    }
+    const KeptBackup backup = keepBackupOfRead(port, document);
+    if (kept != nullptr) {
+        *kept = backup;
+    } else if (!backup.warning.empty()) {
+        err << "marlo-cli: " << backup.warning << "\n";
+    }
+    return true;
 }
 
 } // namespace marlo::cli

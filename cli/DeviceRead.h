@@ -20,8 +20,20 @@ void reportFailure(std::string_view message, const DeviceLink& link, std::ostrea
 // `document`; false after saying why not.
 bool readDeviceRecords(const std::string& port, SettingsDocument& document, std::ostream& err);
 
-// Keeps the configuration record of a successful read among the device's backups; says on `err` why
-// it was not kept, which fails nothing.
-void keepBackupOfRead(const std::string& port, const SettingsDocument& document, std::ostream& err);
+// Imports the records read into `document.loaded`; false after the import's messages on `err`.
+bool importDeviceRecords(SettingsDocument& document, std::ostream& err);
+
+// Keeps the configuration record of a successful read among the device's backups: the backup's
+// path, or why it was not kept, which fails nothing.
+struct KeptBackup {
+    std::string path;
+    std::string warning;
+};
+KeptBackup keepBackupOfRead(const std::string& port, const SettingsDocument& document);
+
+// The device read as the window reads it: the records, their import and the backup; false after
+// saying why on `err`. A backup not kept is said on `err` too.
+bool readDeviceSettings(const std::string& port, SettingsDocument& document, std::ostream& err,
+                        KeptBackup* kept = nullptr);
 
 } // namespace marlo::cli

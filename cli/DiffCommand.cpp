@@ -6,7 +6,6 @@
 #include "cli/RecordFileImport.h"
 #include "cli/Translation.h"
 #include "record/SettingsComparison.h"
-#include "record/SettingsImport.h"
 
 #include <optional>
 #include <vector>
@@ -44,16 +43,9 @@ std::optional<DeviceSettings> settingsOf(const Source& source, std::ostream& err
         return importRecordFile(document, source.path, std::nullopt, err) ? std::nullopt
                                                                           : std::optional(document.loaded);
     }
-    if (!readDeviceRecords(source.path, document, err)) {
+    if (!readDeviceSettings(source.path, document, err)) {
         return std::nullopt;
     }
-    const bool imported = importSettings(
-        document, 0, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
-    if (!imported) {
-        err << translated("SettingsImport", importFailedMessage) << "\n";
-        return std::nullopt;
-    }
-    keepBackupOfRead(source.path, document, err);
     return document.loaded;
 }
 

@@ -105,13 +105,12 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
             return exitUsage;
         }
     }
-    const bool imported = importSettings(
-        document, 0, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
-    if (!imported) {
-        err << translated("SettingsImport", importFailedMessage) << "\n";
+    if (!importDeviceRecords(document, err)) {
         return exitFailure;
     }
-    keepBackupOfRead(parsed->port, document, err);
+    if (const KeptBackup backup = keepBackupOfRead(parsed->port, document); !backup.warning.empty()) {
+        err << "marlo-cli: " << backup.warning << "\n";
+    }
     out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
     printSettings(document.loaded, out);
     return flushOutput(out, err) ? exitSuccess : exitFailure;

@@ -33,7 +33,8 @@ public:
 // The system's own discovery: udev on Linux, the device installation functions on Windows.
 std::unique_ptr<PortDiscovery> systemPortDiscovery();
 
-// The serial number of the USB device behind a port, when the system knows one.
+// The USB device behind a port as "vendor-product-serial number", when the system knows its serial
+// number.
 std::optional<std::string> usbSerialNumber(const std::string& portPath);
 
 // The entry to select in a freshly filled port selector: the first whose name contains "USB";

@@ -1,5 +1,7 @@
 #include "device/PortOpenDiagnosis.h"
 
+#include "record/RecordFile.h"
+
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -158,8 +160,7 @@ PortOpenFailure permissionFailure(const std::string& path, const struct stat& fi
 } // namespace
 
 std::string systemErrorText(int error) {
-    std::array<char, 256> text{};
-    return ::strerror_r(error, text.data(), text.size());
+    return recordFileErrorText(error);
 }
 
 PortOpenFailure diagnoseOpenFailure(const std::string& path, int error) {

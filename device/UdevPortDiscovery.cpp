@@ -142,7 +142,12 @@ std::optional<std::string> usbSerialNumber(const std::string& portPath) {
     udev_device* usb =
         device ? udev_device_get_parent_with_subsystem_devtype(device.get(), "usb", "usb_device") : nullptr;
     const std::string_view serial = usb ? orEmpty(udev_device_get_sysattr_value(usb, "serial")) : "";
-    return serial.empty() ? std::nullopt : std::optional(std::string(serial));
+    if (serial.empty()) {
+        return std::nullopt;
+    }
+    // Adapters of one make may share a serial number; with the vendor and product they rarely do.
+    return std::string(orEmpty(udev_device_get_sysattr_value(usb, "idVendor"))) + "-" +
+           std::string(orEmpty(udev_device_get_sysattr_value(usb, "idProduct"))) + "-" + std::string(serial);
 }
 
 } // namespace marlo

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -121,6 +122,17 @@ std::vector<std::string> backupNames(const fs::path& folder, std::error_code& er
     return names;
 }
 
+// The firmware version as the comment can hold it: on its line, without "--".
+std::string commentText(std::string_view text) {
+    std::string comment;
+    for (const char c : text) {
+        const bool breaks =
+            static_cast<unsigned char>(c) < 0x20 || (c == '-' && !comment.empty() && comment.back() == '-');
+        comment += breaks ? '_' : c;
+    }
+    return comment;
+}
+
 std::string firmwareOf(std::string_view backupText) {
     const std::string_view firstLine = backupText.substr(0, backupText.find('\n'));
     if (!firstLine.starts_with(firmwareLineStart)) {
@@ -209,10 +221,12 @@ std::string_view backupRecord(std::string_view backupText) {
     return lineEnd == std::string_view::npos ? std::string_view{} : backupText.substr(lineEnd + 1);
 }
 
-std::variant<std::string, BackupFailure> keepBackup(const std::string& backups, const std::string& device,
-                                                    std::string_view configRecord,
-                                                    std::string_view firmwareVersion,
-                                                    std::chrono::system_clock::time_point now) {
+namespace {
+
+std::variant<std::string, BackupFailure> keepNewBackup(const std::string& backups, const std::string& device,
+                                                       std::string_view configRecord,
+                                                       std::string_view firmwareVersion,
+                                                       std::chrono::system_clock::time_point now) {
     const fs::path root(backups);
     const fs::path folder = root / device;
     if (const std::error_code error = makeFolders(folder)) {
@@ -241,7 +255,7 @@ std::variant<std::string, BackupFailure> keepBackup(const std::string& backups, 
         name = stampOf(later) + std::string(backupExtension);
     }
     const std::string path = (folder / name).string();
-    std::string text = std::string(firmwareLineStart) + std::string(firmwareVersion) +
+    std::string text = std::string(firmwareLineStart) + commentText(firmwareVersion) +
                        std::string(firmwareLineEnd) + "\r\n" + std::string(configRecord);
     if (const int written = writeRecordFile(path, text); written != 0) {
         return BackupFailure{BackupFailure::cannotWrite, folder.string(), written};
@@ -254,8 +268,8 @@ std::variant<std::string, BackupFailure> keepBackup(const std::string& backups, 
     return path;
 }
 
-std::variant<std::vector<BackupEntry>, BackupFailure> listBackups(const std::string& backups,
-                                                                  const std::string& device) {
+std::variant<std::vector<BackupEntry>, BackupFailure> listDeviceBackups(const std::string& backups,
+                                                                        const std::string& device) {
     const fs::path root(backups);
     const fs::path folder = root / device;
     std::error_code error;
@@ -281,6 +295,29 @@ std::variant<std::vector<BackupEntry>, BackupFailure> listBackups(const std::str
         entries.push_back(std::move(entry));
     }
     return entries;
+}
+
+} // namespace
+
+std::variant<std::string, BackupFailure> keepBackup(const std::string& backups, const std::string& device,
+                                                    std::string_view configRecord,
+                                                    std::string_view firmwareVersion,
+                                                    std::chrono::system_clock::time_point now) {
+    // A name the system cannot give in the program's code page throws: it fails only the backup.
+    try {
+        return keepNewBackup(backups, device, configRecord, firmwareVersion, now);
+    } catch (const std::exception&) {
+        return BackupFailure{BackupFailure::cannotWrite, backups, EILSEQ};
+    }
+}
+
+std::variant<std::vector<BackupEntry>, BackupFailure> listBackups(const std::string& backups,
+                                                                  const std::string& device) {
+    try {
+        return listDeviceBackups(backups, device);
+    } catch (const std::exception&) {
+        return BackupFailure{BackupFailure::cannotList, backups, EILSEQ};
+    }
 }
 
 } // namespace marlo

@@ -21,9 +21,9 @@ inline constexpr std::size_t keptBackups = 100;
 // Windows the local application data folder's marlo\backups. No value when no home is known.
 std::optional<std::string> backupsFolder();
 
-// The folder name of a device: "usb-" and its USB serial number when the adapter has one, so that
-// the same adapter on another port is the same device, else "port-" and the port's name. Only
-// letters, digits, '-', '_' and '.' are kept.
+// The folder name of a device: "usb-" and its adapter's USB vendor, product and serial number when
+// it has a serial number, so that the same adapter on another port is the same device, else "port-"
+// and the port's name. Only letters, digits, '-', '_' and '.' are kept.
 std::string deviceFolderName(const std::optional<std::string>& usbSerialNumber, std::string_view portPath);
 
 // Why the backups of a device could not be kept or listed: the folder concerned and the system's

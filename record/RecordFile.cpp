@@ -1,5 +1,6 @@
 #include "record/RecordFile.h"
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -145,7 +146,12 @@ int syncFolder(const std::string& folder) {
 } // namespace
 
 std::string recordFileErrorText(int error) {
-    return error == notRegularFile ? "Not a regular file" : std::strerror(error);
+    if (error == notRegularFile) {
+        return "Not a regular file";
+    }
+    // strerror_r, unlike strerror, may be called from several threads at once.
+    std::array<char, 256> text{};
+    return ::strerror_r(error, text.data(), text.size());
 }
 
 int writeRecordFile(const std::string& path, std::string_view text) {

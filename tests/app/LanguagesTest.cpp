@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace marlo;
@@ -187,6 +188,9 @@ void openEveryWindow(FlowWindow& flow, const QString& readMessage,
 
 WindowReview reviewed(bool english) {
     prepareApplication();
+    // Each language's history lists the one backup of its own read, so that both windows match.
+    const QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     const ProgramTranslators translators(english ? Language::english : Language::japanese);
     WindowReview review(english);
     FlowWindow flow;

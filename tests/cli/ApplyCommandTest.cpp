@@ -80,10 +80,10 @@ TEST_F(ApplyCommandTest, ChangesEachDeviceAsAskedThenChangesNothing) {
                   std::string::npos);
     }
     EXPECT_EQ(result.out.find("\"result\": \"changed\""), std::string::npos);
-    EXPECT_NE(
-        result.out.find("\"result\": \"unchanged\", \"changes\": [], \"refusals\": [], \"reason\": \"\", "
-                        "\"backup\": \""),
-        std::string::npos);
+    EXPECT_NE(result.out.find("\"result\": \"unchanged\", \"changes\": [], \"refusals\": [], \"written\": "
+                              "false, \"reason\": \"\", "
+                              "\"backup\": \""),
+              std::string::npos);
 }
 
 TEST_F(ApplyCommandTest, ADryRunOrARefusedConfigurationSendsNothing) {
@@ -102,6 +102,12 @@ TEST_F(ApplyCommandTest, ADryRunOrARefusedConfigurationSendsNothing) {
         result.out.find(devices_[0]->portPath() + ": 設定が拒否されました\n  line.baudRate: BPS設定エラー\n"),
         std::string::npos)
         << result.out;
+    // A passphrase is judged as the access point dialog judges one typed there.
+    result = run(applyCommand, arguments({"--secret", "ap=short"}));
+    EXPECT_EQ(result.exitCode, exitFailure);
+    EXPECT_NE(result.out.find(devices_[2]->portPath() + ": 設定が拒否されました\n  accessPoint.passphrase: "),
+              std::string::npos)
+        << result.out;
     EXPECT_EQ(records(), 0u);
     for (const auto& device : devices_) {
         EXPECT_EQ(apAddress(*device), "192.168.0.1/24");
@@ -109,7 +115,8 @@ TEST_F(ApplyCommandTest, ADryRunOrARefusedConfigurationSendsNothing) {
 
     for (const std::vector<std::string>& wrong :
          {std::vector<std::string>{testDataPath("simulator-factory.xml")}, arguments({"--set", "no.such=1"}),
-          arguments({"--port-set", "/dev/not-listed:line.baudRate=9600"})}) {
+          arguments({"--port-set", "/dev/not-listed:line.baudRate=9600"}),
+          arguments({"--port", devices_[0]->portPath()})}) {
         EXPECT_EQ(run(applyCommand, wrong).exitCode, exitUsage);
     }
     EXPECT_EQ(records(), 0u);

@@ -14,8 +14,8 @@ description:
     written only when its settings differ from the configuration of O(config) with O(settings) and
     O(port_settings) over it; a device is read again after a write to check that it holds what was
     written.
-  - A configuration the program's rules refuse is written to no device, and the task fails with the
-    program's messages.
+  - A device the configuration is refused for by the program's rules is not written, and the task
+    fails with the program's messages.
   - The devices are worked on in parallel, one thread per port.
 version_added: "1.0.6"
 options:
@@ -39,7 +39,8 @@ options:
   secrets:
     description:
       - The access point passphrase (C(ap)) and the server password (C(server)) to write. A device
-        never discloses them, so a secret alone never makes a device differ.
+        never discloses them, so a secret that is set on a device is written with the other changes
+        but never makes a device differ by itself. They reach marlo-cli on its standard input.
     type: dict
     default: {}
   reboot:
@@ -92,8 +93,9 @@ devices:
     refusals:
       description: The settings refused, each with C(setting) and the program's C(message).
       type: list
+    written: {description: Whether a record was sent to the device., type: bool}
     reason: {description: Why the port failed., type: str}
-    backup: {description: The backup of the device's configuration as last read., type: str}
+    backup: {description: The backup of the device's configuration before the run., type: str}
 """
 
 import json
@@ -101,10 +103,12 @@ import json
 from ansible.module_utils.basic import AnsibleModule
 
 
-def text(value):
+def text(module, name, value):
     if isinstance(value, bool):
         return "1" if value else "0"
-    return str(value)
+    if isinstance(value, (str, int)):
+        return str(value)
+    module.fail_json(msg="%s must be a text or a number, not %r" % (name, value))
 
 
 def command(module):
@@ -113,16 +117,20 @@ def command(module):
     for port in params["ports"]:
         args += ["--port", port]
     for name, value in sorted(params["settings"].items()):
-        args += ["--set", "%s=%s" % (name, text(value))]
+        args += ["--set", "%s=%s" % (name, text(module, name, value))]
     for port, values in sorted(params["port_settings"].items()):
         if port not in params["ports"]:
             module.fail_json(msg="port_settings names %s, which is not in ports" % port)
-        for name, value in sorted((values or {}).items()):
-            args += ["--port-set", "%s:%s=%s" % (port, name, text(value))]
-    for name, value in sorted(params["secrets"].items()):
+        if not isinstance(values, dict):
+            module.fail_json(msg="port_settings of %s must be a dictionary of settings" % port)
+        for name, value in sorted(values.items()):
+            args += ["--port-set", "%s:%s=%s" % (port, name, text(module, name, value))]
+    for name in params["secrets"]:
         if name not in ("ap", "server"):
             module.fail_json(msg="secrets takes ap and server, not %s" % name)
-        args += ["--secret", "%s=%s" % (name, value)]
+    if params["secrets"]:
+        # On standard input: the command line is there for every user of the machine to read.
+        args.append("--secrets-stdin")
     if params["reboot"]:
         args.append("--reboot")
     if module.check_mode:
@@ -153,13 +161,20 @@ def main():
         ),
         supports_check_mode=True,
     )
-    rc, out, err = module.run_command(command(module))
-    devices = [json.loads(line) for line in out.splitlines() if line.strip()]
+    secrets = "".join("%s=%s\n" % (name, value) for name, value in sorted(module.params["secrets"].items()))
+    rc, out, err = module.run_command(command(module), data=secrets or None, binary_data=True)
+    try:
+        devices = [json.loads(line) for line in out.splitlines() if line.strip()]
+    except ValueError:
+        module.fail_json(msg="marlo-cli apply printed what is no JSON", rc=rc, stdout=out, stderr=err)
     if rc == 2 or not devices:
         module.fail_json(msg=err.strip() or "marlo-cli apply ran no device", rc=rc, stderr=err)
 
-    done = "would change" if module.check_mode else "changed"
-    result = dict(changed=any(d["result"] == done for d in devices), devices=devices)
+    if module.check_mode:
+        changed = any(d["result"] == "would change" for d in devices)
+    else:
+        changed = any(d.get("written") for d in devices)
+    result = dict(changed=changed, devices=devices)
     if module._diff:
         result["diff"] = diff_of(devices)
     troubles = [d for d in devices if d["result"] in ("refused", "failed")]
