@@ -5,11 +5,11 @@
 #include "cli/Console.h"
 #include "cli/DeviceRead.h"
 #include "cli/RecordFileImport.h"
+#include "cli/SecretPrompt.h"
 #include "cli/SettingAssignments.h"
 #include "cli/Translation.h"
 #include "device/DeviceBackups.h"
 #include "device/DeviceMessages.h"
-#include "record/Cp932.h"
 #include "record/RecordWriter.h"
 #include "record/SettingsComparison.h"
 #include "record/TextArguments.h"
@@ -46,25 +46,13 @@ struct ApplyArguments {
     std::vector<std::string> ports;
     Assignments values;
     std::map<std::string, Assignments> portValues;
-    std::optional<std::string> accessPointPassphrase;
-    std::optional<std::string> serverPassword;
+    SecretPrompt secrets; // the access point passphrase and the server password only
     bool reboot = false;
     bool dryRun = false;
     bool json = false;
 };
 
-bool takeSecret(std::string_view value, ApplyArguments& parsed) {
-    for (auto [option, secret] : {std::pair{std::string_view("ap="), &parsed.accessPointPassphrase},
-                                  std::pair{std::string_view("server="), &parsed.serverPassword}}) {
-        if (value.starts_with(option)) {
-            *secret = utf8ToCp932(value.substr(option.size()));
-            return secret->has_value();
-        }
-    }
-    return false;
-}
-
-std::optional<ApplyArguments> parse(const std::vector<std::string>& arguments) {
+std::optional<ApplyArguments> parse(const std::vector<std::string>& arguments, std::ostream& err) {
     ApplyArguments parsed;
     bool hasFile = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -89,13 +77,13 @@ std::optional<ApplyArguments> parse(const std::vector<std::string>& arguments) {
             }
             parsed.portValues[text.substr(0, colon)].push_back(std::move(*value));
         } else if (argument == "--secret" && hasValue) {
-            if (!takeSecret(arguments[++i], parsed)) {
+            if (!takeSecret(arguments[++i], parsed.secrets, err)) {
                 return std::nullopt;
             }
         } else if (argument == "--secrets-stdin") {
             // One "ap=TEXT" or "server=TEXT" a line: kept off the command line other users can see.
             for (std::string line; std::getline(std::cin, line);) {
-                if (!line.empty() && !takeSecret(line, parsed)) {
+                if (!line.empty() && !takeSecret(line, parsed.secrets, err)) {
                     return std::nullopt;
                 }
             }
@@ -119,15 +107,13 @@ std::optional<ApplyArguments> parse(const std::vector<std::string>& arguments) {
     std::vector<std::string> sorted = parsed.ports;
     std::sort(sorted.begin(), sorted.end());
     const bool portsDistinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
-    if (!hasFile || parsed.ports.empty() || !portSetsKnown || !portsDistinct) {
+    // Station profiles are never written to a device, nor their keys.
+    const bool noProfileKeys = parsed.secrets.profileKeys.empty();
+    if (!hasFile || parsed.ports.empty() || !portSetsKnown || !portsDistinct || !noProfileKeys) {
         return std::nullopt;
     }
     return parsed;
 }
-
-const TranslateText translate = [](const WindowText& text) {
-    return std::string(translated(text.context, text.text));
-};
 
 // Whether the secret is a change: the device shows a secret it holds only as set, so one that is
 // set on both sides may or may not differ and is written with the other changes, never alone;
@@ -148,9 +134,9 @@ std::vector<SettingChange> changesBetween(const DeviceSettings& device, const De
             continue;
         }
         changes.push_back({settingName(settingRow(difference.setting), difference.element),
-                           settingTitle(difference, translate),
-                           shownText(shownValue(difference, device), translate),
-                           shownText(shownValue(difference, wanted), translate)});
+                           settingTitle(difference, translatedWindowText),
+                           shownText(shownValue(difference, device), translatedWindowText),
+                           shownText(shownValue(difference, wanted), translatedWindowText)});
     }
     return changes;
 }
@@ -174,11 +160,11 @@ SettingsDocument wantedDocument(const SettingsDocument& file, const ApplyArgumen
         setValues(own->second, wanted.loaded, ignored);
     }
     wanted.edited = wanted.loaded;
-    if (parsed.accessPointPassphrase) {
-        wanted.edited.accessPoint.passphrase = *parsed.accessPointPassphrase;
+    if (parsed.secrets.accessPointPassphrase) {
+        wanted.edited.accessPoint.passphrase = *parsed.secrets.accessPointPassphrase;
     }
-    if (parsed.serverPassword) {
-        wanted.edited.accept.password = *parsed.serverPassword;
+    if (parsed.secrets.serverPassword) {
+        wanted.edited.accept.password = *parsed.secrets.serverPassword;
     }
     wanted.edited.reboot = parsed.reboot ? 1 : 0;
     return wanted;
@@ -203,7 +189,7 @@ PortOutcome applyToPort(const SettingsDocument& file, const ApplyArguments& pars
     if (const auto own = parsed.portValues.find(port); own != parsed.portValues.end()) {
         given.insert(given.end(), own->second.begin(), own->second.end());
     }
-    if (parsed.accessPointPassphrase) {
+    if (parsed.secrets.accessPointPassphrase) {
         // Typed in the access point dialog, whose OK judges it.
         given.emplace_back(settingName(settingRow(Setting::accessPointPassphrase), 0), std::string());
     }
@@ -242,7 +228,7 @@ PortOutcome applyToPort(const SettingsDocument& file, const ApplyArguments& pars
     std::string reply;
     if (!link.sendRecord(*record, reply)) {
         reportFailure(std::string(translated("DeviceMessages", writeFailedMessage)) + "\n\n" +
-                          displayMessage(reply),
+                          escapedMessage(reply),
                       link, said);
         return outcome.fail(said.str());
     }
@@ -270,7 +256,7 @@ PortOutcome applyToPort(const SettingsDocument& file, const ApplyArguments& pars
 }
 
 int runApply(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    const auto parsed = parse(arguments);
+    const auto parsed = parse(arguments, err);
     if (!parsed) {
         err << said(commandUsage, {"apply " + std::string(usage)}) << "\n";
         return exitUsage;

@@ -75,7 +75,7 @@ std::string resultWord(PortOutcome::Result result) {
 }
 
 std::string reportText(const PortOutcome& outcome) {
-    std::string text = displayUtf8(outcome.port) + ": " + resultWord(outcome.result) + "\n";
+    std::string text = escapedUtf8(outcome.port) + ": " + resultWord(outcome.result) + "\n";
     for (const SettingChange& change : outcome.changes) {
         text += "  " + change.name + "\t" + change.label + ": " + change.before + " \xe2\x86\x92 " +
                 change.after + "\n";
@@ -143,7 +143,7 @@ void ProgressBoard::show(std::size_t line, std::string_view port, std::string_vi
     const std::lock_guard lock(mutex_);
     const std::size_t up = lines_ - line;
     // Up to the port's line, rewrite it, and back down below the last line.
-    terminal_ << "\x1b[" << up << "A\r\x1b[2K" << displayUtf8(port) << ": " << text << "\x1b[" << up << "B\r"
+    terminal_ << "\x1b[" << up << "A\r\x1b[2K" << escapedUtf8(port) << ": " << text << "\x1b[" << up << "B\r"
               << std::flush;
 }
 

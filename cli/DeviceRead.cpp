@@ -18,7 +18,7 @@ void reportFailure(std::string_view message, const DeviceLink& link, std::ostrea
     err << message << "\n";
     if (const auto failure = link.reachFailure()) {
         const std::string_view reason = translated("PortOpenFailure", portOpenFailureTemplate(*failure));
-        err << "\n" << displayUtf8(portOpenFailureText(*failure, reason)) << "\n";
+        err << "\n" << escapedUtf8(portOpenFailureText(*failure, reason)) << "\n";
     }
 }
 
@@ -35,7 +35,7 @@ bool readDeviceRecords(const std::string& port, SettingsDocument& document, std:
 
 bool importDeviceRecords(SettingsDocument& document, std::ostream& err) {
     if (!importSettings(document, 0,
-                        [&err](const std::string& message) { err << displayMessage(message) << "\n"; })) {
+                        [&err](const std::string& message) { err << escapedMessage(message) << "\n"; })) {
         err << translated("SettingsImport", importFailedMessage) << "\n";
         return false;
     }
@@ -46,7 +46,7 @@ KeptBackup keepBackupOfRead(const std::string& port, const SettingsDocument& doc
     const auto backup = keepReadBackup(port, document.configRecord, document.firmwareVersion);
     if (const auto* failure = std::get_if<BackupFailure>(&backup)) {
         const std::string_view text = translated("ConfigurationBackups", backupFailureTemplate(*failure));
-        return {{}, displayUtf8(backupFailureText(*failure, text))};
+        return {{}, escapedUtf8(backupFailureText(*failure, text))};
     }
     return {std::get<std::string>(backup), {}};
 }

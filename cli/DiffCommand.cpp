@@ -60,13 +60,10 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (!after) {
         return exitUsage;
     }
-    const TranslateText translate = [](const WindowText& text) {
-        return std::string(translated(text.context, text.text));
-    };
     const std::vector<SettingDifference> differences = differingSettings(*before, *after);
     for (const SettingDifference& difference : differences) {
         out << settingName(settingRow(difference.setting), difference.element) << "\t"
-            << differenceLine(difference, *before, *after, translate) << "\n";
+            << differenceLine(difference, *before, *after, translatedWindowText) << "\n";
     }
     if (!flushOutput(out, err)) {
         return exitUsage;

@@ -5,7 +5,6 @@
 #include "cli/RecordFileImport.h"
 #include "cli/SecretPrompt.h"
 #include "cli/Translation.h"
-#include "record/Cp932.h"
 #include "record/RecordWriter.h"
 #include "record/TranslatableText.h"
 
@@ -27,43 +26,8 @@ struct ExportArguments {
     SecretPrompt secrets;
 };
 
-constexpr const char* unwritableSecret =
-    QT_TRANSLATE_NOOP("marlo-cli", "コードページ932で表せない文字が含まれています。");
 constexpr const char* profileNotInRecord =
     QT_TRANSLATE_NOOP("marlo-cli", "記録にこのSSIDのステーションプロファイルがありません。");
-
-// Takes one "--secret" value into the prompt; false when it names no secret or when its text
-// cannot be written in code page 932, which is said without the secret itself.
-bool takeSecret(std::string_view value, SecretPrompt& secrets, std::ostream& err) {
-    const auto text = [&err](std::string_view utf8, std::string_view option) {
-        auto cp932 = utf8ToCp932(utf8);
-        if (!cp932) {
-            err << "marlo-cli: --secret " << option << ": " << translated("marlo-cli", unwritableSecret)
-                << "\n";
-        }
-        return cp932;
-    };
-    if (value.starts_with("ap=")) {
-        secrets.accessPointPassphrase = text(value.substr(3), "ap");
-        return secrets.accessPointPassphrase.has_value();
-    }
-    if (value.starts_with("server=")) {
-        secrets.serverPassword = text(value.substr(7), "server");
-        return secrets.serverPassword.has_value();
-    }
-    const std::size_t colon = value.find(':');
-    if (value.starts_with("profile=") && colon != std::string_view::npos) {
-        const std::string_view option = value.substr(0, colon);
-        const auto networkName = text(value.substr(8, colon - 8), option);
-        const auto key = networkName ? text(value.substr(colon + 1), option) : std::nullopt;
-        if (!key) {
-            return false;
-        }
-        secrets.profileKeys[*networkName] = *key;
-        return true;
-    }
-    return false;
-}
 
 // The first profile key given for a network name that none of the record's station profiles has.
 std::optional<std::string> keyWithoutProfile(const SecretPrompt& secrets, const DeviceSettings& settings) {
@@ -136,7 +100,7 @@ int runExport(const std::vector<std::string>& arguments, std::ostream& out, std:
         return *failed;
     }
     if (const auto unknown = keyWithoutProfile(parsed->secrets, document.loaded)) {
-        err << "marlo-cli: --secret profile=" << displayText(*unknown) << ": "
+        err << "marlo-cli: --secret profile=" << escapedText(*unknown) << ": "
             << translated("marlo-cli", profileNotInRecord) << "\n";
         return exitUsage;
     }

@@ -75,7 +75,7 @@ std::string replyText(std::string_view reply) {
             lines += reply[i];
         }
     }
-    return displayMessage(lines);
+    return escapedMessage(lines);
 }
 
 // Keeps a record in a file the way the window saves one: as a whole, owner-only when new.
@@ -111,7 +111,7 @@ int runRead(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (const KeptBackup backup = keepBackupOfRead(parsed->port, document); !backup.warning.empty()) {
         err << "marlo-cli: " << backup.warning << "\n";
     }
-    out << "firmwareVersion = " << displayText(document.firmwareVersion) << "\n";
+    out << "firmwareVersion = " << escapedText(document.firmwareVersion) << "\n";
     printSettings(document.loaded, out);
     return flushOutput(out, err) ? exitSuccess : exitFailure;
 }
@@ -158,8 +158,8 @@ int runScan(const std::vector<std::string>& arguments, std::ostream& out, std::o
         return exitFailure;
     }
     for (const ScanResult& result : *results) {
-        out << displayText(result.ssid) << "\t" << displayText(result.bssid) << "\t" << result.channel << "\t"
-            << result.rssi << "\t" << displayText(result.security) << "\n";
+        out << escapedText(result.ssid) << "\t" << escapedText(result.bssid) << "\t" << result.channel << "\t"
+            << result.rssi << "\t" << escapedText(result.security) << "\n";
     }
     return flushOutput(out, err) ? exitSuccess : exitFailure;
 }

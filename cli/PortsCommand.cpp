@@ -25,7 +25,7 @@ int runPorts(const std::vector<std::string>& arguments, std::ostream& out, std::
 void printPorts(const std::vector<PortEntry>& ports, std::ostream& out) {
     const auto preferred = preferredPort(ports, std::nullopt);
     for (std::size_t i = 0; i < ports.size(); ++i) {
-        out << ports[i].path << "\t" << displayUtf8(ports[i].name) << (preferred == i ? "\tpreferred" : "")
+        out << ports[i].path << "\t" << escapedUtf8(ports[i].name) << (preferred == i ? "\tpreferred" : "")
             << "\n";
     }
 }

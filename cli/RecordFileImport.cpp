@@ -25,7 +25,7 @@ std::optional<int> importRecordFile(SettingsDocument& document, const std::strin
     document.statusRecord = std::move(status);
     document.loadedFromFile = 1;
     const bool imported = importSettings(
-        document, 1, [&err](const std::string& message) { err << displayMessage(message) << "\n"; });
+        document, 1, [&err](const std::string& message) { err << escapedMessage(message) << "\n"; });
     if (!imported) {
         err << translated("SettingsImport", importFailedMessage) << "\n";
         return exitFailure;

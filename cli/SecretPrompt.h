@@ -4,7 +4,9 @@
 
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace marlo::cli {
 
@@ -22,5 +24,10 @@ public:
 
     PasswordAnswer ask(const PasswordRequest& request) override;
 };
+
+// Takes one "--secret" value ("ap=TEXT", "server=TEXT" or "profile=SSID:TEXT", UTF-8) into the
+// prompt; false when it names no secret or when its text cannot be written in code page 932, which
+// is said on `err` without the secret itself.
+bool takeSecret(std::string_view value, SecretPrompt& secrets, std::ostream& err);
 
 } // namespace marlo::cli

@@ -20,11 +20,11 @@ bool setValues(const Assignments& values, DeviceSettings& settings, std::ostream
     for (const auto& [name, value] : values) {
         const std::optional<NamedSetting> named = settingNamed(name);
         if (!named) {
-            err << said(unknownSetting, {displayUtf8(name)}) << "\n";
+            err << said(unknownSetting, {escapedUtf8(name)}) << "\n";
             return false;
         }
         if (!setFromPrinted(*named, value, settings)) {
-            err << said(unusableValue, {displayUtf8(name), displayUtf8(value)}) << "\n";
+            err << said(unusableValue, {escapedUtf8(name), escapedUtf8(value)}) << "\n";
             return false;
         }
     }

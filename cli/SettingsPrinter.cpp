@@ -21,7 +21,7 @@ public:
         out_ << "\n";
     }
 
-    void operator()(const Text& value) { out_ << displayText(value); }
+    void operator()(const Text& value) { out_ << escapedText(value); }
     void operator()(std::int32_t value) { out_ << value; }
     void operator()(std::uint32_t value) { out_ << value; }
     void operator()(std::uint8_t value) { out_ << static_cast<unsigned>(value); }

@@ -42,4 +42,8 @@ std::string said(const char* text, std::initializer_list<std::string_view> argum
     return withArguments(translated("marlo-cli", text), arguments);
 }
 
+std::string translatedWindowText(const WindowText& text) {
+    return std::string(translated(text.context, text.text));
+}
+
 } // namespace marlo::cli

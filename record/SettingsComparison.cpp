@@ -1,7 +1,7 @@
 #include "record/SettingsComparison.h"
 
 #include "record/Codecs.h"
-#include "record/Cp932.h"
+#include "record/EscapedText.h"
 #include "record/RecordWriter.h"
 #include "record/SettingsImport.h"
 #include "record/TranslatableText.h"
@@ -45,26 +45,6 @@ std::string asName(std::string label) {
         }
     }
     return single;
-}
-
-// A value text for one line: UTF-8 with every control byte, and every byte code page 932 does not
-// define, shown as \xNN, as a terminal or a list should show text that came from a device.
-std::string lineText(const Text& cp932) {
-    const std::optional<std::string> utf8 = cp932ToUtf8(cp932);
-    const std::string& bytes = utf8 ? *utf8 : cp932;
-    std::string line;
-    for (const char c : bytes) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7f || (!utf8 && code >= 0x80)) {
-            static constexpr char digits[] = "0123456789abcdef";
-            line += "\\x";
-            line += digits[code >> 4];
-            line += digits[code & 0xf];
-        } else {
-            line += c;
-        }
-    }
-    return line;
 }
 
 bool isCheckBox(const SettingRow& row) {
@@ -131,7 +111,7 @@ ShownValue shown(const SettingRow& row, const DeviceSettings& settings, std::siz
     if (const auto* text = std::get_if<Text>(&value)) {
         // The device reports an empty address as "<None>"; the record may leave it empty instead.
         const Text& same = *text == "<None>" ? Text() : *text;
-        return {isSecret(row.setting) ? ShownValue::secret : ShownValue::plain, lineText(same), {}};
+        return {isSecret(row.setting) ? ShownValue::secret : ShownValue::plain, escapedText(same), {}};
     }
     const auto number = static_cast<std::int32_t>(numberOf(row, settings, element));
     if (row.setting == Setting::connectReception) {

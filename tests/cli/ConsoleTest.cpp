@@ -8,13 +8,13 @@ namespace marlo::cli {
 namespace {
 
 TEST(Console, ShowsCodePage932AsUtf8AndEscapesTheRest) {
-    EXPECT_EQ(displayText("\x8c\xa4\x8b\x86\x8e\xba-5G"), "研究室-5G");
-    EXPECT_EQ(displayText("a\rb\nc\x7f"), "a\\x0db\\x0ac\\x7f");
-    EXPECT_EQ(displayText("C:\\tmp"), "C:\\\\tmp");
-    EXPECT_EQ(displayText("\x83\x5c"), "ソ"); // a trail byte that is a backslash in ASCII
-    EXPECT_EQ(displayText("ok\xff"), "ok\\xff");
-    EXPECT_EQ(displayMessage("*** not found ***\ngroup: \x83\x65"), "*** not found ***\ngroup: テ");
-    EXPECT_EQ(displayMessage("a\rb"), "a\\x0db");
+    EXPECT_EQ(escapedText("\x8c\xa4\x8b\x86\x8e\xba-5G"), "研究室-5G");
+    EXPECT_EQ(escapedText("a\rb\nc\x7f"), "a\\x0db\\x0ac\\x7f");
+    EXPECT_EQ(escapedText("C:\\tmp"), "C:\\\\tmp");
+    EXPECT_EQ(escapedText("\x83\x5c"), "ソ"); // a trail byte that is a backslash in ASCII
+    EXPECT_EQ(escapedText("ok\xff"), "ok\\xff");
+    EXPECT_EQ(escapedMessage("*** not found ***\ngroup: \x83\x65"), "*** not found ***\ngroup: テ");
+    EXPECT_EQ(escapedMessage("a\rb"), "a\\x0db");
 }
 
 TEST(Console, ReadsRecordFilesToTheirFirstZeroByteOrSaysWhyNot) {
