@@ -129,8 +129,7 @@ private:
 
     // One row's value: an item of its own, or a named value of the item the caller opened.
     void value(const SettingRow& row, const DeviceSettings& from, std::size_t element = 0) {
-        const std::string text = renderValue(row, from, element);
-        noted(row.setting, element, text);
+        const std::string text = rendered(row, from, element);
         if (row.place.value) {
             out_.namedValue(*row.place.value, text);
         } else {
@@ -139,10 +138,10 @@ private:
     }
     void value(Setting setting, std::size_t element = 0) { value(settingRow(setting), edited_, element); }
 
-    // The record text of a loaded setting, noted as `value` notes it.
-    std::string rendered(Setting setting, std::size_t element) {
-        std::string text = renderValue(settingRow(setting), loaded_, element);
-        noted(setting, element, text);
+    // The record text of a setting's value, noted when it would break its line.
+    std::string rendered(const SettingRow& row, const DeviceSettings& from, std::size_t element) {
+        std::string text = renderValue(row, from, element);
+        noted(row.setting, element, text);
         return text;
     }
 
@@ -374,8 +373,8 @@ private:
         const WlanProfile& profile = loaded_.profiles[index];
         const std::string instance = escapeText(profile.name);
         noted(Setting::profileName, index, instance);
-        const std::string networkName = rendered(Setting::profileNetworkName, index);
-        const std::string state = rendered(Setting::profileState, index);
+        const std::string networkName = rendered(settingRow(Setting::profileNetworkName), loaded_, index);
+        const std::string state = rendered(settingRow(Setting::profileState), loaded_, index);
         ProfileGroupText group{
             .instance = instance, .networkName = networkName, .state = state, .suite = profile.suite};
         std::string key;

@@ -53,10 +53,6 @@ bool isCheckBox(const SettingRow& row) {
     return onOffTable || row.codec.kind == CodecKind::none;
 }
 
-bool sameShown(const ShownValue& a, const ShownValue& b) {
-    return a.kind == b.kind && a.text == b.text && a.choiceText == b.choiceText;
-}
-
 // Sets the row's field of `to` to the one of `from`, every element of it.
 void copyField(const SettingRow& row, const DeviceSettings& from, DeviceSettings& to) {
     for (std::size_t element = 0; element < elementCount(row.array); ++element) {
@@ -160,7 +156,7 @@ std::vector<SettingDifference> differingSettings(const DeviceSettings& before, c
             continue;
         }
         for (std::size_t element = 0; element < elementCount(row.array); ++element) {
-            if (!sameShown(shown(row, before, element), shown(row, after, element))) {
+            if (shown(row, before, element) != shown(row, after, element)) {
                 differences.push_back({row.setting, element});
             }
         }

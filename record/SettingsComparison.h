@@ -44,6 +44,8 @@ struct ShownValue {
     enum Kind { plain, choice, on, off, secret, absent } kind = plain;
     std::string text;
     WindowText choiceText{};
+
+    bool operator==(const ShownValue&) const = default;
 };
 ShownValue shownValue(const SettingDifference& difference, const DeviceSettings& settings);
 
